@@ -1,0 +1,14 @@
+#!/usr/bin/env bash
+# Configures and builds one configuration: native | win32.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+config=${1:?usage: build.sh native|win32}
+case "$config" in
+  native)
+    cmake -S "$root" -B "$root/build/native" -G Ninja -DCMAKE_BUILD_TYPE=Debug >/dev/null ;;
+  win32)
+    cmake -S "$root" -B "$root/build/win32" -G Ninja -DCMAKE_BUILD_TYPE=Release \
+      -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw32-toolchain.cmake" >/dev/null ;;
+  *) echo "unknown configuration $config" >&2; exit 2 ;;
+esac
+cmake --build "$root/build/$config"
