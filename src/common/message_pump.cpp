@@ -1,0 +1,20 @@
+#include "common/message_pump.h"
+
+#include <utility>
+
+namespace tavrin {
+
+namespace {
+std::function<void()>& Pump() {
+    static std::function<void()> pump;
+    return pump;
+}
+}  // namespace
+
+void SetMessagePump(std::function<void()> pump) { Pump() = std::move(pump); }
+
+void PumpMessages() {
+    if (Pump()) Pump()();
+}
+
+}  // namespace tavrin
