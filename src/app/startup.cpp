@@ -1,0 +1,138 @@
+#include "app/startup.h"
+
+#include <windows.h>
+
+#include <memory>
+
+#include "analysis/code_window.h"
+#include "common/message_pump.h"
+#include "shell/about_window.h"
+#include "shell/file_system.h"
+#include "shell/helps_window.h"
+#include "shell/launcher.h"
+#include "shell/main_window.h"
+#include "shell/mru_menu.h"
+#include "shell/result_line.h"
+#include "shell/shared_options.h"
+#include "shell/splash_window.h"
+#include "shell/tool_window.h"
+#include "shell/workbench.h"
+
+namespace tavrin {
+
+namespace {
+
+WorkbenchWindows windowRegistry;
+std::unique_ptr<TLauncher> launcher;
+std::unique_ptr<Win32MRUMenu> mruMenu;
+
+template <typename T, typename... Args>
+T* AddWindow(Args&&... args) {
+    auto window = std::make_unique<T>(std::forward<Args>(args)...);
+    T* raw = window.get();
+    App().Windows.push_back(std::move(window));
+    raw->Create(nullptr);
+    return raw;
+}
+
+void AddTool(const char* className, const char* name, const char* caption, ToolWindowLook look = {}) {
+    AddWindow<ToolWindow>(className, name, caption, look);
+}
+
+// The windows of the workbench, in their fixed creation order.
+void CreateWindows() {
+    Workbench& app = App();
+    app.Main = AddWindow<TMain>();
+    AddTool("TFindInFilesDialog", "FindInFilesDialog", "Find In Files...", {460, 287, true, false, 442, 0});
+    AddTool("TGoToLine", "GoToLine", "GoToLine", {260, 150, true, true});
+    AddTool("TSearchReplaceDialog", "SearchReplaceDialog", "Find text", {420, 260, true, true});
+    app.Code = AddWindow<TCode>();
+    AddTool("TInspector", "Inspector", "Inspector", {240, 460});
+    AddTool("TObjectsTree", "ObjectsTree", "ObjectsTree", {220, 300});
+    AddTool("TFormsList", "FormsList", "FormsList", {260, 240, false, false, 0, 186});
+    AddTool("TSettings", "Settings", "Settings", {520, 420});
+    AddTool("TProjects", "Projects", "Projects", {260, 360});
+    AddTool("TPacks", "Packs", "Packs", {380, 300});
+    AddTool("TSwitch", "Switch", "Switch", {380, 140});
+    app.About = AddWindow<TAbout>();
+    app.ImageShow = AddWindow<TimageShow>();
+    app.About->SetImageShow(app.ImageShow);
+    AddTool("TShell", "Shell", "Shell");
+    app.Helps = AddWindow<THelps>();
+    AddTool("TConfirmReplaceDialog", "ConfirmReplaceDialog", "Confirm replace", {360, 130, true, true});
+    app.PrintDialog = AddWindow<TPrintDialog>();
+    AddTool("TControlAlignment", "ControlAlignment", "Control Alignment", {421, 247, false, true});
+    AddTool("TUnits", "Units", "Units", {320, 300});
+    AddTool("TGlobalDesigner", "GlobalDesigner", "GlobalDesigner", {192, 121});
+    AddTool("TResources", "Resources", "Resources", {600, 400, false, false, 590, 0});
+    app.Splash = AddWindow<TSplash>(app.Title);
+    AddTool("TDialog", "Dialog", "Dialog", {400, 300});
+    AddTool("TLanguagesDlg", "LanguagesDlg", "Languages", {300, 260, true});
+    AddTool("TCustomizePalette", "CustomizePalette", "CustomizePalette", {420, 320});
+    AddTool("TInstallClass", "InstallClass", "Install Class", {360, 200, false, true});
+}
+
+// The gutter-click handler start-up puts on the result window: jump to the
+// file and line a result line names.
+void JumpToResultLine(int line) {
+    TCode* code = App().Code;
+    ResultPosition position = ParseResultLine(code->Results().Line(line));
+    int index = FileExists(position.fileName) ? code->PageIndexOf(position.fileName) : -1;
+    TPageSheet* page = index >= 0 ? code->Page(index) : nullptr;
+    if (!page && App().Main->Hooks.openPage) page = App().Main->Hooks.openPage(position.fileName);
+    if (!page) return;
+    code->SetActivePage(index >= 0 ? index : code->PageCount() - 1);
+    if (position.line) page->ShowLine(*position.line);
+}
+
+// Steps of the main window's first showing.
+void FirstShow() {
+    Workbench& app = App();
+    app.Splash->RunDatabaseStep();
+    app.Code->Results().OnGutterClick = JumpToResultLine;
+    for (const char* name : {"Code", "ObjectsTree", "Inspector"})
+        if (FormWindow* window = app.FindWindowByName(name)) ShowWindow(window->Handle(), SW_SHOWNOACTIVATE);
+    app.Launcher->LoadSettings();
+    if (app.Main->Hooks.loadPacks) app.Main->Hooks.loadPacks();
+    app.Main->UpdateToolbar();
+    if (!mruMenu) mruMenu = std::make_unique<Win32MRUMenu>(app.Main->MRUPopup(), cmdMRUFirst);
+    app.Launcher->AttachMRUMenu(mruMenu.get());
+}
+
+}  // namespace
+
+void PumpPendingMessages() {
+    static DWORD last = 0;
+    DWORD now = GetTickCount();
+    if (now - last < 15) return;
+    last = now;
+    MSG msg;
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        if (msg.message == WM_QUIT) {
+            PostQuitMessage(static_cast<int>(msg.wParam));
+            break;
+        }
+        TranslateMessage(&msg);
+        DispatchMessageA(&msg);
+    }
+}
+
+void StartWorkbench() {
+    Workbench& app = App();
+    app.ExecutablePath = ExecutableFilePath();
+    app.ApplicationDirectory = ExtractFileDir(app.ExecutablePath);
+    std::string name = ExtractFileName(app.ExecutablePath);
+    app.Title = name.substr(0, name.find_last_of('.'));
+    SetMessagePump(PumpPendingMessages);
+
+    launcher = std::make_unique<TLauncher>(ChangeFileExt(app.ExecutablePath, ".ini"), &windowRegistry);
+    app.Launcher = launcher.get();
+    launcher->LoadSettings();  // no window exists yet: no bounds to apply
+
+    CreateWindows();
+    app.Main->OnFirstShow = FirstShow;
+    ShowWindow(app.Main->Handle(), SW_SHOW);
+    UpdateWindow(app.Main->Handle());
+}
+
+}  // namespace tavrin

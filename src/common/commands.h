@@ -1,0 +1,25 @@
+// Command dispatch: every user command runs through RunCommand. A Cancel
+// answer that ends the whole command throws CommandAborted, which is caught
+// here silently; any other error is shown in an error box and the workbench
+// goes on.
+#pragma once
+
+#include <functional>
+#include <stdexcept>
+#include <string>
+
+namespace tavrin {
+
+// Ends the running command silently, keeping what was done so far.
+struct CommandAborted {};
+
+// An error raised inside a command; its text is shown to the user.
+class CommandError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// Runs a command; returns false when it was aborted or failed.
+bool RunCommand(const std::function<void()>& command);
+
+}  // namespace tavrin

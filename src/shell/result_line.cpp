@@ -1,0 +1,21 @@
+#include "shell/result_line.h"
+
+#include "common/text.h"
+
+namespace tavrin {
+
+ResultPosition ParseResultLine(const std::string& text) {
+    std::string broken = text;
+    for (char& c : broken)
+        if (c == '(' || c == ')') c = '\n';
+    std::vector<std::string> parts = Split(broken, '\n');
+    ResultPosition position;
+    position.fileName = parts.empty() ? std::string() : parts[0];
+    long long number = 0;
+    if (parts.size() > 1 && !parts[1].empty() && ParseInt(parts[1], number) &&
+        number >= 0 && number <= 0x7fffffff && parts[1].find_first_of(" \t+-") == std::string::npos)
+        position.line = static_cast<int>(number);
+    return position;
+}
+
+}  // namespace tavrin
