@@ -1,0 +1,336 @@
+#include "common/ini_file.h"
+
+#include <climits>
+#include <optional>
+#include <unordered_set>
+
+#include "common/string_list.h"
+#include "common/text.h"
+
+namespace tavrin {
+
+namespace {
+
+// Blanks around names and values; ^Z (an old end-of-file mark) counts as one.
+bool IsProfileSpace(char c) {
+    return c == ' ' || c == '\t' || c == '\v' || c == '\f' || c == '\x1a';
+}
+
+std::string_view TrimProfile(std::string_view text) {
+    size_t begin = 0, end = text.size();
+    while (begin < end && IsProfileSpace(text[begin])) ++begin;
+    while (end > begin && IsProfileSpace(text[end - 1])) --end;
+    return text.substr(begin, end - begin);
+}
+
+enum class LineKind { Blank, Comment, Section, Entry };
+
+struct Line {
+    std::string_view text;       // without its line break
+    std::string_view lineBreak;  // "\r\n", "\n", "\r" or empty for a last line without one
+    LineKind kind = LineKind::Blank;
+    std::string_view name;       // section name or key name
+    std::string_view value;      // entries with "="
+    bool hasValue = false;
+};
+
+Line ParseLine(std::string_view text, std::string_view lineBreak) {
+    Line line;
+    line.text = text;
+    line.lineBreak = lineBreak;
+    std::string_view trimmed = TrimProfile(text);
+    if (trimmed.empty()) return line;
+    if (trimmed[0] == ';') {
+        line.kind = LineKind::Comment;
+        return line;
+    }
+    if (trimmed[0] == '[') {
+        size_t close = trimmed.rfind(']');
+        if (close != std::string_view::npos && close > 0) {
+            line.kind = LineKind::Section;
+            line.name = TrimProfile(trimmed.substr(1, close - 1));
+            return line;
+        }
+    }
+    line.kind = LineKind::Entry;
+    size_t equals = trimmed.find('=');
+    if (equals == std::string_view::npos) {
+        line.name = trimmed;
+    } else {
+        line.name = TrimProfile(trimmed.substr(0, equals));
+        line.value = TrimProfile(trimmed.substr(equals + 1));
+        line.hasValue = true;
+    }
+    return line;
+}
+
+constexpr size_t kNone = static_cast<size_t>(-1);
+
+// The file's content split into classified lines. The lines refer into the
+// content, so a document is neither copied nor moved.
+class Document {
+public:
+    Document() = default;
+    Document(const Document&) = delete;
+    Document& operator=(const Document&) = delete;
+
+    // A missing file is an empty document; false when the file cannot be read.
+    bool Load(const std::string& path) {
+        if (ReadWholeFile(path, content_) == FileReadStatus::Failed) return false;
+        std::string_view all = content_;
+        if (all.substr(0, 3) == "\xEF\xBB\xBF") {
+            bom_ = all.substr(0, 3);
+            all.remove_prefix(3);
+        }
+        size_t start = 0, i = 0;
+        while (i < all.size()) {
+            if (all[i] != '\r' && all[i] != '\n') {
+                ++i;
+                continue;
+            }
+            size_t breakLength = (all[i] == '\r' && i + 1 < all.size() && all[i + 1] == '\n') ? 2 : 1;
+            if (lines_.empty() && all[i] == '\n') lineBreak_ = "\n";
+            lines_.push_back(ParseLine(all.substr(start, i - start), all.substr(i, breakLength)));
+            i += breakLength;
+            start = i;
+        }
+        if (start < all.size()) lines_.push_back(ParseLine(all.substr(start), {}));
+        return true;
+    }
+
+    const std::vector<Line>& Lines() const { return lines_; }
+    std::string_view Bom() const { return bom_; }
+    std::string_view LineBreak() const { return lineBreak_; }
+
+    size_t FindSection(std::string_view name) const {
+        for (size_t i = 0; i < lines_.size(); ++i)
+            if (IsSection(i, name)) return i;
+        return kNone;
+    }
+
+    // Index of the line after the section that starts at header.
+    size_t SectionEnd(size_t header) const {
+        size_t i = header + 1;
+        while (i < lines_.size() && lines_[i].kind != LineKind::Section) ++i;
+        return i;
+    }
+
+    size_t FindKey(size_t header, std::string_view key) const {
+        for (size_t i = header + 1, end = SectionEnd(header); i < end; ++i)
+            if (IsKey(i, key)) return i;
+        return kNone;
+    }
+
+    bool IsSection(size_t i, std::string_view name) const {
+        return lines_[i].kind == LineKind::Section && !lines_[i].name.empty() &&
+               EqualsNoCase(lines_[i].name, name);
+    }
+
+    bool IsKey(size_t i, std::string_view key) const {
+        return lines_[i].kind == LineKind::Entry && EqualsNoCase(lines_[i].name, key);
+    }
+
+private:
+    std::string content_;
+    std::string_view bom_;
+    std::string_view lineBreak_ = "\r\n";
+    std::vector<Line> lines_;
+};
+
+// Builds the new content of a document line by line.
+class Rewriter {
+public:
+    explicit Rewriter(const Document& document) : document_(document) {
+        output_ += document.Bom();
+    }
+
+    void Keep(const Line& line) { Replace(line, line.text); }
+
+    // The line's text replaced; its line break kept.
+    void Replace(const Line& line, std::string_view text) {
+        output_ += text;
+        output_ += line.lineBreak;
+        atLineStart_ = !line.lineBreak.empty();
+    }
+
+    // A new line, after a line break if the text so far lacks one.
+    void Add(std::string_view text) {
+        if (!atLineStart_) output_ += document_.LineBreak();
+        output_ += text;
+        output_ += document_.LineBreak();
+        atLineStart_ = true;
+    }
+
+    const std::string& Output() const { return output_; }
+
+private:
+    const Document& document_;
+    std::string output_;
+    bool atLineStart_ = true;
+};
+
+bool HasLineBreakOrNul(std::string_view text) {
+    return text.find_first_of(std::string_view("\r\n\0", 3)) != std::string_view::npos;
+}
+
+bool IsStorableSection(std::string_view section) {
+    return !section.empty() && !HasLineBreakOrNul(section);
+}
+
+bool IsStorableKey(std::string_view key) {
+    return !key.empty() && key[0] != '[' && key[0] != ';' &&
+           key.find('=') == std::string_view::npos && !HasLineBreakOrNul(key);
+}
+
+std::string_view WithoutQuotes(std::string_view value) {
+    if (value.size() >= 2 && (value[0] == '"' || value[0] == '\'') && value.back() == value[0])
+        return value.substr(1, value.size() - 2);
+    return value;
+}
+
+std::optional<std::string> LookUp(const std::string& path, std::string_view section,
+                                  std::string_view key) {
+    section = TrimProfile(section);
+    key = TrimProfile(key);
+    Document document;
+    if (section.empty() || key.empty() || !document.Load(path)) return std::nullopt;
+    size_t header = document.FindSection(section);
+    if (header == kNone) return std::nullopt;
+    size_t found = document.FindKey(header, key);
+    if (found == kNone || !document.Lines()[found].hasValue) return std::nullopt;
+    return std::string(WithoutQuotes(document.Lines()[found].value));
+}
+
+// Keeps every line except those the predicate drops; writes only on a change.
+template <typename DropLine>
+bool RewriteWithout(const std::string& path, const Document& document, DropLine drop) {
+    Rewriter rewriter(document);
+    bool dropped = false;
+    for (size_t i = 0; i < document.Lines().size(); ++i) {
+        if (drop(i))
+            dropped = true;
+        else
+            rewriter.Keep(document.Lines()[i]);
+    }
+    return !dropped || WriteFileReplacing(path, rewriter.Output());
+}
+
+}  // namespace
+
+std::string IniFile::ReadString(std::string_view section, std::string_view key,
+                                std::string_view defaultValue) const {
+    std::optional<std::string> value = LookUp(path_, section, key);
+    return value ? *value : std::string(defaultValue);
+}
+
+int IniFile::ReadInteger(std::string_view section, std::string_view key, int defaultValue) const {
+    std::optional<std::string> text = LookUp(path_, section, key);
+    long long value = 0;
+    if (!text || !ParseInt(*text, value) || value < INT_MIN || value > INT_MAX) return defaultValue;
+    return static_cast<int>(value);
+}
+
+bool IniFile::ReadBool(std::string_view section, std::string_view key, bool defaultValue) const {
+    return ReadInteger(section, key, defaultValue ? 1 : 0) != 0;
+}
+
+std::vector<std::string> IniFile::ReadSectionKeys(std::string_view section) const {
+    std::vector<std::string> keys;
+    section = TrimProfile(section);
+    Document document;
+    if (section.empty() || !document.Load(path_)) return keys;
+    size_t header = document.FindSection(section);
+    if (header == kNone) return keys;
+    std::unordered_set<std::string> seen;
+    for (size_t i = header + 1, end = document.SectionEnd(header); i < end; ++i) {
+        const Line& line = document.Lines()[i];
+        if (line.kind != LineKind::Entry || !line.hasValue || line.name.empty()) continue;
+        if (seen.insert(ToLower(line.name)).second) keys.emplace_back(line.name);
+    }
+    return keys;
+}
+
+std::vector<std::string> IniFile::ReadSections() const {
+    std::vector<std::string> sections;
+    Document document;
+    if (!document.Load(path_)) return sections;
+    std::unordered_set<std::string> seen;
+    for (const Line& line : document.Lines()) {
+        if (line.kind != LineKind::Section || line.name.empty()) continue;
+        if (seen.insert(ToLower(line.name)).second) sections.emplace_back(line.name);
+    }
+    return sections;
+}
+
+bool IniFile::WriteString(std::string_view section, std::string_view key, std::string_view value) {
+    section = TrimProfile(section);
+    key = TrimProfile(key);
+    if (!IsStorableSection(section) || !IsStorableKey(key) || HasLineBreakOrNul(value))
+        return false;
+    Document document;
+    if (!document.Load(path_)) return false;
+    const std::vector<Line>& lines = document.Lines();
+    const std::string entry = std::string(key) + "=" + std::string(value);
+
+    size_t header = document.FindSection(section);
+    size_t found = header == kNone ? kNone : document.FindKey(header, key);
+    if (found != kNone && lines[found].hasValue && lines[found].value == TrimProfile(value))
+        return true;  // the file already says so
+
+    // Where the new key goes: after the last non-blank line of its section.
+    size_t insertAfter = kNone;
+    if (header != kNone && found == kNone) {
+        insertAfter = header;
+        for (size_t i = header + 1, end = document.SectionEnd(header); i < end; ++i)
+            if (lines[i].kind != LineKind::Blank) insertAfter = i;
+    }
+
+    Rewriter rewriter(document);
+    for (size_t i = 0; i < lines.size(); ++i) {
+        if (i == found)
+            rewriter.Replace(lines[i], std::string(lines[i].name) + "=" + std::string(value));
+        else
+            rewriter.Keep(lines[i]);
+        if (i == insertAfter) rewriter.Add(entry);
+    }
+    if (header == kNone) {
+        rewriter.Add("[" + std::string(section) + "]");
+        rewriter.Add(entry);
+    }
+    return WriteFileReplacing(path_, rewriter.Output());
+}
+
+bool IniFile::WriteInteger(std::string_view section, std::string_view key, int value) {
+    return WriteString(section, key, std::to_string(value));
+}
+
+bool IniFile::WriteBool(std::string_view section, std::string_view key, bool value) {
+    return WriteString(section, key, value ? "1" : "0");
+}
+
+bool IniFile::EraseSection(std::string_view section) {
+    section = TrimProfile(section);
+    if (!IsStorableSection(section)) return false;
+    Document document;
+    if (!document.Load(path_)) return false;
+    bool inSection = false;
+    return RewriteWithout(path_, document, [&](size_t i) {
+        if (document.Lines()[i].kind == LineKind::Section) inSection = document.IsSection(i, section);
+        return inSection;
+    });
+}
+
+bool IniFile::DeleteKey(std::string_view section, std::string_view key) {
+    section = TrimProfile(section);
+    key = TrimProfile(key);
+    if (!IsStorableSection(section) || key.empty() || HasLineBreakOrNul(key)) return false;
+    Document document;
+    if (!document.Load(path_)) return false;
+    bool inSection = false;
+    return RewriteWithout(path_, document, [&](size_t i) {
+        if (document.Lines()[i].kind == LineKind::Section) inSection = document.IsSection(i, section);
+        return inSection && document.IsKey(i, key);
+    });
+}
+
+}  // namespace tavrin

@@ -1,0 +1,58 @@
+// A settings file of INI form with private-profile semantics, read and written
+// through its path on every call (no cache, so several users of one file see
+// each other's writes).
+//
+// Reading: a "[name]" line opens a section (the name trimmed, up to the last
+// "]"); "key=value" lines hold values (key and value trimmed; one pair of
+// matching surrounding quotes is removed from a value); lines starting with
+// ";" are comments. Section and key names are compared without regard to case.
+// When a section or key occurs more than once, the first occurrence wins.
+// A missing file, section or key gives the caller's default.
+//
+// Writing: every change goes to the file at once, through a temporary file
+// that replaces it. Other lines (comments, blank lines, unknown lines, other
+// sections) are kept as they stand. An existing key is replaced where it
+// stands; a new key goes after the last non-blank line of its section; a new
+// section is appended at the end of the file. Writes return false, leaving the
+// file untouched, when the file cannot be read or written or when a name or
+// value cannot be stored faithfully (line breaks or NUL bytes anywhere, "=" in
+// a key, a key starting with "[" or ";", an empty name).
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tavrin {
+
+class IniFile {
+public:
+    explicit IniFile(std::string path) : path_(std::move(path)) {}
+
+    const std::string& Path() const { return path_; }
+
+    std::string ReadString(std::string_view section, std::string_view key,
+                           std::string_view defaultValue) const;
+    // The default unless the value is a whole decimal number within int range.
+    int ReadInteger(std::string_view section, std::string_view key, int defaultValue) const;
+    // Read as an integer: non-zero is true.
+    bool ReadBool(std::string_view section, std::string_view key, bool defaultValue) const;
+    // Key names of the section in file order; a key repeated (in any case) is listed once.
+    std::vector<std::string> ReadSectionKeys(std::string_view section) const;
+    // Section names in file order; a section repeated (in any case) is listed once.
+    std::vector<std::string> ReadSections() const;
+
+    bool WriteString(std::string_view section, std::string_view key, std::string_view value);
+    bool WriteInteger(std::string_view section, std::string_view key, int value);
+    // Written as "1" or "0".
+    bool WriteBool(std::string_view section, std::string_view key, bool value);
+    // Removes every section of that name with all its lines.
+    bool EraseSection(std::string_view section);
+    // Removes every line of that key in every section of that name.
+    bool DeleteKey(std::string_view section, std::string_view key);
+
+private:
+    std::string path_;
+};
+
+}  // namespace tavrin

@@ -1,0 +1,127 @@
+#include "common/string_list.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <stdexcept>
+
+#include "common/text.h"
+
+#ifdef _WIN32
+// Declared here so that the portable layer stays free of <windows.h>.
+extern "C" __declspec(dllimport) int __stdcall MoveFileExA(const char* existing,
+                                                           const char* replacement,
+                                                           unsigned long flags);
+#endif
+
+namespace tavrin {
+
+namespace {
+
+bool ReplaceFile(const std::string& source, const std::string& target) {
+#ifdef _WIN32
+    const unsigned long kReplaceExisting = 0x1, kWriteThrough = 0x8;
+    return MoveFileExA(source.c_str(), target.c_str(), kReplaceExisting | kWriteThrough) != 0;
+#else
+    return std::rename(source.c_str(), target.c_str()) == 0;
+#endif
+}
+
+}  // namespace
+
+FileReadStatus ReadWholeFile(const std::string& path, std::string& content) {
+    content.clear();
+    errno = 0;
+    FILE* file = std::fopen(path.c_str(), "rb");
+    if (!file) return errno == ENOENT ? FileReadStatus::Missing : FileReadStatus::Failed;
+    char buffer[65536];
+    size_t got;
+    while ((got = std::fread(buffer, 1, sizeof buffer, file)) > 0) content.append(buffer, got);
+    bool failed = std::ferror(file) != 0;
+    std::fclose(file);
+    if (failed) content.clear();
+    return failed ? FileReadStatus::Failed : FileReadStatus::Ok;
+}
+
+bool WriteFileReplacing(const std::string& path, std::string_view content) {
+    const std::string temporary = path + ".tmp";
+    FILE* file = std::fopen(temporary.c_str(), "wb");
+    if (!file) return false;
+    bool written = std::fwrite(content.data(), 1, content.size(), file) == content.size();
+    written = std::fflush(file) == 0 && written;
+    written = std::fclose(file) == 0 && written;
+    if (!written || !ReplaceFile(temporary, path)) {
+        std::remove(temporary.c_str());
+        return false;
+    }
+    return true;
+}
+
+StringList::StringList(std::initializer_list<std::string> texts) {
+    for (const std::string& text : texts) Add(text);
+}
+
+void StringList::Add(std::string text, void* object) {
+    entries_.push_back(Entry{std::move(text), object});
+}
+
+void StringList::Insert(size_t index, std::string text, void* object) {
+    if (index > entries_.size()) throw std::out_of_range("list index out of bounds");
+    entries_.insert(entries_.begin() + static_cast<std::ptrdiff_t>(index),
+                    Entry{std::move(text), object});
+}
+
+void StringList::Delete(size_t index) {
+    if (index >= entries_.size()) throw std::out_of_range("list index out of bounds");
+    entries_.erase(entries_.begin() + static_cast<std::ptrdiff_t>(index));
+}
+
+int StringList::IndexOf(std::string_view text) const {
+    for (size_t i = 0; i < entries_.size(); ++i)
+        if (EqualsNoCase(entries_[i].text, text)) return static_cast<int>(i);
+    return -1;
+}
+
+int StringList::IndexOfObject(const void* object) const {
+    for (size_t i = 0; i < entries_.size(); ++i)
+        if (entries_[i].object == object) return static_cast<int>(i);
+    return -1;
+}
+
+void StringList::SetFromText(std::string_view text) {
+    Assign(SplitLines(text));
+}
+
+std::string StringList::Text() const {
+    std::string text;
+    for (const Entry& entry : entries_) {
+        text += entry.text;
+        text += "\r\n";
+    }
+    return text;
+}
+
+std::vector<std::string> StringList::Texts() const {
+    std::vector<std::string> texts;
+    texts.reserve(entries_.size());
+    for (const Entry& entry : entries_) texts.push_back(entry.text);
+    return texts;
+}
+
+void StringList::Assign(const std::vector<std::string>& texts) {
+    entries_.clear();
+    entries_.reserve(texts.size());
+    for (const std::string& text : texts) entries_.push_back(Entry{text, nullptr});
+}
+
+bool StringList::LoadFromFile(const std::string& path) {
+    std::string content;
+    if (ReadWholeFile(path, content) != FileReadStatus::Ok) return false;
+    SetFromText(content);
+    return true;
+}
+
+bool StringList::SaveToFile(const std::string& path) const {
+    return WriteFileReplacing(path, Text());
+}
+
+}  // namespace tavrin

@@ -1,0 +1,43 @@
+// What the settings object needs of the application's windows: their names,
+// bounds and a way to move them. The Win32 layer implements these for the
+// windows created at start; tests use plain fakes.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace tavrin {
+
+struct WindowBounds {
+    int left, top, width, height;
+};
+
+class ApplicationWindow {
+public:
+    virtual ~ApplicationWindow() = default;
+    virtual std::string Name() const = 0;
+    virtual WindowBounds Bounds() const = 0;
+    // Each setter applies the window's own constraints (the main window keeps its height).
+    virtual void SetLeft(int left) = 0;
+    virtual void SetTop(int top) = 0;
+    virtual void SetWidth(int width) = 0;
+    virtual void SetHeight(int height) = 0;
+};
+
+class WindowRegistry {
+public:
+    virtual ~WindowRegistry() = default;
+    // The windows owned by the application, in creation order.
+    virtual std::vector<ApplicationWindow*> Windows() const = 0;
+};
+
+// The drop-down menu that shows the recently used files. Its owner opens the
+// file named by the caption of a clicked item.
+class MRUMenuView {
+public:
+    virtual ~MRUMenuView() = default;
+    virtual void RemoveAllItems() = 0;
+    virtual void AddItem(const std::string& caption) = 0;
+};
+
+}  // namespace tavrin

@@ -1,0 +1,108 @@
+#include "common/string_list.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <stdexcept>
+
+#include "../build/temp_folder.h"
+#include "file_bytes.h"
+
+namespace tavrin {
+namespace {
+
+using test::Exists;
+using test::ReadBytes;
+using test::TempFolder;
+using test::WriteBytes;
+
+TEST(StringList, EditsByPositionAndFindsWithoutCaseOrByObject) {
+    int packA = 0, packB = 0;
+    StringList list{"Velpack.dll", "other.dll"};
+    list.Insert(0, "first.dll", &packA);
+    list.Add("last.dll", &packB);
+    ASSERT_EQ(list.Count(), 4u);
+    EXPECT_EQ(list[0], "first.dll");
+    EXPECT_EQ(list.IndexOf("VELPACK.DLL"), 1);
+    EXPECT_EQ(list.IndexOf("velpack"), -1);
+    EXPECT_EQ(list.IndexOfObject(&packB), 3);
+    EXPECT_EQ(list.IndexOfObject(&list), -1);
+    list.Delete(0);
+    EXPECT_EQ(list.IndexOfObject(&packA), -1);
+    EXPECT_EQ(list.Texts(), (std::vector<std::string>{"Velpack.dll", "other.dll", "last.dll"}));
+    list.Insert(list.Count(), "appended");
+    EXPECT_EQ(list[3], "appended");
+}
+
+TEST(StringList, PositionsOutsideTheListThrowInsteadOfCorruptingMemory) {
+    StringList list{"a"};
+    EXPECT_THROW(list[1], std::out_of_range);
+    EXPECT_THROW(list.Delete(1), std::out_of_range);
+    EXPECT_THROW(list.Insert(2, "x"), std::out_of_range);
+    EXPECT_THROW(list.SetObject(5, nullptr), std::out_of_range);
+    EXPECT_EQ(list.Count(), 1u);
+}
+
+TEST(StringList, SplitsTextAtEveryKindOfLineBreakAndDropsObjects) {
+    int pack = 0;
+    StringList list;
+    list.Add("old", &pack);
+    list.SetFromText("one\r\ntwo\nthree\rfour\r\n\r\nsix");
+    EXPECT_EQ(list.Texts(),
+              (std::vector<std::string>{"one", "two", "three", "four", "", "six"}));
+    EXPECT_EQ(list.IndexOfObject(&pack), -1);
+    EXPECT_EQ(list.Text(), "one\r\ntwo\r\nthree\r\nfour\r\n\r\nsix\r\n");
+}
+
+TEST(StringList, SavesAndLoadsOneEntryPerLine) {
+    TempFolder folder;
+    const std::string path = folder.Path("list.txt");
+    StringList saved{"alpha", "", "gamma with spaces"};
+    ASSERT_TRUE(saved.SaveToFile(path));
+    EXPECT_EQ(ReadBytes(path), "alpha\r\n\r\ngamma with spaces\r\n");
+    EXPECT_FALSE(Exists(path + ".tmp"));
+    StringList loaded{"stale"};
+    ASSERT_TRUE(loaded.LoadFromFile(path));
+    EXPECT_EQ(loaded.Texts(), saved.Texts());
+}
+
+TEST(StringList, FailedLoadOrSaveLeavesListAndFileAsTheyWere) {
+    TempFolder folder;
+    StringList list{"kept"};
+    EXPECT_FALSE(list.LoadFromFile(folder.Path("missing.txt")));
+    EXPECT_EQ(list.Texts(), std::vector<std::string>{"kept"});
+    EXPECT_FALSE(list.SaveToFile(folder.Path("no/such/folder/list.txt")));
+
+    // The temporary file cannot be created: the target keeps its content.
+    const std::string path = folder.Path("target.txt");
+    WriteBytes(path, "original\r\n");
+    std::filesystem::create_directory(path + ".tmp");
+    EXPECT_FALSE(list.SaveToFile(path));
+    EXPECT_EQ(ReadBytes(path), "original\r\n");
+}
+
+TEST(WriteFileReplacing, ReplacementFailureKeepsTargetAndRemovesTemporaryFile) {
+    TempFolder folder;
+    const std::string target = folder.Path("is_a_folder");
+    std::filesystem::create_directory(target);
+    std::filesystem::create_directory(target + "/inner");
+    EXPECT_FALSE(WriteFileReplacing(target, "data"));
+    EXPECT_TRUE(std::filesystem::is_directory(target + "/inner"));
+    EXPECT_FALSE(Exists(target + ".tmp"));
+}
+
+TEST(ReadWholeFile, TellsMissingFromUnreadableAndKeepsNulBytes) {
+    TempFolder folder;
+    std::string content = "stale";
+    EXPECT_EQ(ReadWholeFile(folder.Path("missing"), content), FileReadStatus::Missing);
+    EXPECT_TRUE(content.empty());
+    const std::string bytes("a\0b\xff", 4);
+    WriteBytes(folder.Path("binary"), bytes);
+    EXPECT_EQ(ReadWholeFile(folder.Path("binary"), content), FileReadStatus::Ok);
+    EXPECT_EQ(content, bytes);
+    std::filesystem::create_directory(folder.Path("folder"));
+    EXPECT_EQ(ReadWholeFile(folder.Path("folder"), content), FileReadStatus::Failed);
+}
+
+}  // namespace
+}  // namespace tavrin
