@@ -1,6 +1,7 @@
 #include "common/ini_file.h"
 
 #include <climits>
+#include <initializer_list>
 #include <optional>
 #include <unordered_set>
 
@@ -182,6 +183,12 @@ bool IsStorableKey(std::string_view key) {
            key.find('=') == std::string_view::npos && !HasLineBreakOrNul(key);
 }
 
+std::string Concat(std::initializer_list<std::string_view> parts) {
+    std::string text;
+    for (std::string_view part : parts) text += part;
+    return text;
+}
+
 std::string_view WithoutQuotes(std::string_view value) {
     if (value.size() >= 2 && (value[0] == '"' || value[0] == '\'') && value.back() == value[0])
         return value.substr(1, value.size() - 2);
@@ -270,7 +277,7 @@ bool IniFile::WriteString(std::string_view section, std::string_view key, std::s
     Document document;
     if (!document.Load(path_)) return false;
     const std::vector<Line>& lines = document.Lines();
-    const std::string entry = std::string(key) + "=" + std::string(value);
+    const std::string entry = Concat({key, "=", value});
 
     size_t header = document.FindSection(section);
     size_t found = header == kNone ? kNone : document.FindKey(header, key);
@@ -288,13 +295,13 @@ bool IniFile::WriteString(std::string_view section, std::string_view key, std::s
     Rewriter rewriter(document);
     for (size_t i = 0; i < lines.size(); ++i) {
         if (i == found)
-            rewriter.Replace(lines[i], std::string(lines[i].name) + "=" + std::string(value));
+            rewriter.Replace(lines[i], Concat({lines[i].name, "=", value}));
         else
             rewriter.Keep(lines[i]);
         if (i == insertAfter) rewriter.Add(entry);
     }
     if (header == kNone) {
-        rewriter.Add("[" + std::string(section) + "]");
+        rewriter.Add(Concat({"[", section, "]"}));
         rewriter.Add(entry);
     }
     return WriteFileReplacing(path_, rewriter.Output());
