@@ -1,0 +1,182 @@
+#include "packlib/controls/controls.h"
+
+#include <cstdlib>
+
+#include "packlib/text/numbers.h"
+#include "packlib/text/textutils.h"
+
+using velpack::kSpelledName;
+
+namespace {
+
+std::string UnsignedAddress(const void* pointer) {
+    return velpack::UnsignedText(
+        static_cast<std::uint32_t>(reinterpret_cast<std::uintptr_t>(pointer)));
+}
+
+QEvent HandlerFrom(const char* text) {
+    return reinterpret_cast<QEvent>(static_cast<std::uintptr_t>(velpack::ReadAddress(text)));
+}
+
+void ImageChanged(QPicture* picture) {
+    if (auto* image = dynamic_cast<QImage*>(picture ? picture->Owner : nullptr))
+        image->UpdateImage();
+}
+
+}  // namespace
+
+// ---- shared click handler ----
+
+QControl::QControl(const char* className, const char* ancestor, std::uint32_t style, int width,
+                   int height) {
+    ClassName = className;
+    ClassAncestor = ancestor;
+    Style = static_cast<std::int32_t>(style);
+    Width = width;
+    Height = height;
+}
+
+QPropInfo* QControl::GetPropInfo(std::string& name) {
+    if (velpack::EqualsNoCase(name, "onclick"))
+        return velpack::NewInfo({pkNone, kSpelledName, "Event", nullptr}, name, true,
+                                UnsignedAddress(reinterpret_cast<void*>(onClick)), true);
+    return QFrame::GetPropInfo(name);
+}
+
+char* QControl::GetPropValue(std::string& name) {
+    if (velpack::EqualsNoCase(name, "onclick"))
+        return velpack::NewText(UnsignedAddress(reinterpret_cast<void*>(onClick)));
+    return QFrame::GetPropValue(name);
+}
+
+bool QControl::SetPropValue(std::string& name, const char* value) {
+    if (velpack::EqualsNoCase(name, "onclick")) {
+        onClick = HandlerFrom(value ? value : "");
+        return true;
+    }
+    return QFrame::SetPropValue(name, value);
+}
+
+// ---- QStatic ----
+
+QStatic::QStatic() : QStatic("QStatic", 0x4000010B, 97, 17) {}
+
+QStatic::QStatic(const char* className, std::uint32_t style, int width, int height)
+    : QControl(className, "static", style, width, height) {
+    Color = RGB(255, 255, 255);
+    if (Brush) Brush->SetColor(Color);
+}
+
+char* QStatic::GetPropList() {
+    char* base = QFrame::GetPropList();
+    const char* own[] = {"Alignment"};
+    std::string list = velpack::AppendNames(base ? base : "", own, 1);
+    std::free(base);
+    return velpack::NewText(list);
+}
+
+QPropInfo* QStatic::GetPropInfo(std::string& name) {
+    if (velpack::EqualsNoCase(name, "alignment"))
+        return velpack::NewInfo({pkInteger, "QAlignment", "taLeft,taCenter,taRight", nullptr},
+                                name, true, velpack::SignedText(Alignment), true);
+    return QControl::GetPropInfo(name);
+}
+
+char* QStatic::GetPropValue(std::string& name) {
+    if (velpack::EqualsNoCase(name, "alignment"))
+        return velpack::NewText(velpack::SignedText(Alignment));
+    return QControl::GetPropValue(name);
+}
+
+bool QStatic::SetPropValue(std::string& name, const char* value) {
+    if (velpack::EqualsNoCase(name, "alignment")) {
+        SetAlignment(velpack::ReadRounded(value ? value : ""));
+        return true;
+    }
+    return QControl::SetPropValue(name, value);
+}
+
+void QStatic::SetAlignment(int alignment) {
+    Alignment = alignment;
+    if (alignment == taLeft) Style &= ~3;
+    else if (alignment == taCenter) Style = (Style | 1) & ~2;
+    else if (alignment == taRight) Style = (Style | 2) & ~1;
+    Update();
+}
+
+// ---- QImage ----
+
+QImage::QImage() : QStatic("QImage", 0x4000010E, 105, 105), Picture(new QPicture(this)) {
+    ownPicture_ = Picture;
+    Picture->OnChange = ImageChanged;
+}
+
+QImage::~QImage() {
+    delete ownPicture_;
+}
+
+bool QImage::GetCenterImage() {
+    CenterImage = (Style & SS_CENTERIMAGE) != 0;
+    return CenterImage;
+}
+
+void QImage::SetCenterImage(bool on) {
+    CenterImage = on;
+    Style = on ? (Style | SS_CENTERIMAGE) : (Style & ~SS_CENTERIMAGE);
+}
+
+void QImage::SetPicture(QPicture* picture) {
+    if (picture) Picture = picture->Self();
+}
+
+void QImage::UpdateImage() {
+    if (!Picture) return;
+    std::string extension = velpack::LowerCase(ExtractFileExt(Picture->FileName));
+    WPARAM type = extension == ".ico" || extension == ".cur" ? IMAGE_ICON : IMAGE_BITMAP;
+    Perform(STM_SETIMAGE, type, reinterpret_cast<LPARAM>(Picture->Handle));
+}
+
+void QImage::Dispatch(QMessage& message) {
+    QStatic::Dispatch(message);
+    if (message.Msg == STM_SETIMAGE && Picture)
+        Picture->Handle = reinterpret_cast<HANDLE>(message.lParam);
+}
+
+// ---- buttons ----
+
+QButton::QButton() : QControl("QButton", "Button", 0x40000000, 75, 35) {}
+
+void QButton::Dispatch(QMessage& message) {
+    QFrame::Dispatch(message);
+    if (message.Msg == QM_COMMAND && HIWORD(message.wParam) == BN_CLICKED) {
+        if (onClick) onClick(this);
+        else if (onButtonClick) onButtonClick(this);
+    }
+}
+
+QCheckBox::QCheckBox() : QControl("QCheckBox", "Button", 0x40000003, 75, 35) {}
+
+void QCheckBox::Dispatch(QMessage& message) {
+    QFrame::Dispatch(message);
+    if (message.Msg == QM_COMMAND && HIWORD(message.wParam) == BN_CLICKED && onClick)
+        onClick(this);
+}
+
+QRadioButton::QRadioButton() : QControl("QRadioButton", "Button", 0x40000009, 75, 35) {}
+
+void QRadioButton::CreateWnd() {
+    SetStyle(0x40000009);
+    QFrame::CreateWnd();
+}
+
+QGroupBox::QGroupBox() : QControl("QGroupBox", "Button", 0x40000007, 75, 35) {}
+
+void QGroupBox::CreateWnd() {
+    SetStyle(0x40000007);
+    QFrame::CreateWnd();
+}
+
+QEdit::QEdit() : QControl("QEdit", "edit", 0x40000000, 97, 17) {}
+QComboBox::QComboBox() : QControl("QComboBox", "combobox", 0x40000000, 121, 21) {}
+QListBox::QListBox() : QControl("QListBox", "listbox", 0x40000000, 121, 121) {}
+QScrollBar::QScrollBar() : QControl("QScrollBar", "scrollbar", 0x40000000, 221, 17) {}

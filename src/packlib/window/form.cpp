@@ -1,0 +1,332 @@
+#include "packlib/window/form.h"
+
+#include <cstdlib>
+
+#include "packlib/text/numbers.h"
+#include "packlib/text/textutils.h"
+
+using velpack::kSpelledName;
+
+QApplication* Application = nullptr;
+
+namespace {
+
+const char* const kFormNames[] = {"BorderIcons", "FormBorder", "FormStyle",
+                                  "WindowState", "MainMenu",   "PopupMenu"};
+
+std::string ListWith(char* base, const char* const* names, int count) {
+    std::string list = velpack::AppendNames(base ? base : "", names, count);
+    std::free(base);
+    return list;
+}
+
+std::string UnsignedAddress(const void* pointer) {
+    return velpack::UnsignedText(
+        static_cast<std::uint32_t>(reinterpret_cast<std::uintptr_t>(pointer)));
+}
+
+template <class T>
+T* PointerFrom(const char* text) {
+    return reinterpret_cast<T*>(static_cast<std::uintptr_t>(velpack::ReadAddress(text)));
+}
+
+}  // namespace
+
+// ---- QGeneric ----
+
+QGeneric::QGeneric() {
+    Width = 50;
+    Height = 50;
+    Style = WS_CHILD;
+}
+
+char* QGeneric::GetPropList() {
+    const char* host[] = {"Host"};
+    return velpack::NewText(ListWith(QFrame::GetPropList(), host, 1));
+}
+
+QPropInfo* QGeneric::GetPropInfo(std::string& name) {
+    if (velpack::EqualsNoCase(name, "host"))
+        return velpack::NewInfo({pkString, "string", nullptr, nullptr}, name, true, Host, true);
+    return QFrame::GetPropInfo(name);
+}
+
+char* QGeneric::GetPropValue(std::string& name) {
+    if (velpack::EqualsNoCase(name, "host")) return velpack::NewText(Host);
+    return QFrame::GetPropValue(name);
+}
+
+bool QGeneric::SetPropValue(std::string& name, const char* value) {
+    if (velpack::EqualsNoCase(name, "host")) {
+        ClassName = value ? value : "";
+        CreateWnd();
+        return true;
+    }
+    return QFrame::SetPropValue(name, value);
+}
+
+bool QGeneric::IsA(const std::string& className) {
+    return velpack::EqualsNoCase(className, ClassName) ||
+           velpack::EqualsNoCase(className, "qgeneric") || QFrame::IsA(className);
+}
+
+// ---- QForm ----
+
+QForm::QForm() : MainMenu(new QMainMenu) {
+    ownMainMenu_ = MainMenu;
+    ClassName = "QForm";
+    Style = static_cast<std::int32_t>(WS_OVERLAPPEDWINDOW);
+    Width = 400;
+    Height = 250;
+}
+
+QForm::~QForm() {
+    if (HasWindow()) DestroyWindow(Handle);
+    delete ownMainMenu_;
+}
+
+char* QForm::GetPropList() {
+    return velpack::NewText(ListWith(QFrame::GetPropList(), kFormNames, 6));
+}
+
+QPropInfo* QForm::GetPropInfo(std::string& name) {
+    std::string lower = velpack::LowerCase(name);
+    auto info = [&](const velpack::InfoFields& fields, const std::string& value) {
+        return velpack::NewInfo(fields, name, true, value, true);
+    };
+    if (lower == "formborder")
+        return info({pkEnumeration, "QFormBorder",
+                     "bsNone,bsSingle,bsSizeable,bsSizeTool,bsToolWindow", nullptr},
+                    velpack::SignedText(FormBorder));
+    if (lower == "formstyle")
+        return info({pkEnumeration, "QFormStyle", "fsNormal,fsMDIClient,fsMDIChild,fsStayOnTop",
+                     nullptr},
+                    velpack::SignedText(FormStyle));
+    if (lower == "bordericons")
+        return info({pkSet, "QBorderIcons", "biNone,biMaximixe,biMinimize", nullptr},
+                    velpack::SignedText(BorderIcons));
+    if (lower == "windowstate")
+        return info({pkEnumeration, "QWindowState",
+                     "wsNormal,wsHide,wsMinimized,wsMaximized,wsRestored", nullptr},
+                    velpack::SignedText(GetWindowState()));
+    if (lower == "mainmenu")
+        return info({pkObject, "QMainMenu", "mainmenu", nullptr}, UnsignedAddress(MainMenu));
+    if (lower == "popupmenu")
+        return info({pkObject, "QPopupMenu", "popupmenu", nullptr}, UnsignedAddress(PopupMenu));
+    return QFrame::GetPropInfo(name);
+}
+
+char* QForm::GetPropValue(std::string& name) {
+    std::string lower = velpack::LowerCase(name);
+    if (lower == "formborder") return velpack::NewText(velpack::SignedText(FormBorder));
+    if (lower == "formstyle") return velpack::NewText(velpack::SignedText(FormStyle));
+    if (lower == "bordericons") return velpack::NewText(velpack::SignedText(BorderIcons));
+    if (lower == "windowstate") return velpack::NewText(velpack::SignedText(GetWindowState()));
+    if (lower == "mainmenu") return velpack::NewText(UnsignedAddress(MainMenu));
+    if (lower == "popupmenu") return velpack::NewText(UnsignedAddress(PopupMenu));
+    return QFrame::GetPropValue(name);
+}
+
+bool QForm::SetPropValue(std::string& name, const char* value) {
+    std::string lower = velpack::LowerCase(name);
+    const char* v = value ? value : "";
+    if (lower == "formborder") FormBorder = velpack::ReadRounded(v);
+    else if (lower == "formstyle") FormStyle = velpack::ReadRounded(v);
+    else if (lower == "windowstate") SetWindowState(velpack::ReadRounded(v));
+    else if (lower == "mainmenu") SetMainMenu(PointerFrom<QMainMenu>(v));
+    else if (lower == "popupmenu") SetPopupMenu(PointerFrom<QPopupMenu>(v));
+    else return QFrame::SetPropValue(name, value);
+    return true;
+}
+
+bool QForm::IsA(const std::string& className) {
+    return velpack::EqualsNoCase(className, ClassName) ||
+           velpack::EqualsNoCase(className, "qform") || QFrame::IsA(className);
+}
+
+void QForm::AttachMainMenu() {
+    if (HasWindow() && MainMenu && MainMenu->Handle && IsMenu(MainMenu->Handle)) {
+        SetMenu(Handle, MainMenu->Handle);
+        DrawMenuBar(Handle);
+    }
+}
+
+void QForm::SetMainMenu(QMainMenu* menu) {
+    MainMenu = menu;
+    AttachMainMenu();
+}
+
+void QForm::SetPopupMenu(QPopupMenu* menu) {
+    if (menu) PopupMenu = static_cast<QPopupMenu*>(menu);
+}
+
+void QForm::SetFormPicture(QPicture* picture) {
+    if (picture) FormPicture = picture->Self();
+    Repaint();
+}
+
+void QForm::Close() {
+    if (HasWindow()) SendMessageA(Handle, WM_CLOSE, static_cast<WPARAM>(ModalResult), 0);
+}
+
+int QForm::GetWindowState() {
+    if (!HasWindow()) return WindowState;
+    if (IsIconic(Handle)) WindowState = wsMinimized;
+    else if (IsZoomed(Handle)) WindowState = wsMaximized;
+    else if (!IsWindowVisible(Handle)) WindowState = wsHide;
+    else WindowState = wsNormal;
+    return WindowState;
+}
+
+void QForm::SetWindowState(int state) {
+    WindowState = state;
+    if (!HasWindow()) return;
+    switch (state) {
+        case wsNormal: ShowWindow(Handle, SW_SHOWNORMAL); break;
+        case wsHide: ShowWindow(Handle, SW_HIDE); break;
+        case wsMinimized: ShowWindow(Handle, SW_MINIMIZE); break;
+        case wsMaximized: ShowWindow(Handle, SW_MAXIMIZE); break;
+        default: break;
+    }
+}
+
+void QForm::CreateWnd() {
+    QFrame::CreateWnd();
+    if (!HasWindow()) return;
+    switch (WindowState) {
+        case wsNormal: ShowWindow(Handle, Visible ? SW_SHOW : SW_HIDE); break;
+        case wsHide: ShowWindow(Handle, SW_HIDE); break;
+        case wsMinimized: ShowWindow(Handle, SW_MINIMIZE); break;
+        case wsMaximized: ShowWindow(Handle, SW_MAXIMIZE); break;
+        default: break;
+    }
+}
+
+void QForm::Dispatch(QMessage& message) {
+    QFrame::Dispatch(message);
+    switch (message.Msg) {
+        case WM_CREATE:
+            if (MainMenu && MainMenu->Handle && IsMenu(MainMenu->Handle)) {
+                SetMenu(message.Handle, MainMenu->Handle);
+                DrawMenuBar(message.Handle);
+            }
+            if (onFormCreate) onFormCreate(this);
+            break;
+        case WM_SHOWWINDOW:
+            if (onShow) onShow(this);
+            break;
+        case WM_CLOSE: {
+            if (message.wParam) ModalResult = static_cast<std::int32_t>(message.wParam);
+            std::int32_t action = 1;
+            if (onClose) onClose(this, &action);
+            switch (action) {
+                case 0: message.Result = 1; break;
+                case 1:
+                    message.Result = 0;
+                    DefaultHandler(message);  // destroys the window
+                    message.Result = 1;       // handled: no second default handling
+                    ClosedForGood();
+                    break;
+                case 2: ShowWindow(message.Handle, SW_HIDE); message.Result = 1; break;
+                case 3: ShowWindow(message.Handle, SW_MINIMIZE); message.Result = 1; break;
+                case 4: ShowWindow(message.Handle, SW_MAXIMIZE); message.Result = 1; break;
+                default: break;
+            }
+            break;
+        }
+        default:
+            break;
+    }
+}
+
+int QForm::ShowModal() {
+    QApplication* application = Application;
+    HWND own = Handle;
+    if (application) {
+        application->RefreshForms();
+        for (int i = 0, n = application->Forms.Count(); i < n; ++i) {
+            HWND window = reinterpret_cast<HWND>(application->Forms.Items[static_cast<std::size_t>(i)]);
+            if (window != own) EnableWindow(window, FALSE);
+        }
+    }
+    if (HasWindow()) {
+        Visible = IsWindowVisible(Handle) != FALSE;
+        ShowWindow(Handle, SW_SHOW);
+    }
+    while (application && !application->Terminated && !application->QuitSeen && HasWindow()) {
+        // Waits for the next message instead of spinning while none is waiting.
+        if (!application->ProcessMessages()) WaitMessage();
+    }
+    if (application) {
+        application->RefreshForms();
+        for (int i = 0, n = application->Forms.Count(); i < n; ++i) {
+            HWND window = reinterpret_cast<HWND>(application->Forms.Items[static_cast<std::size_t>(i)]);
+            if (window != own) EnableWindow(window, TRUE);
+        }
+    }
+    return ModalResult;
+}
+
+// ---- QApplication ----
+
+QApplication::QApplication() = default;
+
+void QApplication::ClosedForGood() {
+    ExitProcess(0);
+}
+
+void QApplication::Run() {
+    Terminated = false;
+    QuitSeen = false;
+    if (onShow) onShow(this);
+    MSG msg;
+    while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
+        TranslateMessage(&msg);
+        DispatchMessageA(&msg);
+    }
+}
+
+bool QApplication::ProcessMessages() {
+    MSG msg;
+    if (!PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) return false;
+    if (msg.message == WM_QUIT) {
+        QuitSeen = true;
+        PostQuitMessage(static_cast<int>(msg.wParam));
+        return true;
+    }
+    TranslateMessage(&msg);
+    DispatchMessageA(&msg);
+    return true;
+}
+
+void QApplication::Terminate() {
+    PostQuitMessage(0);
+}
+
+void QApplication::SetTerminated(bool on) {
+    Terminated = on;
+    if (on) ExitProcess(0);
+}
+
+namespace {
+BOOL CALLBACK CollectWindow(HWND window, LPARAM list) {
+    reinterpret_cast<QList*>(list)->Add(reinterpret_cast<QValue>(window));
+    return TRUE;
+}
+}  // namespace
+
+void QApplication::RefreshForms() {
+    Forms.Clear();
+    EnumThreadWindows(GetCurrentThreadId(), CollectWindow, reinterpret_cast<LPARAM>(&Forms));
+}
+
+int QApplication::FormCount() {
+    RefreshForms();
+    return Forms.Count();
+}
+
+HWND QApplication::Form(int index) {
+    RefreshForms();
+    if (index < 0 || index >= Forms.Count()) return nullptr;
+    return reinterpret_cast<HWND>(Forms.Items[static_cast<std::size_t>(index)]);
+}
