@@ -1,6 +1,7 @@
 #include "build/build_commands.h"
 
 #include "scripted_processes.h"
+#include "support/fake_build_settings.h"
 #include "support/recording_error_marks.h"
 #include "support/scripted_prompts.h"
 #include "temp_folder.h"
@@ -10,17 +11,6 @@
 namespace tavrin {
 
 namespace {
-
-struct FakeSettings : BuildSettings {
-    std::string compiler;
-    std::vector<std::string> directories, files;
-    std::string predefined;
-    std::string Compiler() override { return compiler; }
-    void SetCompiler(const std::string& path) override { compiler = path; }
-    std::vector<std::string> Directories() override { return directories; }
-    std::vector<std::string> Files() override { return files; }
-    std::string PredefinedSwitches() override { return predefined; }
-};
 
 struct FakeHost : CompileHost {
     bool codePage = true;
@@ -72,7 +62,7 @@ protected:
     test::RecordingErrorMarks pages;
     TCompiler compiler{processes};
     TDebugger errors{pages};
-    FakeSettings settings;
+    test::FakeBuildSettings settings;
     FakeHost host;
     BuildCommands commands{compiler, errors, settings, host};
     std::string fbc = folder.Write("fbc dir/fbc.exe", "MZ");
