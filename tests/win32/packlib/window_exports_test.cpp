@@ -65,6 +65,10 @@ TEST_F(Windows, HostSeesThisUntilTheButtonIsDestroyed) {
     DestroyWindow(button);
     EXPECT_EQ(edit, ObjectOf(host.handle));
     EXPECT_EQ("0", vp.Value(object, "Handle"));  // the frame lives on without a window
+    // Its drawing handles went with the window; the objects themselves stay readable.
+    void* font = reinterpret_cast<void*>(std::stoul(vp.Value(object, "Font")));
+    EXPECT_EQ("0", vp.Value(font, "Handle"));
+    EXPECT_EQ("Tahoma", vp.Value(font, "FaceName"));
     DestroyWindow(other);
     EXPECT_EQ(nullptr, ObjectOf(host.handle));
 }
