@@ -1,6 +1,7 @@
 #include "packlib/menus/menu.h"
 
 #include <algorithm>
+#include <cstdlib>
 
 #include "packlib/text/numbers.h"
 #include "packlib/text/textutils.h"
@@ -74,6 +75,9 @@ void QMenu::Add(QMenu* item) {
     info.wID = separator ? static_cast<UINT>(-1) : static_cast<UINT>(NewCommandID());
     info.dwItemData = reinterpret_cast<ULONG_PTR>(item);
     SetMenuItemInfoA(Handle, static_cast<UINT>(GetMenuItemCount(Handle) - 1), TRUE, &info);
+    // The item keeps the identifier of its entry, so that its setters find the entry and
+    // its command reaches onMenu with the identifier the item reports.
+    if (!separator) item->CommandID = static_cast<std::int32_t>(info.wID);
 }
 
 void QMenu::Remove(QMenu* item) {

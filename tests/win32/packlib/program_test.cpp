@@ -210,6 +210,48 @@ TEST_F(Program, FormatAndTextUtilitiesAreExported) {
     EXPECT_EQ("5%", Format("%i%", 5));
     EXPECT_EQ("x=2.5", Format("x=%f", 2.5));
     EXPECT_EQ("file.txt", ExtractFileName("C:\\dir/file.txt"));
+    // The entry points are declared for programs too.
+    QButton button;
+    EXPECT_STREQ("Button", GETPROPVALUE(&button, "ClassAncestor"));
+    EXPECT_STREQ("freebasic package", VERSION());
+}
+
+// The application form ends the process: checked in a child process of this program.
+DWORD RunChild(const char* mode) {
+    char path[MAX_PATH] = {};
+    GetModuleFileNameA(nullptr, path, MAX_PATH);
+    std::string command = std::string("\"") + path + "\" --gtest_filter=ApplicationEnd.*";
+    SetEnvironmentVariableA("VELPACK_TEST_CHILD", mode);
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    DWORD exitCode = 99;
+    if (CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                       &startup, &process)) {
+        if (WaitForSingleObject(process.hProcess, 20000) != WAIT_OBJECT_0)
+            TerminateProcess(process.hProcess, 98);
+        GetExitCodeProcess(process.hProcess, &exitCode);
+        CloseHandle(process.hThread);
+        CloseHandle(process.hProcess);
+    }
+    SetEnvironmentVariableA("VELPACK_TEST_CHILD", nullptr);
+    return exitCode;
+}
+
+TEST(ApplicationEnd, ClosingOrTerminatingEndsTheProcessWithCodeZero) {
+    char mode[16] = {};
+    if (GetEnvironmentVariableA("VELPACK_TEST_CHILD", mode, sizeof mode)) {
+        if (std::string(mode) == "close") {
+            Application->Style = WS_POPUP;
+            Application->CreateWnd();
+            SendMessageA(Application->Handle, WM_CLOSE, 0, 0);
+        } else {
+            Application->SetTerminated(true);
+        }
+        std::exit(7);  // reached only when the process did not end
+    }
+    EXPECT_EQ(0u, RunChild("close"));
+    EXPECT_EQ(0u, RunChild("terminate"));
 }
 
 }  // namespace
