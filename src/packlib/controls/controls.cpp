@@ -28,7 +28,8 @@ void ImageChanged(QPicture* picture) {
 // ---- shared click handler ----
 
 QControl::QControl(const char* className, const char* ancestor, std::uint32_t style, int width,
-                   int height) {
+                   int height)
+    : ownName_(className) {
     ClassName = className;
     ClassAncestor = ancestor;
     Style = static_cast<std::int32_t>(style);

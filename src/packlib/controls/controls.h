@@ -10,9 +10,15 @@ public:
     char* GetPropValue(std::string& name) override;
     bool SetPropValue(std::string& name, const char* value) override;
 
+    // ClassName, or the class's own name ("QStatic", "QButton" ...) when ClassName is empty.
+    std::string QueryClassName() const { return ClassName.empty() ? ownName_ : ClassName; }
+
 protected:
     QControl(const char* className, const char* ancestor, std::uint32_t style, int width,
              int height);
+
+private:
+    std::string ownName_;
 };
 
 enum QAlignment : std::int32_t { taLeft, taCenter, taRight };

@@ -138,11 +138,15 @@ int __stdcall MESSAGEDLG(const FbString* message, const FbString* caption, unsig
 }
 
 FbString* __stdcall SYSERRORMESSAGE(DWORD code) {
-    char buffer[201] = {};
-    DWORD length = FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
-                                  nullptr, code, MAKELANGID(LANG_NEUTRAL, SUBLANG_DEFAULT), buffer,
-                                  200, nullptr);
-    std::string text(buffer, length > 200 ? 200 : length);
+    // The whole message is fetched and then cut to 200 characters (a fixed buffer would
+    // make a longer message fail altogether).
+    char* buffer = nullptr;
+    DWORD length = FormatMessageA(
+        FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS | FORMAT_MESSAGE_ALLOCATE_BUFFER,
+        nullptr, code, MAKELANGID(LANG_NEUTRAL, SUBLANG_DEFAULT), reinterpret_cast<char*>(&buffer),
+        0, nullptr);
+    std::string text = buffer ? std::string(buffer, length > 200 ? 200 : length) : std::string();
+    if (buffer) LocalFree(buffer);
     while (!text.empty() && text.back() == ' ') text.pop_back();
     return NewFbString(text);
 }

@@ -42,7 +42,10 @@ void QFrame::ReadBounds() {
     if (!HasWindow()) return;
     RECT rect;
     ::GetWindowRect(Handle, &rect);
-    MapWindowPoints(HWND_DESKTOP, ::GetParent(Handle), reinterpret_cast<POINT*>(&rect), 2);
+    // A child's bounds are in its parent's client area; a top-level window's on the screen
+    // (GetParent of a top-level window names its owner, which plays no part here).
+    HWND parent = (GetWindowLongA(Handle, GWL_STYLE) & WS_CHILD) ? ::GetParent(Handle) : nullptr;
+    MapWindowPoints(HWND_DESKTOP, parent, reinterpret_cast<POINT*>(&rect), 2);
     Left = rect.left;
     Top = rect.top;
     Width = rect.right - rect.left;

@@ -281,4 +281,23 @@ TEST_F(Framework, PicturesAndCursors) {
     EXPECT_EQ(RGB(1, 2, 3), brush.GetColor());
 }
 
+TEST_F(Framework, ProgramsRegisterTheirOwnFormClasses) {
+    EXPECT_TRUE(RegisterFormClass("VelpackTestForm"));
+    EXPECT_FALSE(RegisterFormClass("VelpackTestForm"));
+    EXPECT_FALSE(RegisterFormClass(""));
+    QForm own;
+    own.ClassName = "VelpackTestForm";
+    own.Style = WS_POPUP;
+    own.SetBounds(30, 40, 200, 100);
+    own.CreateWnd();
+    ASSERT_TRUE(own.HasWindow());
+    EXPECT_EQ(&own, QFrame::FromWindow(own.Handle));
+    EXPECT_EQ(30, own.GetLeft());
+    EXPECT_EQ(40, own.GetTop());
+    own.SetWidth(150);
+    EXPECT_EQ(30, own.GetLeft());
+    EXPECT_EQ(150, own.GetWidth());
+    EXPECT_EQ(100, own.GetHeight());
+}
+
 }  // namespace

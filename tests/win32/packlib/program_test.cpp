@@ -76,6 +76,8 @@ TEST_F(Program, NewControlsHaveTheirDefaults) {
     EXPECT_EQ("16777215", Value(label, "Color"));
     QScrollBar bar;
     EXPECT_EQ("221", Value(bar, "Width"));
+    bar.ClassName.clear();
+    EXPECT_EQ("QScrollBar", bar.QueryClassName());
     QForm form;
     EXPECT_EQ("13565952", Value(form, "Style"));
     EXPECT_EQ("400", Value(form, "Width"));
