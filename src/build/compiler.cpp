@@ -128,7 +128,10 @@ bool TCompiler::KillRunning() {
     bool terminated = false;
     std::string fileName = FileNamePart(ExeFile);
     if (!fileName.empty()) {
+        unsigned long self = processes_.OwnProcessId();
         for (const ProcessEntry& process : processes_.ListProcesses()) {
+            // A program named like the workbench must not take the workbench with it.
+            if (process.id == self) continue;
             if (EqualsNoCase(process.exeFile, fileName) || EqualsNoCase(process.exeFile, ExeFile))
                 terminated = processes_.Terminate(process.id);
         }

@@ -51,6 +51,8 @@ public:
     virtual std::unique_ptr<RunningProcess> StartInNewConsole(const std::string& programPath,
                                                               ShowState show) = 0;
     virtual std::vector<ProcessEntry> ListProcesses() = 0;
+    // The workbench's own process, which a kill by file name must spare.
+    virtual unsigned long OwnProcessId() = 0;
     // Terminates with exit code 0; false when it cannot be opened or ended.
     virtual bool Terminate(unsigned long processId) = 0;
     // The shell's "open" of a file with arguments, shown normally, no working

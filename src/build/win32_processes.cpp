@@ -123,6 +123,8 @@ std::vector<ProcessEntry> Win32Processes::ListProcesses() {
     return processes;
 }
 
+unsigned long Win32Processes::OwnProcessId() { return GetCurrentProcessId(); }
+
 bool Win32Processes::Terminate(unsigned long processId) {
     HANDLE process = OpenProcess(PROCESS_TERMINATE, FALSE, processId);
     if (!process) return false;

@@ -15,6 +15,7 @@ public:
     std::unique_ptr<RunningProcess> StartInNewConsole(const std::string& programPath,
                                                       ShowState show) override;
     std::vector<ProcessEntry> ListProcesses() override;
+    unsigned long OwnProcessId() override;
     bool Terminate(unsigned long processId) override;
     long ShellOpen(const std::string& file, const std::string& arguments) override;
     void Sleep(unsigned milliseconds) override;

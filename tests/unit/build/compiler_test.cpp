@@ -118,6 +118,12 @@ TEST_F(CompilerTest, KillRunningMatchesFileNameOrFullPathInAnyCase) {
     EXPECT_EQ(processes.terminated, (std::vector<unsigned long>{1, 2, 5}));
     EXPECT_EQ(compiler.Status, 1);
 
+    compiler.ExeFile = "C:\\Tavrin\\Tavrin2.exe";
+    processes.processes = {{processes.ownId, "Tavrin2.exe"}, {6, "tavrin2.exe"}};
+    processes.terminated.clear();
+    EXPECT_TRUE(compiler.KillRunning());
+    EXPECT_EQ(processes.terminated, (std::vector<unsigned long>{6})) << "never the workbench itself";
+
     compiler.ExeFile = "";
     processes.processes = {{9, ""}};
     EXPECT_FALSE(compiler.KillRunning()) << "no output name kills nothing";

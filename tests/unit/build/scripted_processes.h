@@ -45,7 +45,9 @@ public:
         programsStarted.push_back(programPath);
         return std::make_unique<Program>(*this);
     }
+    unsigned long ownId = 4242;
     std::vector<ProcessEntry> ListProcesses() override { return processes; }
+    unsigned long OwnProcessId() override { return ownId; }
     bool Terminate(unsigned long id) override {
         for (unsigned long refused : refuseToTerminate)
             if (refused == id) return false;

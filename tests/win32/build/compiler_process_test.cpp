@@ -274,6 +274,14 @@ TEST_F(CompilerProcessTest, ResetEndsEveryRunningProgramOfThatName) {
     EXPECT_EQ(events.substr(events.size() - 14), "run;terminate;");
 }
 
+TEST_F(CompilerProcessTest, KillRunningSparesTheWorkbenchItself) {
+    char self[MAX_PATH] = {};
+    GetModuleFileNameA(nullptr, self, MAX_PATH);
+    compiler.ExeFile = self;
+    EXPECT_FALSE(compiler.KillRunning());  // had it killed this process, the test would not end
+    EXPECT_EQ(compiler.Status, 0);
+}
+
 TEST_F(CompilerProcessTest, DebuggerArgumentFormsAndFailureBoxes) {
     commands.CompileCurrent();
     std::string application = folder + "\\app";
