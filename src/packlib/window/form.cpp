@@ -225,7 +225,7 @@ void QForm::Dispatch(QMessage& message) {
                     message.Result = 0;
                     DefaultHandler(message);  // destroys the window
                     message.Result = 1;       // handled: no second default handling
-                    ClosedForGood();
+                    if (endsProcessOnClose_) ExitProcess(0);
                     break;
                 case 2: ShowWindow(message.Handle, SW_HIDE); message.Result = 1; break;
                 case 3: ShowWindow(message.Handle, SW_MINIMIZE); message.Result = 1; break;
@@ -269,10 +269,8 @@ int QForm::ShowModal() {
 
 // ---- QApplication ----
 
-QApplication::QApplication() = default;
-
-void QApplication::ClosedForGood() {
-    ExitProcess(0);
+QApplication::QApplication() {
+    endsProcessOnClose_ = true;
 }
 
 void QApplication::Run() {

@@ -59,8 +59,8 @@ public:
     QCloseEvent onClose = nullptr;
 
 protected:
-    // What the application does when its own window closes (ends the process).
-    virtual void ClosedForGood() {}
+    // Set for the application form: closing its window ends the process.
+    bool endsProcessOnClose_ = false;
 
 private:
     void AttachMainMenu();
@@ -87,9 +87,6 @@ public:
     bool Terminated = false;
     QList Forms;
     bool QuitSeen = false;
-
-protected:
-    void ClosedForGood() override;
 };
 
 // The library's application object.

@@ -304,10 +304,11 @@ void QFrame::CreateWnd() {
     Handle = nullptr;
     CreatingObject = this;
     HWND parent = Parent ? Parent->Handle : ParentWnd;
+    // The identifier goes where a top-level window takes its menu: only children get it.
+    std::intptr_t id = (Style & WS_CHILD) ? Id : 0;
     HWND window = CreateWindowExA(
         static_cast<DWORD>(ExStyle), ClassName.c_str(), Text.c_str(), static_cast<DWORD>(Style),
-        Left, Top, Width, Height, parent,
-        reinterpret_cast<HMENU>(static_cast<std::intptr_t>(Id)), GetModuleHandleA(nullptr),
+        Left, Top, Width, Height, parent, reinterpret_cast<HMENU>(id), GetModuleHandleA(nullptr),
         nullptr);
     // A creation that failed before the window procedure bound the frame must not leave
     // the frame waiting for the next library window.

@@ -289,6 +289,7 @@ TEST_F(Framework, ProgramsRegisterTheirOwnFormClasses) {
     own.ClassName = "VelpackTestForm";
     own.Style = WS_POPUP;
     own.SetBounds(30, 40, 200, 100);
+    own.Id = 12345;  // no menu handle for a top-level window
     own.CreateWnd();
     ASSERT_TRUE(own.HasWindow());
     EXPECT_EQ(&own, QFrame::FromWindow(own.Handle));

@@ -55,6 +55,27 @@ TEST_F(Program, IsAFollowsTheClassChain) {
     EXPECT_TRUE(menu.IsA("QMainMenu"));
 }
 
+// Calls slot n of the object's dispatch table the way a program compiled against the
+// table's layout does.
+template <class Result>
+Result CallSlot(void* object, int slot) {
+    using Slot = Result(__thiscall*)(void*);
+    Slot* table = *static_cast<Slot**>(object);
+    return table[slot](object);
+}
+
+TEST_F(Program, ProtocolAndFrameOperationsKeepTheirSlots) {
+    QButton button;
+    EXPECT_EQ(Take(button.GetPropList()), Take(CallSlot<char*>(&button, 0)));
+    QImage image;
+    EXPECT_EQ(&image, CallSlot<QImage*>(&image, 12));
+    QPicture picture;
+    EXPECT_EQ(&picture, CallSlot<QPicture*>(&picture, 10));
+    QFont font;
+    EXPECT_EQ("FaceName\nSize\nColor\nBold\nItalic\nUnderline\nStrikeout\nHandle",
+              Take(CallSlot<char*>(&font, 0)));
+}
+
 TEST_F(Program, InvokeKnowsRefresh) {
     QButton button;
     EXPECT_EQ(&button, button.Invoke("Refresh"));
