@@ -18,7 +18,8 @@ export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 export TMPDIR="$state/tmp"
 if [ -f "$state/display" ]; then export DISPLAY=$(cat "$state/display"); fi
 
-daemon() { setsid "$@" </dev/null >/dev/null 2>&1 & }
+# Daemons must not inherit the lock descriptor (9), or the lock is never released.
+daemon() { setsid "$@" </dev/null >/dev/null 2>&1 9>&- & }
 
 display_alive() {
   [ -f "$state/display" ] && [ -f "$state/xvfb.pid" ] && kill -0 "$(cat "$state/xvfb.pid")" 2>/dev/null
@@ -29,7 +30,7 @@ start_display() {
   local n
   for n in $(seq 91 140); do
     if [ ! -e "/tmp/.X11-unix/X$n" ] && [ ! -e "/tmp/.X$n-lock" ]; then
-      setsid Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp </dev/null >/dev/null 2>&1 &
+      setsid Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp </dev/null >/dev/null 2>&1 9>&- &
       echo $! > "$state/xvfb.pid"
       local i
       for i in $(seq 1 100); do
@@ -49,15 +50,15 @@ prepare_prefix() {
   [ -f "$WINEPREFIX/.tavrin-ready" ] && return 0
   echo "wine-env: creating Wine prefix (once)" >&2
   rm -rf "$WINEPREFIX"
-  wineboot -i </dev/null >/dev/null 2>&1
+  wineboot -i </dev/null >/dev/null 2>&1 9>&-
   wineserver -w
   mkdir -p "$WINEPREFIX/drive_c/windows/Fonts"
   cp /usr/share/wine/fonts/*.ttf "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
-  wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
-  wine reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /d N /f >/dev/null 2>&1
-  wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null 2>&1
-  wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'Courier New' /d 'DejaVu Sans Mono' /f >/dev/null 2>&1
-  wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'Lucida Console' /d 'DejaVu Sans Mono' /f >/dev/null 2>&1
+  wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1 9>&-
+  wine reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /d N /f >/dev/null 2>&1 9>&-
+  wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null 2>&1 9>&-
+  wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'Courier New' /d 'DejaVu Sans Mono' /f >/dev/null 2>&1 9>&-
+  wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'Lucida Console' /d 'DejaVu Sans Mono' /f >/dev/null 2>&1 9>&-
   wineserver -w
   touch "$WINEPREFIX/.tavrin-ready"
 }
@@ -74,7 +75,7 @@ start_resident() {
     return 0
   fi
   rm -f "$state/resident.ready"
-  setsid wine "$exe" "$(winepath -w "$state/resident.ready" 2>/dev/null)" </dev/null >/dev/null 2>&1 &
+  setsid wine "$exe" "$(winepath -w "$state/resident.ready" 2>/dev/null 9>&-)" </dev/null >/dev/null 2>&1 9>&- &
   echo $! > "$state/resident.pid"
   local i
   for i in $(seq 1 400); do

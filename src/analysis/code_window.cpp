@@ -45,7 +45,9 @@ void TCode::OnCreate() {
     results_.Create(Handle(), kResultsId);
     results_.SetFont("Courier New", 10);
     results_.ShowGutter(16);
-    results_.Call(SCI_USEPOPUP, SC_POPUP_NEVER);  // our own menu comes through WM_CONTEXTMENU
+    results_.Call(SCI_USEPOPUP, SC_POPUP_NEVER);
+    results_.Call(SCI_SETSCROLLWIDTH, 1);
+    results_.Call(SCI_SETSCROLLWIDTHTRACKING, 1);  // our own menu comes through WM_CONTEXTMENU
     status_ = CreateWindowExA(0, STATUSCLASSNAMEA, "", WS_CHILD | WS_VISIBLE | SBARS_SIZEGRIP, 0,
                               0, 10, 10, Handle(), reinterpret_cast<HMENU>(kStatusId), instance,
                               nullptr);

@@ -72,6 +72,24 @@ void CreateWindows() {
     AddTool("TInstallClass", "InstallClass", "Install Class", {360, 200, false, true});
 }
 
+// Where the main tool windows stand before any bounds were saved: the main
+// strip at the top, the objects tree and the inspector on the left below it,
+// the code window filling the rest.
+void PlaceWindowsFirstTime() {
+    RECT work{};
+    SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+    const int top = work.top + TMain::kHeight;
+    const int height = work.bottom - top;
+    const int side = 240;
+    auto place = [](const char* name, int x, int y, int w, int h) {
+        if (FormWindow* window = App().FindWindowByName(name))
+            SetWindowPos(window->Handle(), nullptr, x, y, w, h, SWP_NOZORDER | SWP_NOACTIVATE);
+    };
+    place("ObjectsTree", work.left, top, side, height * 2 / 5);
+    place("Inspector", work.left, top + height * 2 / 5, side, height - height * 2 / 5);
+    place("Code", work.left + side, top, work.right - work.left - side, height);
+}
+
 // The gutter-click handler start-up puts on the result window: jump to the
 // file and line a result line names.
 void JumpToResultLine(int line) {
@@ -130,6 +148,7 @@ void StartWorkbench() {
     launcher->LoadSettings();  // no window exists yet: no bounds to apply
 
     CreateWindows();
+    PlaceWindowsFirstTime();
     app.Main->OnFirstShow = FirstShow;
     ShowWindow(app.Main->Handle(), SW_SHOW);
     UpdateWindow(app.Main->Handle());

@@ -1,0 +1,120 @@
+// The workbench started as a user starts it: its own folder, its settings
+// file, windows seen from outside, closed with the main window's close box.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "workbench_process.h"
+
+namespace {
+
+std::string tavrinExe;
+
+const char* const kWindowOrder =
+    "Main,FindInFilesDialog,GoToLine,SearchReplaceDialog,Code,Inspector,ObjectsTree,FormsList,"
+    "Settings,Projects,Packs,Switch,About,imageShow,Shell,Helps,ConfirmReplaceDialog,PrintDialog,"
+    "ControlAlignment,Units,GlobalDesigner,Resources,Splash,Dialog,LanguagesDlg,CustomizePalette,"
+    "InstallClass";
+
+struct ExpectedWindow {
+    const char* className;
+    const char* caption;
+};
+
+const ExpectedWindow kWindows[] = {
+    {"TMain", "Tavrin2"}, {"TFindInFilesDialog", "Find In Files..."}, {"TGoToLine", "GoToLine"},
+    {"TSearchReplaceDialog", nullptr}, {"TCode", "Code"}, {"TInspector", "Inspector"},
+    {"TObjectsTree", "ObjectsTree"}, {"TFormsList", "FormsList"}, {"TSettings", "Settings"},
+    {"TProjects", "Projects"}, {"TPacks", "Packs"}, {"TSwitch", "Switch"}, {"TAbout", "About"},
+    {"TimageShow", "image"}, {"TShell", "Shell"}, {"THelps", "Helps"},
+    {"TConfirmReplaceDialog", "Confirm replace"}, {"TPrintDialog", nullptr},
+    {"TControlAlignment", "Control Alignment"}, {"TUnits", "Units"},
+    {"TGlobalDesigner", "GlobalDesigner"}, {"TResources", "Resources"}, {"TSplash", nullptr},
+    {"TDialog", "Dialog"}, {"TLanguagesDlg", nullptr}, {"TCustomizePalette", "CustomizePalette"},
+    {"TInstallClass", "Install Class"},
+};
+
+int Height(const RECT& r) { return r.bottom - r.top; }
+
+TEST(Workbench, StartsWithEveryWindowAndWritesItsSettingsWhenClosed) {
+    e2e::AppFolder folder(tavrinExe);
+    e2e::WorkbenchProcess process(folder);
+    long startMs = process.WaitUntilIdle();
+    ASSERT_GE(startMs, 0) << "the main window never finished its first showing";
+    std::printf("start to idle: %ld ms\n", startMs);
+
+    auto windows = process.Windows();
+    for (const auto& expected : kWindows) {
+        auto found = windows.find(expected.className);
+        ASSERT_NE(found, windows.end()) << expected.className << " was not created";
+        if (expected.caption) EXPECT_EQ(found->second.caption, expected.caption) << expected.className;
+    }
+    EXPECT_EQ(Height(windows["TMain"].bounds), 119);
+    for (const char* shown : {"TMain", "TCode", "TObjectsTree", "TInspector"})
+        EXPECT_TRUE(windows[shown].visible) << shown << " should be visible after start";
+    for (const char* hidden : {"TSplash", "TDialog", "TSettings", "TAbout"})
+        EXPECT_FALSE(windows[hidden].visible) << hidden << " should stay hidden";
+
+    EXPECT_EQ(process.CloseAndWait(), 0);
+    EXPECT_EQ(folder.IniValue("general", "forms"), kWindowOrder);
+    for (const char* name : {"Main", "Code", "InstallClass", "Splash"})
+        for (const char* key : {"left", "top", "width", "height"})
+            EXPECT_NE(folder.IniValue(name, key), "<missing>") << name << "/" << key;
+    EXPECT_EQ(folder.IniValue("Main", "height"), "119");
+    EXPECT_EQ(folder.IniValue("general", "AutocreateForms"), "1");
+    EXPECT_EQ(folder.IniValue("editor", "font.name"), "lucida console");
+}
+
+TEST(Workbench, AppliesSavedWindowBoundsAtTheNextStart) {
+    e2e::AppFolder folder(tavrinExe);
+    folder.WriteIni(
+        "[general]\r\nforms=Main,Code,NoSuchWindow,Inspector\r\n"
+        "[Main]\r\nleft=10\r\ntop=5\r\nwidth=900\r\nheight=400\r\n"
+        "[Code]\r\nleft=40\r\ntop=180\r\nwidth=640\r\nheight=420\r\n"
+        "[Inspector]\r\nleft=700\r\ntop=200\r\n\r\n");
+    e2e::WorkbenchProcess process(folder);
+    ASSERT_GE(process.WaitUntilIdle(), 0);
+    auto windows = process.Windows();
+    RECT code = windows["TCode"].bounds;
+    EXPECT_EQ(code.left, 40);
+    EXPECT_EQ(code.top, 180);
+    EXPECT_EQ(code.right - code.left, 640);
+    EXPECT_EQ(code.bottom - code.top, 420);
+    RECT main = windows["TMain"].bounds;
+    EXPECT_EQ(main.left, 10);
+    EXPECT_EQ(main.right - main.left, 900);
+    EXPECT_EQ(Height(main), 119) << "the main window keeps its fixed height";
+    RECT inspector = windows["TInspector"].bounds;
+    EXPECT_EQ(inspector.left, 700);
+    EXPECT_EQ(inspector.right - inspector.left, 300) << "a missing width takes the default";
+    EXPECT_EQ(Height(inspector), 200) << "a missing height takes the default";
+    EXPECT_EQ(process.CloseAndWait(), 0);
+    EXPECT_EQ(folder.IniValue("Code", "left"), "40");
+    EXPECT_EQ(folder.IniValue("general", "forms"), kWindowOrder);
+}
+
+TEST(Workbench, KeepsOtherSectionsOfItsSettingsFile) {
+    e2e::AppFolder folder(tavrinExe);
+    folder.WriteIni("; a comment the user wrote\r\n[mine]\r\nkey=value\r\n[mru]\r\nb.bas=7\r\na.bas=3\r\n");
+    e2e::WorkbenchProcess process(folder);
+    ASSERT_GE(process.WaitUntilIdle(), 0);
+    EXPECT_EQ(process.CloseAndWait(), 0);
+    EXPECT_EQ(folder.IniValue("mine", "key"), "value");
+    EXPECT_EQ(folder.IniValue("mru", "b.bas"), "0");
+    EXPECT_EQ(folder.IniValue("mru", "a.bas"), "1");
+    EXPECT_NE(folder.ReadIni().find("; a comment the user wrote"), std::string::npos);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    testing::InitGoogleTest(&argc, argv);
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: workbench_e2e_test <path of Tavrin2.exe>\n");
+        return 2;
+    }
+    tavrinExe = argv[1];
+    return RUN_ALL_TESTS();
+}

@@ -1,0 +1,146 @@
+#include "workbench_process.h"
+
+#include <fstream>
+#include <sstream>
+#include <stdexcept>
+#include <vector>
+
+namespace e2e {
+
+std::string WindowsPath(std::string path) {
+    if (!path.empty() && path[0] == '/') path = "Z:" + path;
+    for (char& c : path)
+        if (c == '/') c = '\\';
+    return path;
+}
+
+namespace {
+
+void RemoveTree(const std::string& folder) {
+    WIN32_FIND_DATAA data;
+    HANDLE find = FindFirstFileA((folder + "\\*").c_str(), &data);
+    if (find != INVALID_HANDLE_VALUE) {
+        do {
+            std::string name = data.cFileName;
+            if (name == "." || name == "..") continue;
+            std::string full = folder + "\\" + name;
+            if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) RemoveTree(full);
+            else DeleteFileA(full.c_str());
+        } while (FindNextFileA(find, &data));
+        FindClose(find);
+    }
+    RemoveDirectoryA(folder.c_str());
+}
+
+struct EnumState {
+    DWORD pid;
+    std::map<std::string, SeenWindow>* windows;
+};
+
+BOOL CALLBACK CollectWindow(HWND window, LPARAM lp) {
+    auto* state = reinterpret_cast<EnumState*>(lp);
+    DWORD pid = 0;
+    GetWindowThreadProcessId(window, &pid);
+    if (pid != state->pid) return TRUE;
+    char className[256] = {};
+    GetClassNameA(window, className, sizeof(className));
+    char caption[512] = {};
+    GetWindowTextA(window, caption, sizeof(caption));
+    SeenWindow seen;
+    seen.handle = window;
+    seen.caption = caption;
+    GetWindowRect(window, &seen.bounds);
+    seen.visible = IsWindowVisible(window) != FALSE;
+    state->windows->emplace(className, seen);
+    return TRUE;
+}
+
+}  // namespace
+
+AppFolder::AppFolder(const std::string& exeSource) {
+    char temp[MAX_PATH] = {};
+    GetTempPathA(MAX_PATH, temp);
+    static int counter = 0;
+    path_ = std::string(temp) + "tavrin-e2e-" + std::to_string(GetCurrentProcessId()) + "-" +
+            std::to_string(++counter);
+    RemoveTree(path_);
+    CreateDirectoryA(path_.c_str(), nullptr);
+    if (!CopyFileA(WindowsPath(exeSource).c_str(), Exe().c_str(), FALSE))
+        throw std::runtime_error("cannot copy " + exeSource);
+}
+
+AppFolder::~AppFolder() { RemoveTree(path_); }
+
+void AppFolder::WriteIni(const std::string& text) const {
+    std::ofstream(Ini(), std::ios::binary) << text;
+}
+
+std::string AppFolder::ReadIni() const {
+    std::ifstream in(Ini(), std::ios::binary);
+    std::stringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+std::string AppFolder::IniValue(const char* section, const char* key) const {
+    std::vector<char> buffer(8192, '\0');
+    GetPrivateProfileStringA(section, key, "<missing>", buffer.data(),
+                             static_cast<DWORD>(buffer.size()), Ini().c_str());
+    return buffer.data();
+}
+
+WorkbenchProcess::WorkbenchProcess(const AppFolder& folder) {
+    STARTUPINFOA startup{};
+    startup.cb = sizeof(startup);
+    std::string commandLine = "\"" + folder.Exe() + "\"";
+    startTick_ = GetTickCount();
+    if (!CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                        folder.Path().c_str(), &startup, &info_))
+        throw std::runtime_error("cannot start " + folder.Exe());
+}
+
+WorkbenchProcess::~WorkbenchProcess() {
+    if (info_.hProcess) {
+        if (WaitForSingleObject(info_.hProcess, 0) == WAIT_TIMEOUT) {
+            TerminateProcess(info_.hProcess, 99);
+            WaitForSingleObject(info_.hProcess, 5000);
+        }
+        CloseHandle(info_.hProcess);
+        CloseHandle(info_.hThread);
+    }
+}
+
+std::map<std::string, SeenWindow> WorkbenchProcess::Windows() const {
+    std::map<std::string, SeenWindow> windows;
+    EnumState state{info_.dwProcessId, &windows};
+    EnumWindows(CollectWindow, reinterpret_cast<LPARAM>(&state));
+    return windows;
+}
+
+long WorkbenchProcess::WaitUntilIdle(DWORD timeoutMs) {
+    DWORD start = GetTickCount();
+    while (GetTickCount() - start < timeoutMs) {
+        auto windows = Windows();
+        auto main = windows.find("TMain");
+        auto code = windows.find("TCode");
+        auto splash = windows.find("TSplash");
+        if (main != windows.end() && main->second.visible && code != windows.end() &&
+            code->second.visible && splash != windows.end() && !splash->second.visible) {
+            main_ = main->second.handle;
+            WaitForInputIdle(info_.hProcess, 5000);
+            return static_cast<long>(GetTickCount() - startTick_);
+        }
+        if (WaitForSingleObject(info_.hProcess, 10) == WAIT_OBJECT_0) return -1;
+    }
+    return -1;
+}
+
+long WorkbenchProcess::CloseAndWait(DWORD timeoutMs) {
+    if (main_) PostMessageA(main_, WM_CLOSE, 0, 0);
+    if (WaitForSingleObject(info_.hProcess, timeoutMs) != WAIT_OBJECT_0) return -1;
+    DWORD code = 0;
+    GetExitCodeProcess(info_.hProcess, &code);
+    return static_cast<long>(code);
+}
+
+}  // namespace e2e

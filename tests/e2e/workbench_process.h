@@ -1,0 +1,57 @@
+// Starts Tavrin2.exe as a user would, from an application folder of its own,
+// and looks at its windows from outside the process.
+#pragma once
+
+#include <windows.h>
+
+#include <map>
+#include <string>
+
+namespace e2e {
+
+struct SeenWindow {
+    HWND handle = nullptr;
+    std::string caption;
+    RECT bounds{};
+    bool visible = false;
+};
+
+// A fresh folder under the temporary folder holding a copy of the program.
+class AppFolder {
+public:
+    explicit AppFolder(const std::string& exeSource);
+    ~AppFolder();
+    const std::string& Path() const { return path_; }
+    std::string Exe() const { return path_ + "\\Tavrin2.exe"; }
+    std::string Ini() const { return path_ + "\\Tavrin2.ini"; }
+    void WriteIni(const std::string& text) const;
+    std::string ReadIni() const;
+    std::string IniValue(const char* section, const char* key) const;
+
+private:
+    std::string path_;
+};
+
+class WorkbenchProcess {
+public:
+    explicit WorkbenchProcess(const AppFolder& folder);
+    ~WorkbenchProcess();
+    // Waits until the main window exists and the first showing has run
+    // (the code window is visible); returns the milliseconds since the start.
+    long WaitUntilIdle(DWORD timeoutMs = 20000);
+    HWND Main() const { return main_; }
+    std::map<std::string, SeenWindow> Windows() const;  // by window class
+    // Closes the main window and returns the exit code (or -1 on time-out).
+    long CloseAndWait(DWORD timeoutMs = 20000);
+    DWORD ProcessId() const { return info_.dwProcessId; }
+
+private:
+    PROCESS_INFORMATION info_{};
+    DWORD startTick_ = 0;
+    HWND main_ = nullptr;
+};
+
+// Turns a Linux path given on the command line under Wine into a Windows one.
+std::string WindowsPath(std::string path);
+
+}  // namespace e2e
