@@ -71,13 +71,7 @@ constexpr size_t kNone = static_cast<size_t>(-1);
 // content, so a document is neither copied nor moved.
 class Document {
 public:
-    Document() = default;
-    Document(const Document&) = delete;
-    Document& operator=(const Document&) = delete;
-
-    // A missing file is an empty document; false when the file cannot be read.
-    bool Load(const std::string& path) {
-        if (ReadWholeFile(path, content_) == FileReadStatus::Failed) return false;
+    explicit Document(std::string content) : content_(std::move(content)) {
         std::string_view all = content_;
         if (all.substr(0, 3) == "\xEF\xBB\xBF") {
             bom_ = all.substr(0, 3);
@@ -96,8 +90,9 @@ public:
             start = i;
         }
         if (start < all.size()) lines_.push_back(ParseLine(all.substr(start), {}));
-        return true;
     }
+    Document(const Document&) = delete;
+    Document& operator=(const Document&) = delete;
 
     const std::vector<Line>& Lines() const { return lines_; }
     std::string_view Bom() const { return bom_; }
@@ -195,22 +190,9 @@ std::string_view WithoutQuotes(std::string_view value) {
     return value;
 }
 
-std::optional<std::string> LookUp(const std::string& path, std::string_view section,
-                                  std::string_view key) {
-    section = TrimProfile(section);
-    key = TrimProfile(key);
-    Document document;
-    if (section.empty() || key.empty() || !document.Load(path)) return std::nullopt;
-    size_t header = document.FindSection(section);
-    if (header == kNone) return std::nullopt;
-    size_t found = document.FindKey(header, key);
-    if (found == kNone || !document.Lines()[found].hasValue) return std::nullopt;
-    return std::string(WithoutQuotes(document.Lines()[found].value));
-}
-
-// Keeps every line except those the predicate drops; writes only on a change.
+// The content without the lines the predicate drops, or nothing when none is dropped.
 template <typename DropLine>
-bool RewriteWithout(const std::string& path, const Document& document, DropLine drop) {
+std::optional<std::string> ContentWithout(const Document& document, DropLine drop) {
     Rewriter rewriter(document);
     bool dropped = false;
     for (size_t i = 0; i < document.Lines().size(); ++i) {
@@ -219,19 +201,59 @@ bool RewriteWithout(const std::string& path, const Document& document, DropLine 
         else
             rewriter.Keep(document.Lines()[i]);
     }
-    return !dropped || WriteFileReplacing(path, rewriter.Output());
+    if (!dropped) return std::nullopt;
+    return rewriter.Output();
 }
 
 }  // namespace
 
+void IniFile::BeginBatch() {
+    if (batchDepth_++ > 0) return;
+    batchReadable_ = ReadWholeFile(path_, batchContent_) != FileReadStatus::Failed;
+    batchChanged_ = false;
+}
+
+bool IniFile::EndBatch() {
+    if (batchDepth_ == 0 || --batchDepth_ > 0) return true;
+    bool written = !batchChanged_ || WriteFileReplacing(path_, batchContent_);
+    batchContent_.clear();
+    return written;
+}
+
+bool IniFile::ReadContent(std::string& content) const {
+    if (batchDepth_ == 0) return ReadWholeFile(path_, content) != FileReadStatus::Failed;
+    content = batchContent_;
+    return batchReadable_;
+}
+
+bool IniFile::Store(std::string content) {
+    if (batchDepth_ == 0) return WriteFileReplacing(path_, content);
+    batchContent_ = std::move(content);
+    batchChanged_ = true;
+    return true;
+}
+
+std::optional<std::string> IniFile::LookUp(std::string_view section, std::string_view key) const {
+    section = TrimProfile(section);
+    key = TrimProfile(key);
+    std::string content;
+    if (section.empty() || key.empty() || !ReadContent(content)) return std::nullopt;
+    const Document document(std::move(content));
+    size_t header = document.FindSection(section);
+    if (header == kNone) return std::nullopt;
+    size_t found = document.FindKey(header, key);
+    if (found == kNone || !document.Lines()[found].hasValue) return std::nullopt;
+    return std::string(WithoutQuotes(document.Lines()[found].value));
+}
+
 std::string IniFile::ReadString(std::string_view section, std::string_view key,
                                 std::string_view defaultValue) const {
-    std::optional<std::string> value = LookUp(path_, section, key);
+    std::optional<std::string> value = LookUp(section, key);
     return value ? *value : std::string(defaultValue);
 }
 
 int IniFile::ReadInteger(std::string_view section, std::string_view key, int defaultValue) const {
-    std::optional<std::string> text = LookUp(path_, section, key);
+    std::optional<std::string> text = LookUp(section, key);
     long long value = 0;
     if (!text || !ParseInt(*text, value) || value < INT_MIN || value > INT_MAX) return defaultValue;
     return static_cast<int>(value);
@@ -244,8 +266,9 @@ bool IniFile::ReadBool(std::string_view section, std::string_view key, bool defa
 std::vector<std::string> IniFile::ReadSectionKeys(std::string_view section) const {
     std::vector<std::string> keys;
     section = TrimProfile(section);
-    Document document;
-    if (section.empty() || !document.Load(path_)) return keys;
+    std::string content;
+    if (section.empty() || !ReadContent(content)) return keys;
+    const Document document(std::move(content));
     size_t header = document.FindSection(section);
     if (header == kNone) return keys;
     std::unordered_set<std::string> seen;
@@ -259,8 +282,9 @@ std::vector<std::string> IniFile::ReadSectionKeys(std::string_view section) cons
 
 std::vector<std::string> IniFile::ReadSections() const {
     std::vector<std::string> sections;
-    Document document;
-    if (!document.Load(path_)) return sections;
+    std::string content;
+    if (!ReadContent(content)) return sections;
+    const Document document(std::move(content));
     std::unordered_set<std::string> seen;
     for (const Line& line : document.Lines()) {
         if (line.kind != LineKind::Section || line.name.empty()) continue;
@@ -274,8 +298,9 @@ bool IniFile::WriteString(std::string_view section, std::string_view key, std::s
     key = TrimProfile(key);
     if (!IsStorableSection(section) || !IsStorableKey(key) || HasLineBreakOrNul(value))
         return false;
-    Document document;
-    if (!document.Load(path_)) return false;
+    std::string content;
+    if (!ReadContent(content)) return false;
+    const Document document(std::move(content));
     const std::vector<Line>& lines = document.Lines();
     const std::string entry = Concat({key, "=", value});
 
@@ -304,7 +329,7 @@ bool IniFile::WriteString(std::string_view section, std::string_view key, std::s
         rewriter.Add(Concat({"[", section, "]"}));
         rewriter.Add(entry);
     }
-    return WriteFileReplacing(path_, rewriter.Output());
+    return Store(rewriter.Output());
 }
 
 bool IniFile::WriteInteger(std::string_view section, std::string_view key, int value) {
@@ -318,26 +343,30 @@ bool IniFile::WriteBool(std::string_view section, std::string_view key, bool val
 bool IniFile::EraseSection(std::string_view section) {
     section = TrimProfile(section);
     if (!IsStorableSection(section)) return false;
-    Document document;
-    if (!document.Load(path_)) return false;
+    std::string content;
+    if (!ReadContent(content)) return false;
+    const Document document(std::move(content));
     bool inSection = false;
-    return RewriteWithout(path_, document, [&](size_t i) {
+    std::optional<std::string> rewritten = ContentWithout(document, [&](size_t i) {
         if (document.Lines()[i].kind == LineKind::Section) inSection = document.IsSection(i, section);
         return inSection;
     });
+    return !rewritten || Store(std::move(*rewritten));
 }
 
 bool IniFile::DeleteKey(std::string_view section, std::string_view key) {
     section = TrimProfile(section);
     key = TrimProfile(key);
     if (!IsStorableSection(section) || key.empty() || HasLineBreakOrNul(key)) return false;
-    Document document;
-    if (!document.Load(path_)) return false;
+    std::string content;
+    if (!ReadContent(content)) return false;
+    const Document document(std::move(content));
     bool inSection = false;
-    return RewriteWithout(path_, document, [&](size_t i) {
+    std::optional<std::string> rewritten = ContentWithout(document, [&](size_t i) {
         if (document.Lines()[i].kind == LineKind::Section) inSection = document.IsSection(i, section);
         return inSection && document.IsKey(i, key);
     });
+    return !rewritten || Store(std::move(*rewritten));
 }
 
 }  // namespace tavrin

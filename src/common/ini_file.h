@@ -19,11 +19,13 @@
 // a key, a key starting with "[" or ";", an empty name).
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace tavrin {
+
 
 class IniFile {
 public:
@@ -51,8 +53,43 @@ public:
     // Removes every line of that key in every section of that name.
     bool DeleteKey(std::string_view section, std::string_view key);
 
+    // Changes made from BeginBatch to the matching EndBatch are kept in memory
+    // (reads see them) and reach the file in one replacement at the end, with
+    // the same result as writing each at once. Batches nest. EndBatch returns
+    // false when the file could not be written.
+    void BeginBatch();
+    bool EndBatch();
+
 private:
+    // The file's content, or the batch's; false when the file cannot be read.
+    bool ReadContent(std::string& content) const;
+    bool Store(std::string content);
+    std::optional<std::string> LookUp(std::string_view section, std::string_view key) const;
+
     std::string path_;
+    int batchDepth_ = 0;
+    std::string batchContent_;
+    bool batchReadable_ = true;  // the file could be read when the batch began
+    bool batchChanged_ = false;
+};
+
+// Keeps a batch of the file open for its lifetime.
+class IniBatch {
+public:
+    explicit IniBatch(IniFile& file) : file_(&file) { file.BeginBatch(); }
+    ~IniBatch() { End(); }
+    IniBatch(const IniBatch&) = delete;
+    IniBatch& operator=(const IniBatch&) = delete;
+
+    // Ends the batch now; false when the file could not be written.
+    bool End() {
+        IniFile* file = file_;
+        file_ = nullptr;
+        return !file || file->EndBatch();
+    }
+
+private:
+    IniFile* file_;
 };
 
 }  // namespace tavrin

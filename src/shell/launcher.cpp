@@ -51,6 +51,7 @@ TLauncher::TLauncher(std::string settingsPath, WindowRegistry* windows)
     : file_(std::move(settingsPath)), windows_(windows) {}
 
 void TLauncher::LoadSettings() {
+    IniBatch batch(file_);  // one reading of the file for all values
     MRUCount = file_.ReadInteger(kGeneral, "mrucount", 20);
     Compiler = file_.ReadString(kGeneral, "compiler", "");
     HelpFile = file_.ReadString(kGeneral, "help", "");
@@ -76,6 +77,7 @@ void TLauncher::LoadSettings() {
 }
 
 bool TLauncher::SaveSettings() {
+    IniBatch batch(file_);  // the writes below reach the file in one replacement
     bool ok = file_.WriteString(kGeneral, "compiler", Compiler);
     for (const char* section : {"compilers", "directories", "files"})
         ok = file_.EraseSection(section) && ok;
@@ -94,12 +96,14 @@ bool TLauncher::SaveSettings() {
     ok = file_.EraseSection("libs") && ok;
     for (const StringList::Entry& lib : Libs) ok = file_.WriteString("libs", lib.text, "true") && ok;
 
-    return SaveForms() && ok;
+    ok = SaveForms() && ok;
+    return batch.End() && ok;
 }
 
 void TLauncher::LoadForms() {
     std::vector<ApplicationWindow*> windows;
     if (windows_) windows = windows_->Windows();
+    IniBatch batch(file_);
     for (const std::string& part : Split(file_.ReadString(kGeneral, "forms", ""), ',')) {
         std::string_view name = Trim(part);
         if (name.empty()) continue;
@@ -114,6 +118,7 @@ void TLauncher::LoadForms() {
 
 bool TLauncher::SaveForms() {
     if (!windows_) return true;
+    IniBatch batch(file_);
     bool ok = true;
     std::vector<std::string> names;
     for (ApplicationWindow* window : windows_->Windows()) {
@@ -126,7 +131,8 @@ bool TLauncher::SaveForms() {
         ok = file_.WriteInteger(name, "height", bounds.height) && ok;
         names.push_back(name);
     }
-    return file_.WriteString(kGeneral, "forms", Join(names, ",")) && ok;
+    ok = file_.WriteString(kGeneral, "forms", Join(names, ",")) && ok;
+    return batch.End() && ok;
 }
 
 void TLauncher::AttachMRUMenu(MRUMenuView* menu) {

@@ -231,6 +231,46 @@ TEST_F(IniFileTest, VeryLongLinesCrOnlyBreaksAndByteOrderMark) {
     EXPECT_EQ(Content(), "\xEF\xBB\xBF[general]\rhelp=" + longValue + "\r[mru]\ra.bas=0\r\nb.bas=1\r\n");
 }
 
+TEST_F(IniFileTest, BatchKeepsWritesInMemoryUntilItsEndAndGivesTheSameFile) {
+    const std::string start = "[general]\nhelp=x\n\n[libs]\nOld.dll=true\n";
+    Given(start);
+    ini.BeginBatch();
+    ASSERT_TRUE(ini.WriteString("general", "compiler", "fbc"));
+    ini.BeginBatch();  // nested: ends with the outer batch
+    ASSERT_TRUE(ini.EraseSection("libs"));
+    ASSERT_TRUE(ini.WriteString("libs", "Velpack.dll", "true"));
+    EXPECT_TRUE(ini.EndBatch());
+    ASSERT_TRUE(ini.DeleteKey("general", "help"));
+    EXPECT_EQ(ini.ReadString("general", "compiler", ""), "fbc");
+    EXPECT_EQ(ini.ReadSectionKeys("libs"), std::vector<std::string>{"Velpack.dll"});
+    EXPECT_EQ(Content(), start);
+    EXPECT_TRUE(ini.EndBatch());
+    const std::string batched = Content();
+
+    Given(start);
+    ini.WriteString("general", "compiler", "fbc");
+    ini.EraseSection("libs");
+    ini.WriteString("libs", "Velpack.dll", "true");
+    ini.DeleteKey("general", "help");
+    EXPECT_EQ(batched, Content());
+    EXPECT_EQ(batched, "[general]\ncompiler=fbc\n\n[libs]\nVelpack.dll=true\n");
+}
+
+TEST_F(IniFileTest, BatchWithoutChangesWritesNothingAndAFailedEndIsReported) {
+    ini.BeginBatch();
+    EXPECT_TRUE(ini.EraseSection("mru"));
+    EXPECT_TRUE(ini.EndBatch());
+    EXPECT_FALSE(Exists(path));
+    EXPECT_TRUE(ini.EndBatch());  // unmatched: nothing to do
+
+    Given("[general]\nhelp=x\n");
+    ini.BeginBatch();
+    EXPECT_TRUE(ini.WriteString("general", "help", "y"));
+    std::filesystem::create_directory(path + ".tmp");
+    EXPECT_FALSE(ini.EndBatch());
+    EXPECT_EQ(Content(), "[general]\nhelp=x\n");
+}
+
 TEST_F(IniFileTest, ManyWritesStayCorrectOnALargeFile) {
     std::string big;
     for (int s = 0; s < 200; ++s) {

@@ -365,7 +365,7 @@ protected:
 std::string* IniDifferential::folder_ = nullptr;
 
 TEST_F(IniDifferential, GeneratedFilesAndSequencesAgree) {
-    constexpr int kCases = 250, kOperations = 12;
+    constexpr int kCases = 200, kOperations = 12;
     for (int index = 0; index < kCases; ++index) {
         Generator generator(static_cast<unsigned>(1000 + index));
         std::string content = generator.File();
