@@ -44,7 +44,7 @@ QPropInfo* NewInfo(const InfoFields& fields, const std::string& spelledName, boo
 }
 
 void SetInfoValue(QPropInfo* info, const std::string& value) {
-    if (info) info->Value = NewText(value);  // the earlier text stays with the caller's heap
+    if (info) info->Value = NewText(value);
 }
 
 std::string AppendNames(const std::string& base, const char* const* names, int count) {

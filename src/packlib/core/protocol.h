@@ -53,7 +53,7 @@ struct InfoFields {
 QPropInfo* NewInfo(const InfoFields& fields, const std::string& spelledName, bool hasValue,
                    const std::string& value, bool remember);
 
-// The record's Value is a separate text; this replaces it (used for exceptions).
+// Fills the record's Value with a new copy of the text.
 void SetInfoValue(QPropInfo* info, const std::string& value);
 
 // base + one line feed + each name (the base may be empty only for a root list).

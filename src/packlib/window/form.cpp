@@ -215,6 +215,18 @@ void QForm::Dispatch(QMessage& message) {
         case WM_SHOWWINDOW:
             if (onShow) onShow(this);
             break;
+        case WM_DESTROY:
+            // The window system destroys the menu of a window that ends; the menu bar
+            // belongs to the form object and stays for its next window.
+            if (MainMenu && MainMenu->Handle && GetMenu(message.Handle) == MainMenu->Handle)
+                SetMenu(message.Handle, nullptr);
+            break;
+        case WM_NCDESTROY:
+            if (MadeForWindow && ownMainMenu_ && ownMainMenu_->Handle) {
+                if (IsMenu(ownMainMenu_->Handle)) DestroyMenu(ownMainMenu_->Handle);
+                ownMainMenu_->Handle = nullptr;
+            }
+            break;
         case WM_CLOSE: {
             if (message.wParam) ModalResult = static_cast<std::int32_t>(message.wParam);
             std::int32_t action = 1;

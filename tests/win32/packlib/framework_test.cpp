@@ -228,6 +228,12 @@ TEST_F(Framework, MainMenuIsAttachedWhenTheFormIsMade) {
     withMenu.CreateWnd();
     ASSERT_TRUE(withMenu.HasWindow());
     EXPECT_EQ(withMenu.MainMenu->Handle, GetMenu(withMenu.Handle));
+    // The menu bar outlives the window and is attached to the next one.
+    withMenu.DestroyWnd();
+    EXPECT_TRUE(IsMenu(withMenu.MainMenu->Handle));
+    withMenu.CreateWnd();
+    EXPECT_EQ(withMenu.MainMenu->Handle, GetMenu(withMenu.Handle));
+    EXPECT_EQ(1, GetMenuItemCount(withMenu.MainMenu->Handle));
 }
 
 TEST_F(Framework, ImageAdoptsTheImageItIsGiven) {
