@@ -240,4 +240,30 @@ TEST_F(Protocol, ControlCountMakesEmptyChildrenWithinLimits) {
     EXPECT_EQ("2", vp.Value(object, "ControlCount"));
 }
 
+TEST_F(Protocol, EveryListedNameHasARecordInEveryClass) {
+    const char* classes[] = {"QForm",        "QStatic",   "QImage", "QButton",   "QCheckBox",
+                             "QRadioButton", "QGroupBox", "QEdit",  "QComboBox", "QListBox",
+                             "QScrollBar"};
+    for (const char* className : classes) {
+        HWND window = CreateByName(className, host.handle, 0, 0, 60, 40);
+        void* made = ObjectOf(host.handle);
+        ASSERT_TRUE(window && made) << className;
+        std::string list = vp.List(made);
+        std::size_t from = 0;
+        while (from <= list.size()) {
+            std::size_t end = list.find('\n', from);
+            if (end == std::string::npos) end = list.size();
+            std::string name = list.substr(from, end - from);
+            QPropInfoRecord* info = vp.Info(made, name.c_str());
+            EXPECT_TRUE(info) << className << " " << name;
+            // Only a child reference without children has no value.
+            if (name != "Control") {
+                EXPECT_NE("<null>", vp.Value(made, name.c_str())) << className << " " << name;
+            }
+            from = end + 1;
+        }
+        DestroyWindow(window);
+    }
+}
+
 }  // namespace
