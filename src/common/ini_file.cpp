@@ -19,8 +19,10 @@ bool IsProfileSpace(char c) {
 
 std::string_view TrimProfile(std::string_view text) {
     size_t begin = 0, end = text.size();
-    while (begin < end && IsProfileSpace(text[begin])) ++begin;
-    while (end > begin && IsProfileSpace(text[end - 1])) --end;
+    while (begin < end && IsProfileSpace(text[begin]))
+        ++begin;
+    while (end > begin && IsProfileSpace(text[end - 1]))
+        --end;
     return text.substr(begin, end - begin);
 }
 
@@ -30,8 +32,8 @@ struct Line {
     std::string_view text;       // without its line break
     std::string_view lineBreak;  // "\r\n", "\n", "\r" or empty for a last line without one
     LineKind kind = LineKind::Blank;
-    std::string_view name;       // section name or key name
-    std::string_view value;      // entries with "="
+    std::string_view name;   // section name or key name
+    std::string_view value;  // entries with "="
     bool hasValue = false;
 };
 
@@ -83,7 +85,8 @@ public:
                 ++i;
                 continue;
             }
-            size_t breakLength = (all[i] == '\r' && i + 1 < all.size() && all[i + 1] == '\n') ? 2 : 1;
+            size_t breakLength =
+                (all[i] == '\r' && i + 1 < all.size() && all[i + 1] == '\n') ? 2 : 1;
             if (lines_.empty() && all[i] == '\n') lineBreak_ = "\n";
             lines_.push_back(ParseLine(all.substr(start, i - start), all.substr(i, breakLength)));
             i += breakLength;
@@ -107,7 +110,8 @@ public:
     // Index of the line after the section that starts at header.
     size_t SectionEnd(size_t header) const {
         size_t i = header + 1;
-        while (i < lines_.size() && lines_[i].kind != LineKind::Section) ++i;
+        while (i < lines_.size() && lines_[i].kind != LineKind::Section)
+            ++i;
         return i;
     }
 
@@ -136,9 +140,7 @@ private:
 // Builds the new content of a document line by line.
 class Rewriter {
 public:
-    explicit Rewriter(const Document& document) : document_(document) {
-        output_ += document.Bom();
-    }
+    explicit Rewriter(const Document& document) : document_(document) { output_ += document.Bom(); }
 
     void Keep(const Line& line) { Replace(line, line.text); }
 
@@ -180,7 +182,8 @@ bool IsStorableKey(std::string_view key) {
 
 std::string Concat(std::initializer_list<std::string_view> parts) {
     std::string text;
-    for (std::string_view part : parts) text += part;
+    for (std::string_view part : parts)
+        text += part;
     return text;
 }
 
@@ -348,7 +351,8 @@ bool IniFile::EraseSection(std::string_view section) {
     const Document document(std::move(content));
     bool inSection = false;
     std::optional<std::string> rewritten = ContentWithout(document, [&](size_t i) {
-        if (document.Lines()[i].kind == LineKind::Section) inSection = document.IsSection(i, section);
+        if (document.Lines()[i].kind == LineKind::Section)
+            inSection = document.IsSection(i, section);
         return inSection;
     });
     return !rewritten || Store(std::move(*rewritten));
@@ -363,7 +367,8 @@ bool IniFile::DeleteKey(std::string_view section, std::string_view key) {
     const Document document(std::move(content));
     bool inSection = false;
     std::optional<std::string> rewritten = ContentWithout(document, [&](size_t i) {
-        if (document.Lines()[i].kind == LineKind::Section) inSection = document.IsSection(i, section);
+        if (document.Lines()[i].kind == LineKind::Section)
+            inSection = document.IsSection(i, section);
         return inSection && document.IsKey(i, key);
     });
     return !rewritten || Store(std::move(*rewritten));

@@ -35,7 +35,8 @@ FileReadStatus ReadWholeFile(const std::string& path, std::string& content) {
     if (!file) return errno == ENOENT ? FileReadStatus::Missing : FileReadStatus::Failed;
     char buffer[65536];
     size_t got;
-    while ((got = std::fread(buffer, 1, sizeof buffer, file)) > 0) content.append(buffer, got);
+    while ((got = std::fread(buffer, 1, sizeof buffer, file)) > 0)
+        content.append(buffer, got);
     bool failed = std::ferror(file) != 0;
     std::fclose(file);
     if (failed) content.clear();
@@ -57,7 +58,8 @@ bool WriteFileReplacing(const std::string& path, std::string_view content) {
 }
 
 StringList::StringList(std::initializer_list<std::string> texts) {
-    for (const std::string& text : texts) Add(text);
+    for (const std::string& text : texts)
+        Add(text);
 }
 
 void StringList::Add(std::string text, void* object) {
@@ -103,14 +105,16 @@ std::string StringList::Text() const {
 std::vector<std::string> StringList::Texts() const {
     std::vector<std::string> texts;
     texts.reserve(entries_.size());
-    for (const Entry& entry : entries_) texts.push_back(entry.text);
+    for (const Entry& entry : entries_)
+        texts.push_back(entry.text);
     return texts;
 }
 
 void StringList::Assign(const std::vector<std::string>& texts) {
     entries_.clear();
     entries_.reserve(texts.size());
-    for (const std::string& text : texts) entries_.push_back(Entry{text, nullptr});
+    for (const std::string& text : texts)
+        entries_.push_back(Entry{text, nullptr});
 }
 
 bool StringList::LoadFromFile(const std::string& path) {

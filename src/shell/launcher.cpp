@@ -58,8 +58,11 @@ void TLauncher::LoadSettings() {
     ApplicationHelpFile() = HelpFile;
 
     std::pair<const char*, StringList*> lists[] = {
-        {"compilers", &Compilers}, {"directories", &Directories}, {"files", &Files},
-        {"libs", &Libs},           {"mru", &MRU},
+        {"compilers", &Compilers},
+        {"directories", &Directories},
+        {"files", &Files},
+        {"libs", &Libs},
+        {"mru", &MRU},
     };
     for (auto& [section, list] : lists) {
         list->Clear();
@@ -87,14 +90,16 @@ bool TLauncher::SaveSettings() {
     ok = WriteNumberedList(file_, "mru", MRU) && ok;  // "mru" is kept, not erased
     ok = file_.WriteString(kGeneral, "help", HelpFile) && ok;
 
-    for (const FlagField& flag : kFlags) ok = file_.WriteBool(kGeneral, flag.key, this->*flag.field) && ok;
+    for (const FlagField& flag : kFlags)
+        ok = file_.WriteBool(kGeneral, flag.key, this->*flag.field) && ok;
 
     const EditorOptions& editor = SharedEditorOptions();
     ok = file_.WriteString("editor", "font.name", editor.fontName) && ok;
     ok = file_.WriteInteger("editor", "font.size", editor.fontSize) && ok;
 
     ok = file_.EraseSection("libs") && ok;
-    for (const StringList::Entry& lib : Libs) ok = file_.WriteString("libs", lib.text, "true") && ok;
+    for (const StringList::Entry& lib : Libs)
+        ok = file_.WriteString("libs", lib.text, "true") && ok;
 
     ok = SaveForms() && ok;
     return batch.End() && ok;

@@ -19,6 +19,8 @@ inline std::string ReadBytes(const std::string& path) {
     return content.str();
 }
 
-inline bool Exists(const std::string& path) { return std::filesystem::exists(path); }
+inline bool Exists(const std::string& path) {
+    return std::filesystem::exists(path);
+}
 
 }  // namespace tavrin::test

@@ -118,7 +118,9 @@ TEST_F(IniFileTest, FlagsAreIntegersWrittenAsOneOrZero) {
 }
 
 TEST_F(IniFileTest, ValuesAreTrimmedAndLoseOnePairOfSurroundingQuotes) {
-    Given("[v]\na=\"C:\\Program Files\\fbc.exe\"\nb='x'\nc=\"unbalanced\nd=\"\ne=  spaced out  \nf=a=b\n");
+    Given(
+        "[v]\na=\"C:\\Program Files\\fbc.exe\"\nb='x'\nc=\"unbalanced\nd=\"\ne=  spaced out  "
+        "\nf=a=b\n");
     EXPECT_EQ(ini.ReadString("v", "a", ""), "C:\\Program Files\\fbc.exe");
     EXPECT_EQ(ini.ReadString("v", "b", ""), "x");
     EXPECT_EQ(ini.ReadString("v", "c", ""), "\"unbalanced");
@@ -155,8 +157,9 @@ TEST_F(IniFileTest, DuplicateSectionsAndKeysFirstOccurrenceWins) {
 }
 
 TEST_F(IniFileTest, DeletingAKeyRemovesEveryOccurrenceSoItReadsAsDefault) {
-    Given("[libs]\nVelpack.dll=true\nother.dll=true\nVELPACK.DLL=true\n[x]\nVelpack.dll=1\n"
-          "[LIBS]\nvelpack.dll=true\n");
+    Given(
+        "[libs]\nVelpack.dll=true\nother.dll=true\nVELPACK.DLL=true\n[x]\nVelpack.dll=1\n"
+        "[LIBS]\nvelpack.dll=true\n");
     ASSERT_TRUE(ini.DeleteKey("LIBS", "velpack.dll"));
     EXPECT_EQ(Content(), "[libs]\nother.dll=true\n[x]\nVelpack.dll=1\n[LIBS]\n");
     EXPECT_EQ(ini.ReadString("libs", "Velpack.dll", "gone"), "gone");
@@ -210,8 +213,9 @@ TEST_F(IniFileTest, FailedWritesReportFalseAndKeepTheFile) {
 
 TEST_F(IniFileTest, BinaryJunkAndNulBytesAreReadAroundAndKeptOnRewrite) {
     std::string junk("\x01\x02\xff\xfe\x00[x\x00y]\x00=\x00\x7f\x80", 15);
-    const std::string before = "[general]\r\n" + junk + "\r\nhelp=h\r\n" + junk + "\r\n[editor]\r\n" +
-                               std::string("font\0name=z\r\n", 13) + "font.size=12\r\n";
+    const std::string before = "[general]\r\n" + junk + "\r\nhelp=h\r\n" + junk +
+                               "\r\n[editor]\r\n" + std::string("font\0name=z\r\n", 13) +
+                               "font.size=12\r\n";
     Given(before);
     EXPECT_EQ(ini.ReadString("general", "help", ""), "h");
     EXPECT_EQ(ini.ReadInteger("editor", "font.size", 0), 12);
@@ -228,7 +232,8 @@ TEST_F(IniFileTest, VeryLongLinesCrOnlyBreaksAndByteOrderMark) {
     EXPECT_EQ(ini.ReadString("general", "help", ""), longValue);
     EXPECT_EQ(ini.ReadSectionKeys("mru"), std::vector<std::string>{"a.bas"});
     ASSERT_TRUE(ini.WriteString("mru", "b.bas", "1"));
-    EXPECT_EQ(Content(), "\xEF\xBB\xBF[general]\rhelp=" + longValue + "\r[mru]\ra.bas=0\r\nb.bas=1\r\n");
+    EXPECT_EQ(Content(),
+              "\xEF\xBB\xBF[general]\rhelp=" + longValue + "\r[mru]\ra.bas=0\r\nb.bas=1\r\n");
 }
 
 TEST_F(IniFileTest, BatchKeepsWritesInMemoryUntilItsEndAndGivesTheSameFile) {
@@ -275,10 +280,12 @@ TEST_F(IniFileTest, ManyWritesStayCorrectOnALargeFile) {
     std::string big;
     for (int s = 0; s < 200; ++s) {
         big += "[s" + std::to_string(s) + "]\n";
-        for (int k = 0; k < 50; ++k) big += "k" + std::to_string(k) + "=" + std::to_string(k) + "\n";
+        for (int k = 0; k < 50; ++k)
+            big += "k" + std::to_string(k) + "=" + std::to_string(k) + "\n";
     }
     Given(big);
-    for (int s = 0; s < 200; s += 20) ASSERT_TRUE(ini.WriteInteger("s" + std::to_string(s), "k49", -s));
+    for (int s = 0; s < 200; s += 20)
+        ASSERT_TRUE(ini.WriteInteger("s" + std::to_string(s), "k49", -s));
     ASSERT_TRUE(ini.EraseSection("s199"));
     EXPECT_EQ(ini.ReadInteger("s180", "k49", 0), -180);
     EXPECT_EQ(ini.ReadInteger("s181", "k49", 0), 49);

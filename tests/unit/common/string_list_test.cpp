@@ -48,8 +48,7 @@ TEST(StringList, SplitsTextAtEveryKindOfLineBreakAndDropsObjects) {
     StringList list;
     list.Add("old", &pack);
     list.SetFromText("one\r\ntwo\nthree\rfour\r\n\r\nsix");
-    EXPECT_EQ(list.Texts(),
-              (std::vector<std::string>{"one", "two", "three", "four", "", "six"}));
+    EXPECT_EQ(list.Texts(), (std::vector<std::string>{"one", "two", "three", "four", "", "six"}));
     EXPECT_EQ(list.IndexOfObject(&pack), -1);
     EXPECT_EQ(list.Text(), "one\r\ntwo\r\nthree\r\nfour\r\n\r\nsix\r\n");
 }

@@ -55,7 +55,8 @@ public:
     }
     std::vector<ApplicationWindow*> Windows() const override {
         std::vector<ApplicationWindow*> result;
-        for (const auto& window : windows_) result.push_back(window.get());
+        for (const auto& window : windows_)
+            result.push_back(window.get());
         return result;
     }
 
@@ -101,9 +102,9 @@ TEST_F(LauncherTest, FreshStartWithoutFileGivesTheDefaults) {
     EXPECT_EQ(launcher.HostClass, "QForm");
     EXPECT_TRUE(launcher.AutocreateForms);
     EXPECT_TRUE(launcher.ExportSymbols);
-    for (bool flag : {launcher.AllowCompletion, launcher.PredefinedControls,
-                      launcher.MultipleFileInstances, launcher.Minimizeonrun, launcher.DisableOnRun,
-                      launcher.GUIResources})
+    for (bool flag :
+         {launcher.AllowCompletion, launcher.PredefinedControls, launcher.MultipleFileInstances,
+          launcher.Minimizeonrun, launcher.DisableOnRun, launcher.GUIResources})
         EXPECT_FALSE(flag);
     EXPECT_EQ(SharedEditorOptions().fontName, "lucida console");
     EXPECT_EQ(SharedEditorOptions().fontSize, 10);
@@ -146,14 +147,16 @@ TEST_F(LauncherTest, ListEntriesDifferingOnlyInCaseShareOneKey) {
               std::string::npos);
     TLauncher next(path);
     next.LoadSettings();
-    EXPECT_EQ(next.Directories.Texts(), (std::vector<std::string>{"C:\\FreeBASIC\\inc", "D:\\more"}));
+    EXPECT_EQ(next.Directories.Texts(),
+              (std::vector<std::string>{"C:\\FreeBASIC\\inc", "D:\\more"}));
 }
 
 TEST_F(LauncherTest, MruCountFromTheFileLimitsTheMenuAndStaysInTheFile) {
     Given("[general]\nmrucount=5\n[mru]\n");
     TLauncher launcher(path);
     launcher.LoadSettings();
-    for (int i = 0; i < 9; ++i) launcher.AddToMRU("f" + std::to_string(i) + ".bas");
+    for (int i = 0; i < 9; ++i)
+        launcher.AddToMRU("f" + std::to_string(i) + ".bas");
     FakeMenu menu;
     launcher.AttachMRUMenu(&menu);
     EXPECT_EQ(menu.items, (std::vector<std::string>{"f8.bas", "f7.bas", "f6.bas", "f5.bas",
@@ -169,7 +172,8 @@ TEST_F(LauncherTest, MruCountFromTheFileLimitsTheMenuAndStaysInTheFile) {
 TEST_F(LauncherTest, DefaultMenuShowsTwentyOneEntriesAndRebuildsOnlyForANewMenu) {
     TLauncher launcher(path);
     launcher.BuildMRUMenu();  // no menu yet: nothing happens
-    for (int i = 0; i < 30; ++i) launcher.AddToMRU("f" + std::to_string(i) + ".bas");
+    for (int i = 0; i < 30; ++i)
+        launcher.AddToMRU("f" + std::to_string(i) + ".bas");
     FakeMenu menu, other;
     menu.items = {"stale"};
     launcher.AttachMRUMenu(&menu);
@@ -185,8 +189,9 @@ TEST_F(LauncherTest, DefaultMenuShowsTwentyOneEntriesAndRebuildsOnlyForANewMenu)
 }
 
 TEST_F(LauncherTest, FlagsStoredAsTextReadAsDefaultAndNonZeroNumbersAsTrue) {
-    Given("[general]\nAutocreateForms=true\nAllowCompletion=true\nGUIResources=2\n"
-          "ExportSymbols=0\nDisableOnRun=-1\n");
+    Given(
+        "[general]\nAutocreateForms=true\nAllowCompletion=true\nGUIResources=2\n"
+        "ExportSymbols=0\nDisableOnRun=-1\n");
     TLauncher launcher(path);
     launcher.LoadSettings();
     EXPECT_TRUE(launcher.AutocreateForms);
@@ -210,8 +215,9 @@ TEST_F(LauncherTest, LoadingAgainReplacesTheListsAndDropsTheirPacks) {
 }
 
 TEST_F(LauncherTest, SaveWritesEverySettingInOrderAndRebuildsTheErasedSections) {
-    Given("[compilers]\nold.exe=0\n[libs]\nOld.dll=true\n[general]\nmrucount=7\nforms=Main\n"
-          "[mru]\nx.bas=0\n");
+    Given(
+        "[compilers]\nold.exe=0\n[libs]\nOld.dll=true\n[general]\nmrucount=7\nforms=Main\n"
+        "[mru]\nx.bas=0\n");
     TLauncher launcher(path);
     launcher.Compiler = "C:\\fb\\fbc.exe";
     launcher.HelpFile = "help\\fb.chm";
@@ -255,8 +261,9 @@ TEST_F(LauncherTest, SaveReportsFailureWithoutThrowingWhenTheFileCannotBeWritten
 }
 
 TEST_F(LauncherTest, WindowBoundsAreAppliedInOrderWithDefaultsAndUnknownNamesSkipped) {
-    Given("[general]\nforms=Main,, Ghost ,Code,\n[Main]\nleft=10\ntop=20\nwidth=800\nheight=600\n"
-          "[code]\nleft=abc\ntop=5\n[Ghost]\nleft=1\n");
+    Given(
+        "[general]\nforms=Main,, Ghost ,Code,\n[Main]\nleft=10\ntop=20\nwidth=800\nheight=600\n"
+        "[code]\nleft=abc\ntop=5\n[Ghost]\nleft=1\n");
     FakeRegistry registry;
     FakeWindow& main = registry.Create("Main", {1, 1, 1, 1}, 119);
     FakeWindow& code = registry.Create("Code", {1, 1, 1, 1});

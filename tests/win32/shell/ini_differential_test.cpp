@@ -28,8 +28,8 @@ namespace {
 std::string TempFolderPath() {
     char base[MAX_PATH];
     GetTempPathA(MAX_PATH, base);
-    std::string folder = std::string(base) + "tavrin_ini_differential_" +
-                         std::to_string(GetCurrentProcessId());
+    std::string folder =
+        std::string(base) + "tavrin_ini_differential_" + std::to_string(GetCurrentProcessId());
     CreateDirectoryA(folder.c_str(), nullptr);
     return folder;
 }
@@ -74,7 +74,8 @@ struct Platform {
         return buffer.data();
     }
     int ReadInt(const std::string& section, const std::string& key, int def) const {
-        return static_cast<int>(GetPrivateProfileIntA(section.c_str(), key.c_str(), def, path.c_str()));
+        return static_cast<int>(
+            GetPrivateProfileIntA(section.c_str(), key.c_str(), def, path.c_str()));
     }
     std::vector<std::string> Keys(const std::string& section) const {
         std::vector<char> buffer(1 << 16);
@@ -84,8 +85,8 @@ struct Platform {
     }
     std::vector<std::string> Sections() const {
         std::vector<char> buffer(1 << 16);
-        DWORD length = GetPrivateProfileSectionNamesA(buffer.data(),
-                                                      static_cast<DWORD>(buffer.size()), path.c_str());
+        DWORD length = GetPrivateProfileSectionNamesA(
+            buffer.data(), static_cast<DWORD>(buffer.size()), path.c_str());
         return NulSeparated(buffer.data(), length);
     }
     void Write(const std::string& section, const char* key, const char* value) const {
@@ -173,7 +174,8 @@ public:
         for (int s = 0; s < sections; ++s) {
             lines.push_back(Header());
             int entries = Pick(6);
-            for (int e = 0; e < entries; ++e) lines.push_back(Entry());
+            for (int e = 0; e < entries; ++e)
+                lines.push_back(Entry());
         }
         std::string text;
         for (size_t i = 0; i < lines.size(); ++i) {
@@ -202,7 +204,8 @@ private:
     std::string Spelled(std::string name) {
         int kind = Pick(4);
         if (kind == 1) {
-            for (char& c : name) c = static_cast<char>(toupper(static_cast<unsigned char>(c)));
+            for (char& c : name)
+                c = static_cast<char>(toupper(static_cast<unsigned char>(c)));
         } else if (kind == 2) {
             name = ToLower(name);
         }
@@ -212,32 +215,44 @@ private:
     std::string Header() {
         std::string name = SectionName();
         switch (Pick(5)) {
-            case 0: return "[ " + name + " ]";
-            case 1: return "  [" + name + "]";
-            case 2: return "[" + name + "]  ; note";
-            default: return "[" + name + "]";
+            case 0:
+                return "[ " + name + " ]";
+            case 1:
+                return "  [" + name + "]";
+            case 2:
+                return "[" + name + "]  ; note";
+            default:
+                return "[" + name + "]";
         }
     }
 
     std::string Entry() {
         std::string key = Spelled(Pick(keyNames_)), value = Value();
         switch (Pick(10)) {
-            case 0: return key + " = " + value;
-            case 1: return "  " + key + "=" + value + "  ";
-            case 2: return key + "=";
-            case 3: return key;
-            case 4: return "; comment " + key + "=" + value;
-            case 5: return Pick(2) ? "" : "   ";
-            case 6: return key + "=\"" + value + "\"";
-            default: return key + "=" + value;
+            case 0:
+                return key + " = " + value;
+            case 1:
+                return "  " + key + "=" + value + "  ";
+            case 2:
+                return key + "=";
+            case 3:
+                return key;
+            case 4:
+                return "; comment " + key + "=" + value;
+            case 5:
+                return Pick(2) ? "" : "   ";
+            case 6:
+                return key + "=\"" + value + "\"";
+            default:
+                return key + "=" + value;
         }
     }
 
     std::mt19937 random_;
     std::vector<std::string> sectionNames_{"alpha", "Beta", "gamma", "Delta"};
     std::vector<std::string> keyNames_{"k1", "k2", "Key Three", "path"};
-    std::vector<std::string> values_{"1",  "abc",   "",    "12abc", "-3", " 7 ",
-                                     "0",  "a=b",   "'q'", "C:\\x y\\z.bas"};
+    std::vector<std::string> values_{"1",   "abc", "",    "12abc", "-3",
+                                     " 7 ", "0",   "a=b", "'q'",   "C:\\x y\\z.bas"};
 };
 
 class Comparison {
@@ -267,7 +282,8 @@ public:
             case 0:
             case 1: {
                 log_ << "read [" << section << "] " << key << "\n";
-                EXPECT_EQ(ours_.ReadString(section, key, "DEF"), platform_.Read(section, key, "DEF"))
+                EXPECT_EQ(ours_.ReadString(section, key, "DEF"),
+                          platform_.Read(section, key, "DEF"))
                     << Log();
                 break;
             }
@@ -284,8 +300,7 @@ public:
             }
             case 3: {
                 log_ << "keys [" << section << "]\n";
-                EXPECT_EQ(ours_.ReadSectionKeys(section),
-                          Distinct(platform_.Keys(trimmed)))
+                EXPECT_EQ(ours_.ReadSectionKeys(section), Distinct(platform_.Keys(trimmed)))
                     << Log();
                 log_ << "sections\n";
                 EXPECT_EQ(ours_.ReadSections(), Distinct(platform_.Sections())) << Log();
@@ -322,8 +337,10 @@ public:
         for (const char* section : {"alpha", "beta", "GAMMA", "Delta", "Epsilon"}) {
             EXPECT_EQ(ours_.ReadSectionKeys(section), Distinct(platform_.Keys(section))) << Log();
             for (const char* key : {"k1", "K2", "key three", "PATH", "newkey"}) {
-                EXPECT_EQ(ours_.ReadString(section, key, "DEF"), platform_.Read(section, key, "DEF"))
-                    << section << "/" << key << "\n" << Log();
+                EXPECT_EQ(ours_.ReadString(section, key, "DEF"),
+                          platform_.Read(section, key, "DEF"))
+                    << section << "/" << key << "\n"
+                    << Log();
             }
         }
         CompareFiles();
@@ -335,8 +352,8 @@ public:
     }
 
     std::string Log() const {
-        return log_.str() + "ours now:\n" + Visible(FileText(oursPath_)) + "<end>\nplatform now:\n" +
-               Visible(FileText(platform_.path)) + "<end>";
+        return log_.str() + "ours now:\n" + Visible(FileText(oursPath_)) +
+               "<end>\nplatform now:\n" + Visible(FileText(platform_.path)) + "<end>";
     }
 
     void Remove() {
@@ -370,7 +387,8 @@ TEST_F(IniDifferential, GeneratedFilesAndSequencesAgree) {
         Generator generator(static_cast<unsigned>(1000 + index));
         std::string content = generator.File();
         Comparison comparison(*folder_, index, content, generator.Chance(5));
-        for (int op = 0; op < kOperations; ++op) comparison.RunOperation(generator);
+        for (int op = 0; op < kOperations; ++op)
+            comparison.RunOperation(generator);
         comparison.CompareEverything();
         comparison.Remove();
         if (HasFailure()) {
@@ -391,12 +409,14 @@ TEST_F(IniDifferential, AcceptedDifferenceIntegersMustBeWholeDecimalNumbers) {
     EXPECT_EQ(platform.ReadInt("n", "b", 5), 0);
     EXPECT_EQ(platform.ReadInt("n", "c", 5), 16);
     EXPECT_EQ(platform.ReadInt("n", "d", 5), 0);
-    for (const char* key : {"a", "b", "c", "d", "e"}) EXPECT_EQ(ours.ReadInteger("n", key, 5), 5) << key;
+    for (const char* key : {"a", "b", "c", "d", "e"})
+        EXPECT_EQ(ours.ReadInteger("n", key, 5), 5) << key;
     DeleteFileA(path.c_str());
 }
 
 TEST_F(IniDifferential, AcceptedDifferenceLineBreaksAndEqualsSignsAreRefused) {
-    const std::string platformPath = Path("inject_platform.ini"), oursPath = Path("inject_ours.ini");
+    const std::string platformPath = Path("inject_platform.ini"),
+                      oursPath = Path("inject_ours.ini");
     PutFile(platformPath, "[general]\r\nhelp=x\r\n");
     PutFile(oursPath, "[general]\r\nhelp=x\r\n");
     Platform platform{platformPath};
@@ -441,7 +461,8 @@ TEST_F(IniDifferential, AcceptedDifferenceDuplicatesAreListedOnceAndRemovedToget
 
 TEST_F(IniDifferential, AcceptedDifferenceDefaultsAndCommentsAndLayout) {
     const std::string text = "[s]\n; c=1\n\n  k =  v  \n";
-    const std::string platformPath = Path("layout_platform.ini"), oursPath = Path("layout_ours.ini");
+    const std::string platformPath = Path("layout_platform.ini"),
+                      oursPath = Path("layout_ours.ini");
     PutFile(platformPath, text);
     PutFile(oursPath, text);
     Platform platform{platformPath};
