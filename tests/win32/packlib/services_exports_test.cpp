@@ -1,6 +1,13 @@
 // Registration texts and the service exports for user programs.
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <io.h>
+#include <sys/stat.h>
+
+#include <cstdio>
+#include <fstream>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -104,6 +111,30 @@ TEST_F(Services, MainWindowKeepsTheLastWindowFound) {
     EXPECT_EQ(nullptr, found[0]);
     EXPECT_EQ(found[1], found[2]);
     EXPECT_EQ(found[1], found[3]);
+}
+
+TEST_F(Services, DebugWritesALineToStandardOutput) {
+    char folder[MAX_PATH] = {};
+    GetTempPathA(MAX_PATH, folder);
+    std::string path = std::string(folder) + "velpack_debug.txt";
+    std::fflush(stdout);
+    int saved = _dup(_fileno(stdout));
+    int file = _open(path.c_str(), _O_WRONLY | _O_CREAT | _O_TRUNC, _S_IREAD | _S_IWRITE);
+    ASSERT_GE(file, 0);
+    _dup2(file, _fileno(stdout));
+    const char* message = "debug line";
+    FbText text{message, 10, 11};
+    vp.debug(&text);
+    vp.debug(nullptr);
+    std::fflush(stdout);
+    _dup2(saved, _fileno(stdout));
+    _close(file);
+    _close(saved);
+    std::ifstream written(path, std::ios::binary);
+    std::string content{std::istreambuf_iterator<char>(written), std::istreambuf_iterator<char>()};
+    written.close();
+    DeleteFileA(path.c_str());
+    EXPECT_EQ("debug line\r\n\r\n", content);
 }
 
 }  // namespace
