@@ -31,6 +31,18 @@ std::string TCompiler::CommandLine() const {
 }
 
 CompileOutcome TCompiler::Compile() {
+    // Messages run while the output is read; a command arriving then must not
+    // start a second compilation over the output being collected.
+    if (compiling_) return CompileOutcome::Busy;
+    struct ClearOnExit {
+        bool& flag;
+        ~ClearOnExit() { flag = false; }
+    } clear{compiling_};
+    compiling_ = true;
+    return CompileOnce();
+}
+
+CompileOutcome TCompiler::CompileOnce() {
     Output.Clear();
     Status = 0;
 

@@ -18,6 +18,7 @@ enum class CompileOutcome {
     Compiled,       // the compiler ran to its end (with or without errors)
     SourceMissing,  // no file at SourceFile: OnError fired; the command aborts silently
     NotStarted,     // the compiler could not be started: error box shown
+    Busy,           // called again (from pumped messages) while a compilation runs: nothing done
 };
 
 class TCompiler {
@@ -83,7 +84,10 @@ public:
     bool DebuggerAvailable(const std::string& applicationDirectory) const;
 
 private:
+    CompileOutcome CompileOnce();
+
     Processes& processes_;
+    bool compiling_ = false;
 };
 
 }  // namespace tavrin

@@ -75,6 +75,19 @@ TEST_F(CompilerTest, OutputIsReadIn255ByteChunksAndErrorsFireOnError) {
     EXPECT_EQ(compiler.ExeFile, "old.exe") << "a failed compilation keeps the output name";
 }
 
+TEST_F(CompilerTest, CompileCalledFromPumpedMessagesDoesNothing) {
+    processes.outputChunks = {"first ", "second"};
+    std::vector<CompileOutcome> nested;
+    SetMessagePump([&] { nested.push_back(compiler.Compile()); });
+    EXPECT_EQ(compiler.Compile(), CompileOutcome::Compiled);
+    SetMessagePump(nullptr);
+    EXPECT_FALSE(nested.empty());
+    for (CompileOutcome outcome : nested) EXPECT_EQ(outcome, CompileOutcome::Busy);
+    EXPECT_EQ(compiler.Output.Text(), "first second");
+    EXPECT_EQ(processes.commandLines.size(), 1u);
+    EXPECT_EQ(compiler.Compile(), CompileOutcome::Compiled) << "free again afterwards";
+}
+
 TEST_F(CompilerTest, MessagesArePumpedDuringTheRead) {
     int pumped = 0;
     SetMessagePump([&] { ++pumped; });
