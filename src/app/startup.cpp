@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "analysis/code_window.h"
+#include "app/database_wiring.h"
 #include "common/message_pump.h"
 #include "shell/about_window.h"
 #include "shell/file_system.h"
@@ -149,6 +150,7 @@ void StartWorkbench() {
 
     CreateWindows();
     PlaceWindowsFirstTime();
+    WireIncludeDatabase();
     app.Main->OnFirstShow = FirstShow;
     ShowWindow(app.Main->Handle(), SW_SHOW);
     UpdateWindow(app.Main->Handle());

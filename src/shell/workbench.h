@@ -13,6 +13,7 @@ namespace tavrin {
 class TDocument;
 class TPageSheet;
 class TLauncher;
+class TDataBase;
 class FormWindow;
 class TMain;
 class TCode;
@@ -35,6 +36,7 @@ struct Workbench {
     void* CurrentProject = nullptr;  // the project last created, when there is one
 
     TLauncher* Launcher = nullptr;
+    TDataBase* DataBase = nullptr;  // the include database
 
     TMain* Main = nullptr;
     TCode* Code = nullptr;

@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "analysis/code_window.h"
+#include "analysis/include_database.h"
 #include "shell/about_window.h"
 #include "shell/file_system.h"
 #include "shell/helps_window.h"
@@ -278,6 +279,49 @@ TEST_F(MainWindowTest, MRUMenuShowsOneMoreEntryThanTheLimit) {
     EXPECT_EQ(opened, "file2.bas");
     launcher.MRU.Clear();
     launcher.BuildMRUMenu();
+}
+
+void WriteText(const std::string& path, const std::string& text) {
+    HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    DWORD written = 0;
+    WriteFile(file, text.data(), static_cast<DWORD>(text.size()), &written, nullptr);
+    CloseHandle(file);
+}
+
+TEST_F(MainWindowTest, SplashBuildsAnEmptyDatabaseFromTheCompilerFolderAndSavesIt) {
+    std::string compiler = App().ApplicationDirectory + "\\fbc-test";
+    CreateDirectoryA(compiler.c_str(), nullptr);
+    CreateDirectoryA((compiler + "\\inc").c_str(), nullptr);
+    WriteText(compiler + "\\inc\\windows.bi",
+              "type RECT\r\n  left as long\r\n  top as long\r\nend type\r\n"
+              "type POINT\r\n  x as long\r\nend type\r\n");
+    std::string databaseFile = App().ApplicationDirectory + "\\DataBase.ini";
+    DeleteFileA(databaseFile.c_str());
+    std::string savedCompiler = App().Launcher->Compiler;
+    App().Launcher->Compiler = compiler + "\\fbc.exe";
+
+    App().Splash->RunDatabaseStep();
+
+    EXPECT_FALSE(App().Splash->Visible());
+    EXPECT_EQ(App().Splash->Progress().rfind("Scan tine :", 0), 0u) << App().Splash->Progress();
+    TDataBase& database = *App().DataBase;
+    ASSERT_NE(database.FindEntry("rect"), nullptr);
+    ASSERT_NE(database.FindEntry("POINT"), nullptr);
+    database.Clear();
+    ASSERT_TRUE(database.LoadDataBase()) << "the database was not saved";
+    EXPECT_EQ(database.Count(), 2u);
+
+    // A database that holds entries is loaded, not rebuilt.
+    WriteText(compiler + "\\inc\\more.bi", "type SIZE\r\n  cx as long\r\nend type\r\n");
+    App().Splash->RunDatabaseStep();
+    EXPECT_EQ(database.FindEntry("SIZE"), nullptr);
+
+    App().Launcher->Compiler = savedCompiler;
+    DeleteFileA(databaseFile.c_str());
+    DeleteFileA((compiler + "\\inc\\windows.bi").c_str());
+    DeleteFileA((compiler + "\\inc\\more.bi").c_str());
+    RemoveDirectoryA((compiler + "\\inc").c_str());
+    RemoveDirectoryA(compiler.c_str());
 }
 
 }  // namespace

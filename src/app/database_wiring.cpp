@@ -1,0 +1,59 @@
+#include "app/database_wiring.h"
+
+#include <memory>
+
+#include "analysis/code_window.h"
+#include "analysis/include_database.h"
+#include "analysis/scanner.h"
+#include "common/message_pump.h"
+#include "shell/file_system.h"
+#include "shell/launcher.h"
+#include "shell/splash_window.h"
+#include "shell/workbench.h"
+
+namespace tavrin {
+
+namespace {
+
+std::unique_ptr<TDataBase> database;
+
+// The "DataBase" command: the result window lists the type names, and a
+// gutter click shows the entry of the caret's line.
+void ShowDataBaseView() {
+    ScintillaView& results = App().Code->Results();
+    results.SetText(database->TypeNamesText());
+    results.OnGutterClick = [](int line) {
+        database->ShowEntry(App().Code->Results().Line(line));
+    };
+}
+
+}  // namespace
+
+void WireIncludeDatabase() {
+    Workbench& app = App();
+    database = std::make_unique<TDataBase>(app.ApplicationDirectory + "\\DataBase.ini");
+    app.DataBase = database.get();
+
+    SetScanReportSink([](const std::string& line) {
+        if (App().Code) App().Code->Results().AppendLine(line);
+    });
+    database->OnScanBegin = [](const std::string& fileName) {
+        PumpMessages();
+        if (App().Splash) App().Splash->SetProgress(fileName);
+    };
+    database->OnScanEnd = [](const std::string& timeText) {
+        if (App().Splash) App().Splash->SetProgress(timeText);
+    };
+
+    TSplash* splash = app.Splash;
+    splash->LoadDataBase = [] { return database->LoadDataBase() && database->IsBuilt(); };
+    splash->BuildDataBase = [] {
+        TLauncher& settings = *App().Launcher;
+        database->AddCompilerIncludes(ExtractFileDir(settings.Compiler));
+        for (const auto& entry : settings.Directories) database->AddFolder(entry.text);
+    };
+    splash->SaveDataBase = [] { database->SaveDataBase(); };
+    app.Code->OnDataBase = ShowDataBaseView;
+}
+
+}  // namespace tavrin
