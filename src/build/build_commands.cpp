@@ -20,7 +20,8 @@ CommandResult BuildCommands::ChooseCompiler() {
         return CommandResult::Completed;
     }
     Prompts& prompts = UserPrompts();
-    Answer answer = prompts.ConfirmYesNoCancel("The compiler missplace.\nDo you want to set it now?");
+    Answer answer =
+        prompts.ConfirmYesNoCancel("The compiler missplace.\nDo you want to set it now?");
     if (answer == Answer::Cancel) return CommandResult::Aborted;
     if (answer != Answer::Yes) return CommandResult::Ended;
     FileBoxRequest request;
@@ -62,7 +63,8 @@ CommandResult BuildCommands::CompileCurrent() {
     }
 
     std::string pageFile = host_.PageFileName();
-    std::string resourceScript = pageFile.empty() ? std::string() : ReplaceExtension(pageFile, ".rc");
+    std::string resourceScript =
+        pageFile.empty() ? std::string() : PathWithExtension(pageFile, ".rc");
     compiler_.SetResourceFile(FileExists(resourceScript) ? resourceScript : std::string());
 
     CommandResult compilerChoice = ChooseCompiler();

@@ -138,7 +138,7 @@ void TCompiler::ResetProgram() {
 
 bool TCompiler::KillRunning() {
     bool terminated = false;
-    std::string fileName = FileNamePart(ExeFile);
+    std::string fileName = FileNameOfPath(ExeFile);
     if (!fileName.empty()) {
         unsigned long self = processes_.OwnProcessId();
         for (const ProcessEntry& process : processes_.ListProcesses()) {

@@ -37,11 +37,11 @@ size_t FileNameStart(std::string_view path) {
 }
 }  // namespace
 
-std::string FileNamePart(std::string_view path) {
+std::string FileNameOfPath(std::string_view path) {
     return std::string(path.substr(FileNameStart(path)));
 }
 
-std::string ReplaceExtension(std::string_view path, std::string_view extension) {
+std::string PathWithExtension(std::string_view path, std::string_view extension) {
     size_t nameStart = FileNameStart(path);
     size_t dot = path.rfind('.');
     std::string_view stem = (dot == std::string_view::npos || dot < nameStart)
@@ -52,10 +52,10 @@ std::string ReplaceExtension(std::string_view path, std::string_view extension) 
 
 std::string ExpectedOutputName(std::string_view sourceFile, std::string_view switches) {
     if (switches.find("-dll") != std::string_view::npos)
-        return ReplaceExtension(sourceFile, ".dll");
+        return PathWithExtension(sourceFile, ".dll");
     if (switches.find("-lib") != std::string_view::npos)
-        return ReplaceExtension(sourceFile, ".lib");
-    return ReplaceExtension(sourceFile, ".exe");
+        return PathWithExtension(sourceFile, ".lib");
+    return PathWithExtension(sourceFile, ".exe");
 }
 
 std::string DebuggerPath(std::string_view applicationDirectory) {

@@ -56,7 +56,9 @@ public:
         return texts;
     }
 
-    void Information(const std::string& text) override { shown.push_back({Kind::Information, text}); }
+    void Information(const std::string& text) override {
+        shown.push_back({Kind::Information, text});
+    }
     void Error(const std::string& text) override { shown.push_back({Kind::Error, text}); }
     Answer ConfirmYesNo(const std::string& text) override {
         shown.push_back({Kind::ConfirmYesNo, text});

@@ -54,7 +54,9 @@ protected:
         host.pageFile = source;
         compiler.OnTerminate = [this] { host.log += "terminate;"; };
     }
-    std::string Ran() const { return processes.commandLines.empty() ? "" : processes.commandLines.back(); }
+    std::string Ran() const {
+        return processes.commandLines.empty() ? "" : processes.commandLines.back();
+    }
 
     test::TempFolder folder;
     test::ScriptedPrompts prompts;

@@ -65,11 +65,11 @@ TEST(ExpectedOutputName, SwitchesChooseTheExtensionByExactCase) {
     EXPECT_EQ(ExpectedOutputName("C:\\a.b\\c.d.bas", ""), "C:\\a.b\\c.d.exe");
 }
 
-TEST(FileNamePart, AfterTheLastSlashOfEitherKind) {
-    EXPECT_EQ(FileNamePart("C:\\a b\\Main.EXE"), "Main.EXE");
-    EXPECT_EQ(FileNamePart("/tmp/x/y.exe"), "y.exe");
-    EXPECT_EQ(FileNamePart("y.exe"), "y.exe");
-    EXPECT_EQ(FileNamePart("C:\\dir\\"), "");
+TEST(FileNameOfPath, AfterTheLastSlashOfEitherKind) {
+    EXPECT_EQ(FileNameOfPath("C:\\a b\\Main.EXE"), "Main.EXE");
+    EXPECT_EQ(FileNameOfPath("/tmp/x/y.exe"), "y.exe");
+    EXPECT_EQ(FileNameOfPath("y.exe"), "y.exe");
+    EXPECT_EQ(FileNameOfPath("C:\\dir\\"), "");
 }
 
 TEST(Debugger, PathArgumentsAndSizeText) {

@@ -135,7 +135,8 @@ TEST_F(CompilerTest, KillRunningMatchesFileNameOrFullPathInAnyCase) {
     processes.processes = {{processes.ownId, "Tavrin2.exe"}, {6, "tavrin2.exe"}};
     processes.terminated.clear();
     EXPECT_TRUE(compiler.KillRunning());
-    EXPECT_EQ(processes.terminated, (std::vector<unsigned long>{6})) << "never the workbench itself";
+    EXPECT_EQ(processes.terminated, (std::vector<unsigned long>{6}))
+        << "never the workbench itself";
 
     compiler.ExeFile = "";
     processes.processes = {{9, ""}};

@@ -81,6 +81,10 @@ struct Host : CompileHost {
     void UpdateToolbar() override {}
 };
 
+double SecondsSince(std::chrono::steady_clock::time_point start) {
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+}
+
 }  // namespace
 
 class CompilerProcessTest : public testing::Test {
@@ -191,7 +195,8 @@ TEST_F(CompilerProcessTest, ErrorsFromBothStreamsAreReadAndMarkTheRightLine) {
     EXPECT_EQ(page.marks[0].foreground, 0xFFFFFFu);
     EXPECT_EQ(errors.ErrorLines(),
               (std::vector<std::string>{source + "(12) error 41: Variable not declared, y"}));
-    EXPECT_FALSE(FileExists(folder + "\\" + name + ".exe")) << "a failed compilation builds nothing";
+    EXPECT_FALSE(FileExists(folder + "\\" + name + ".exe"))
+        << "a failed compilation builds nothing";
 }
 
 TEST_F(CompilerProcessTest, DllSwitchGivesDllOutputAndTerminate) {
@@ -213,7 +218,7 @@ TEST_F(CompilerProcessTest, MegabytesOfOutputArriveWhole) {
     WriteAll(script, "bulk 3000000\nstdout last line\n");
     auto start = std::chrono::steady_clock::now();
     commands.CompileCurrent();
-    double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    double seconds = SecondsSince(start);
     EXPECT_EQ(compiler.Output.Text().size(), 3000000u + 11);
     EXPECT_EQ(compiler.Output.Lines().back(), "last line");
     EXPECT_FALSE(compiler.HasErrors);
@@ -262,7 +267,7 @@ TEST_F(CompilerProcessTest, ResetEndsEveryRunningProgramOfThatName) {
     });
     auto start = std::chrono::steady_clock::now();
     compiler.RunCurrent();
-    double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    double seconds = SecondsSince(start);
     EXPECT_LT(seconds, 10.0) << "the run ended through the reset, not by itself";
     EXPECT_EQ(compiler.Status, 0) << "the run's end resets the status";
     EXPECT_EQ(WaitForSingleObject(other.hProcess, 5000), WAIT_OBJECT_0);
