@@ -1,0 +1,23 @@
+#include "editor/error_record.h"
+
+namespace tavrin {
+
+void TError::SetKind(std::uint8_t kind) {
+    kind_ = kind;
+    switch (kind) {
+    case 0: Background = 0x0000FF; Foreground = kWindowBackground; break;
+    case 1: Background = 0x00FFFF; Foreground = kWindowText; break;
+    case 2: Background = 0xFFFF00; Foreground = kWindowText; break;
+    case 3: Background = kWindowBackground; Foreground = kWindowText; break;
+    default: break;
+    }
+}
+
+std::optional<LineColours> ColoursOfLine(const std::vector<std::unique_ptr<TError>>& errors, int line) {
+    std::optional<LineColours> colours;
+    for (const auto& error : errors)
+        if (error && error->Line == line) colours = LineColours{error->Foreground, error->Background};
+    return colours;
+}
+
+}  // namespace tavrin
