@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "analysis/record_pool.h"
 #include "analysis/source_line.h"
 #include "common/file_search.h"
 #include "common/prompts.h"
@@ -38,7 +39,7 @@ void TDataBase::Clear() {
 void TDataBase::ParseDataBaseText(std::string_view text, FieldList& entries) {
     for (const std::string& line : SplitLines(text)) {
         if (TrimBlanks(line).empty()) continue;
-        auto entry = std::make_shared<TField>();
+        auto entry = MakeRecord<TField>();
         size_t equals = line.find('=');
         if (equals == std::string::npos) {
             entry->SetFileName(line);

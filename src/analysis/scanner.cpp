@@ -1,12 +1,15 @@
 #include "analysis/scanner.h"
 
+#include <algorithm>
 #include <chrono>
+#include <cstdint>
 #include <cstdio>
+#include <cstring>
 
+#include "analysis/record_pool.h"
 #include "analysis/source_line.h"
 #include "common/file_search.h"
 #include "common/message_pump.h"
-#include "common/string_list.h"
 #include "common/text.h"
 
 namespace tavrin {
@@ -40,12 +43,21 @@ bool Is(std::string_view word, std::string_view keyword) { return EqualsNoCase(w
 
 bool IsPointerWord(std::string_view word) { return Is(word, "ptr") || Is(word, "pointer"); }
 
-std::string LowerKey(std::string_view text) { return ToLower(text); }
-
 }  // namespace
 
 void SetScanReportSink(std::function<void(const std::string&)> sink) {
     ReportSink() = std::move(sink);
+}
+
+size_t TScanner::NoCaseHash::operator()(std::string_view text) const {
+    std::uint64_t hash = 14695981039346656037ull;  // FNV-1a over the lower-case bytes
+    for (char c : text)
+        hash = (hash ^ static_cast<unsigned char>(AsciiLower(c))) * 1099511628211ull;
+    return static_cast<size_t>(hash);
+}
+
+bool TScanner::NoCaseEqual::operator()(std::string_view a, std::string_view b) const {
+    return EqualsNoCase(a, b);
 }
 
 const char* TScanner::CategoryCaption(Category category) {
@@ -73,20 +85,23 @@ std::string_view TScanner::Line(size_t index) const {
 
 void TScanner::SetText(std::string_view text) {
     text_.assign(text);
+    SplitTextIntoLines();
+}
+
+// Line breaks: CR LF, LF or a lone CR. A final break starts no empty line.
+void TScanner::SplitTextIntoLines() {
     lines_.clear();
     const char* data = text_.data();
-    size_t size = text_.size(), start = 0, i = 0;
-    while (i < size) {
-        char c = data[i];
-        if (c == '\n' || c == '\r') {
-            lines_.push_back({start, i - start});
-            i += (c == '\r' && i + 1 < size && data[i + 1] == '\n') ? 2 : 1;
-            start = i;
-        } else {
-            ++i;
-        }
+    const char* end = data + text_.size();
+    const char* lineStart = data;
+    while (lineStart < end) {
+        const char* lineBreak = FindLineBreak(lineStart, end);
+        lines_.push_back({static_cast<size_t>(lineStart - data),
+                          static_cast<size_t>(lineBreak - lineStart)});
+        if (lineBreak == end) break;
+        lineStart = lineBreak + 1;
+        if (*lineBreak == '\r' && lineStart < end && *lineStart == '\n') ++lineStart;
     }
-    if (start < size) lines_.push_back({start, size - start});
 }
 
 void TScanner::SetLines(const std::vector<std::string>& lines) {
@@ -112,13 +127,50 @@ void TScanner::Scan(const std::string& fileNameOrText) {
     ScanText(text, fileNameOrText);
 }
 
+namespace {
+
+// Reads a whole file into buffer, reusing its storage.
+bool ReadFileInto(const std::string& path, std::string& buffer) {
+    std::FILE* file = std::fopen(NativePath(path).c_str(), "rb");
+    if (!file) return false;
+    buffer.clear();
+    if (std::fseek(file, 0, SEEK_END) == 0) {
+        long size = std::ftell(file);
+        if (size > 0) buffer.resize(static_cast<size_t>(size));
+        std::fseek(file, 0, SEEK_SET);
+    }
+    size_t used = 0;
+    bool ok = true;
+    while (true) {
+        if (used == buffer.size()) {  // the file may be longer than it said
+            char probe;
+            if (std::fread(&probe, 1, 1, file) != 1) {
+                ok = !std::ferror(file);
+                break;
+            }
+            buffer.resize(std::max<size_t>(buffer.size() * 2, 65536));
+            buffer[used++] = probe;
+        }
+        size_t got = std::fread(buffer.data() + used, 1, buffer.size() - used, file);
+        used += got;
+        if (got == 0) {
+            ok = !std::ferror(file);
+            break;
+        }
+    }
+    std::fclose(file);
+    buffer.resize(ok ? used : 0);
+    return ok;
+}
+
+}  // namespace
+
 bool TScanner::ScanFile(const std::string& fileName) {
-    std::string contents;
-    if (ReadWholeFile(NativePath(fileName), contents) != FileReadStatus::Ok) return false;
-    for (char& c : contents)
-        if (c == '\t' || c == '\0') c = ' ';
+    if (!ReadFileInto(fileName, fileBuffer_)) return false;
+    for (char& c : fileBuffer_) c = (c == '\t' || c == '\0') ? ' ' : c;
     SetFileNameText(fileName);
-    SetText(contents);
+    text_.swap(fileBuffer_);
+    SplitTextIntoLines();
     ScanLines();
     return true;
 }
@@ -198,6 +250,8 @@ void TScanner::ScanLines() {
         finished = true;
     } while (restartRequested_);
     scanning_ = false;
+    typeIndex_.clear();  // its keys refer to names that may change after the scan
+    cacheValid_ = false;
     if (!finished) return;
     if (OnEnd) {
         OnEnd(*this, elapsedMs);
@@ -246,7 +300,7 @@ void TScanner::Commit() {
     for (Pending& item : pending_) {
         if (item.isType) {
             auto* type = item.record->AsType();
-            typeIndex_.emplace(LowerKey(type->Name()), type);
+            typeIndex_.emplace(type->Name(), type);
             cacheValid_ = false;
         }
         item.list->push_back(std::move(item.record));
@@ -267,7 +321,7 @@ bool TScanner::Contains(std::string_view word) const {
 
 std::shared_ptr<TField> TScanner::NewField(std::string_view name, std::string_view kind,
                                            int line) {
-    auto record = std::make_shared<TField>();
+    auto record = MakeRecord<TField>();
     record->InitName(std::string(name));
     record->Kind.assign(kind);
     record->Line = line;
@@ -280,7 +334,7 @@ TType* TScanner::TypeForMembers() {
     const std::string& name = Shared().currentType;
     if (name.empty()) return nullptr;
     if (!cacheValid_ || cachedTypeName_ != name) {
-        auto found = typeIndex_.find(LowerKey(name));
+        auto found = typeIndex_.find(name);
         cachedType_ = found == typeIndex_.end() ? nullptr : found->second;
         cachedTypeName_ = name;
         cacheValid_ = true;
@@ -358,7 +412,38 @@ void CollectNames(const std::vector<std::string_view>& words, size_t from,
 
 }  // namespace
 
+namespace {
+
+// Whether a line starting with this word can make a record outside a type body.
+bool StartsAForm(std::string_view word) {
+    if (word.empty()) return false;
+    switch (AsciiLower(word[0])) {
+        case 'c': return Is(word, "const") || Is(word, "common");
+        case 'd': return Is(word, "declare") || Is(word, "dim");
+        case 'e': return Is(word, "end") || Is(word, "enum");
+        case 'f': return Is(word, "function");
+        case 'o': return Is(word, "operator");
+        case 'p': return Is(word, "property") || Is(word, "private") || Is(word, "public");
+        case 's': return Is(word, "sub");
+        case 't': return Is(word, "type");
+        case 'v': return Is(word, "var");
+        default: return false;
+    }
+}
+
+std::string_view FirstWord(std::string_view code) {
+    size_t end = 0;
+    while (end < code.size() && !IsBlank(code[end]) && code[end] != '=' && code[end] != '(' &&
+           code[end] != ')')
+        ++end;
+    return code.substr(0, end);
+}
+
+}  // namespace
+
 void TScanner::Classify(std::string_view code, int index) {
+    // Most statements start with no keyword of a form: they need no words.
+    if (!Shared().inType && !StartsAForm(FirstWord(code))) return;
     SplitWords(code, words_);
     if (words_.empty()) return;
     // "private" and "public" in front of a declaration do not change what it declares.
@@ -423,7 +508,7 @@ void TScanner::ClassifyType(int line) {
     bool withField = Contains("field") && Contains("=");
     bool extends = Contains("extends");
     if (count == 2 || withField || (count >= 4 && extends)) {
-        auto record = std::make_shared<TType>();
+        auto record = MakeRecord<TType>();
         record->InitName(std::string(Word(1)));
         record->Kind.assign(words_[0]);
         record->Line = line;
@@ -440,7 +525,7 @@ void TScanner::ClassifyType(int line) {
         shared.currentType.assign(record->Name());
         pending_.push_back({lists_[Types].get(), std::move(record), true});
     } else if (count >= 4 && Contains("as")) {
-        auto record = std::make_shared<TType>();
+        auto record = MakeRecord<TType>();
         record->InitName(std::string(words_[1]));
         record->Kind.assign(words_[0]);
         record->AliasOf.assign(words_[3]);
@@ -672,17 +757,18 @@ void TScanner::BuildTree() {
             continue;
         }
         // A type that aliases an earlier type goes under that type's node.
-        std::unordered_map<std::string, ExplorerTree::NodeId> typeNodes;
+        std::unordered_map<std::string_view, ExplorerTree::NodeId, NoCaseHash, NoCaseEqual>
+            typeNodes;
         for (const auto& record : *list) {
             ExplorerTree::NodeId parent = root;
             const TType* type = record->AsType();
             if (type && !type->AliasOf.empty()) {
-                auto found = typeNodes.find(LowerKey(type->AliasOf));
+                auto found = typeNodes.find(type->AliasOf);
                 if (found != typeNodes.end()) parent = found->second;
             }
             ExplorerTree::NodeId node =
                 tree.AddNode(parent, record->Name(), ExplorerNodeData::Symbol(record));
-            typeNodes.emplace(LowerKey(record->Name()), node);
+            typeNodes.emplace(record->Name(), node);
             for (const auto& field : record->Fields)
                 tree.AddNode(node, field->Name(), ExplorerNodeData::Symbol(field));
         }

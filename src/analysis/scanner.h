@@ -97,6 +97,14 @@ private:
         bool isType;
     };
 
+    struct NoCaseHash {
+        size_t operator()(std::string_view text) const;
+    };
+    struct NoCaseEqual {
+        bool operator()(std::string_view a, std::string_view b) const;
+    };
+
+    void SplitTextIntoLines();
     void SetFileNameText(const std::string& fileName);
     void ResetLists();
     bool NextCodeLine(std::string_view& code, size_t& index);
@@ -117,14 +125,15 @@ private:
     void ClassifyShared(int line);
     void AddParameters(TField& member);
 
-    std::string text_;
+    std::string text_, fileBuffer_;
     std::vector<LineSpan> lines_;
     std::shared_ptr<const std::string> fileName_;
     std::array<std::shared_ptr<FieldList>, CategoryCount> lists_;
     ExplorerTree* tree_ = nullptr;
 
-    // Index of Types by lower-case name (first wins) and the last member lookup.
-    std::unordered_map<std::string, TType*> typeIndex_;
+    // Types by name without regard to case (first wins), valid during a scan
+    // (the keys refer to the records' names), and the last member lookup.
+    std::unordered_map<std::string_view, TType*, NoCaseHash, NoCaseEqual> typeIndex_;
     std::string cachedTypeName_;
     TType* cachedType_ = nullptr;
     bool cacheValid_ = false;

@@ -1,5 +1,9 @@
 #include "analysis/source_line.h"
 
+#include <array>
+#include <cstdint>
+#include <cstring>
+
 namespace tavrin {
 
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
@@ -24,12 +28,28 @@ size_t FindBlockEnd(std::string_view line, size_t from) {
     return std::string_view::npos;
 }
 
+constexpr std::uint64_t kOnes = 0x0101010101010101ull;
+constexpr std::uint64_t kHighs = 0x8080808080808080ull;
+
+std::uint64_t Load8(const char* p) {
+    std::uint64_t word;
+    std::memcpy(&word, p, sizeof word);
+    return word;
+}
+
+// Non-zero when one of the eight bytes is zero.
+std::uint64_t HasZeroByte(std::uint64_t word) { return (word - kOnes) & ~word & kHighs; }
+
 // First "'" or '"' at or after from, or the line's size.
 size_t FindQuoteOrApostrophe(std::string_view line, size_t from) {
     const char* data = line.data();
-    size_t size = line.size();
-    while (from < size && data[from] != '\'' && data[from] != '"') ++from;
-    return from;
+    size_t size = line.size(), i = from;
+    for (; i + 8 <= size; i += 8) {
+        std::uint64_t word = Load8(data + i);
+        if (HasZeroByte(word ^ (kOnes * '\'')) | HasZeroByte(word ^ (kOnes * '"'))) break;
+    }
+    while (i < size && data[i] != '\'' && data[i] != '"') ++i;
+    return i;
 }
 
 }  // namespace
@@ -74,26 +94,45 @@ std::string_view StripComments(std::string_view line, bool& inBlock, std::string
     return scratch;
 }
 
+const char* FindLineBreak(const char* p, const char* end) {
+    // Eight bytes at a time while none of them is below 14 (CR is 13, LF 10).
+    while (end - p >= 8 && !((Load8(p) - kOnes * 14) & ~Load8(p) & kHighs)) p += 8;
+    while (p < end && *p != '\n' && *p != '\r') ++p;
+    return p;
+}
+
 bool EndsWithContinuation(std::string_view code) {
     code = TrimBlanks(code);
     if (code.empty() || code.back() != '_') return false;
     return code.size() == 1 || IsBlank(code[code.size() - 2]);
 }
 
+namespace {
+
+// Character classes of the word splitter.
+enum : unsigned char { kWordChar = 0, kBlankChar = 1, kOwnWordChar = 2 };
+
+constexpr std::array<unsigned char, 256> MakeWordClasses() {
+    std::array<unsigned char, 256> classes{};
+    classes[' '] = classes['\t'] = kBlankChar;
+    classes['='] = classes['('] = classes[')'] = kOwnWordChar;
+    return classes;
+}
+
+constexpr std::array<unsigned char, 256> kWordClasses = MakeWordClasses();
+
+}  // namespace
+
 void SplitWords(std::string_view text, std::vector<std::string_view>& words) {
     words.clear();
     const char* data = text.data();
     size_t size = text.size(), start = 0;
     for (size_t i = 0; i < size; ++i) {
-        char c = data[i];
-        if (c == ' ' || c == '\t') {
-            if (i > start) words.emplace_back(data + start, i - start);
-            start = i + 1;
-        } else if (c == '=' || c == '(' || c == ')') {
-            if (i > start) words.emplace_back(data + start, i - start);
-            words.emplace_back(data + i, 1);
-            start = i + 1;
-        }
+        unsigned char kind = kWordClasses[static_cast<unsigned char>(data[i])];
+        if (kind == kWordChar) continue;
+        if (i > start) words.emplace_back(data + start, i - start);
+        if (kind == kOwnWordChar) words.emplace_back(data + i, 1);
+        start = i + 1;
     }
     if (size > start) words.emplace_back(data + start, size - start);
 }

@@ -31,12 +31,13 @@ bool MatchesMask(std::string_view name, std::string_view mask) {
     // Greedy match with one back-tracking point for the last "*".
     size_t n = 0, m = 0, starMask = std::string_view::npos, starName = 0;
     while (n < name.size()) {
-        if (m < mask.size() && (mask[m] == '?' || AsciiLower(mask[m]) == AsciiLower(name[n]))) {
-            ++n;
-            ++m;
-        } else if (m < mask.size() && mask[m] == '*') {
+        if (m < mask.size() && mask[m] == '*') {
             starMask = m++;
             starName = n;
+        } else if (m < mask.size() &&
+                   (mask[m] == '?' || AsciiLower(mask[m]) == AsciiLower(name[n]))) {
+            ++n;
+            ++m;
         } else if (starMask != std::string_view::npos) {
             m = starMask + 1;
             n = ++starName;

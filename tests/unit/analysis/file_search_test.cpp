@@ -20,6 +20,9 @@ TEST(FileSearchTest, MasksMatchWithoutRegardToCase) {
     EXPECT_FALSE(MatchesMask("aXbXd", "a*b*c"));
     EXPECT_TRUE(MatchesMask("", "*"));
     EXPECT_FALSE(MatchesMask("", "?"));
+    // A "*" in the name is no wildcard: the mask's "*" must still match runs.
+    EXPECT_TRUE(MatchesMask("*.", "*"));
+    EXPECT_TRUE(MatchesMask("a*b.bi", "a*.bi"));
 }
 
 TEST(FileSearchTest, JoinAddsOneSeparator) {

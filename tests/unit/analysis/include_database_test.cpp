@@ -116,7 +116,8 @@ TEST_F(DataBaseTest, FailedSaveReportsFailure) {
 }
 
 TEST_F(DataBaseTest, BuildFromFoldersCollectsTypesInScanOrder) {
-    folder.Write("fb/inc/windows.bi", "type RECT\n left as long\nend type\ntype LPRECT as RECT ptr\n");
+    folder.Write("fb/inc/windows.bi",
+                 "type RECT\n left as long\nend type\ntype LPRECT as RECT ptr\n");
     folder.Write("fb/inc/win/b.bi", "type POINT\nx as long\ny as long\nend type\n");
     folder.Write("fb/inc/skip.bas", "type NotAnInclude\nend type\n");
     folder.Write("fb/inc/.hidden/c.bi", "type Hidden\nend type\n");

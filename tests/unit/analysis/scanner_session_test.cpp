@@ -30,6 +30,38 @@ TEST_F(ScannerTest, ScanLoadsAFileReplacingTabsAndNuls) {
     EXPECT_EQ(List(S::Variables)[0]->FileName(), path);
 }
 
+TEST_F(ScannerTest, LinesSplitAtEveryBreakStyleAndPosition) {
+    const char* const breaks[] = {"\r\n", "\n", "\r"};
+    std::string text;
+    std::vector<std::string> expected;
+    for (int i = 0; i < 60; ++i) {
+        std::string line(static_cast<size_t>(i % 21), 'a' + i % 26);
+        if (i % 7 == 3) line += "\t\x01 x";  // control characters are no breaks
+        expected.push_back(line);
+        text += line + breaks[i % 3];
+    }
+    text += "last";
+    expected.push_back("last");
+    scanner.SetText(text);
+    ASSERT_EQ(scanner.LineCount(), expected.size());
+    for (size_t i = 0; i < expected.size(); ++i) EXPECT_EQ(scanner.Line(i), expected[i]) << i;
+    scanner.SetText("a\r");
+    EXPECT_EQ(scanner.LineCount(), 1u);
+    scanner.SetText("\n\r\n\r");
+    EXPECT_EQ(scanner.LineCount(), 3u);
+}
+
+TEST_F(ScannerTest, CommentMarksFoundAtAnyColumn) {
+    std::vector<std::string> lines;
+    for (int column = 0; column < 20; ++column)
+        lines.push_back("const C" + std::to_string(column) + " = 1" + std::string(column + 1, ' ') +
+                        (column % 2 ? "' x" : "\"'\" ' y"));
+    ScanLines(lines);
+    ASSERT_EQ(List(S::Constants).size(), 20u);
+    for (int column = 0; column < 20; ++column)
+        EXPECT_EQ(List(S::Constants)[column]->Return, "1") << column;
+}
+
 TEST_F(ScannerTest, ScanOfATextThatIsNoFile) {
     scanner.Scan("\x01  const A = 1\nconst B = 2 \t\n\x02");
     EXPECT_EQ(scanner.LineCount(), 2u);

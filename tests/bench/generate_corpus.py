@@ -1,0 +1,120 @@
+#!/usr/bin/env python3
+"""Writes a corpus of FreeBASIC include files shaped like large Windows API
+headers: type aliases, types with fields, enumerations, constants, declares,
+block and line comments, continued lines and preprocessor lines.
+
+usage: generate_corpus.py OUT_FOLDER [FILES] [LINES_PER_FILE]
+"""
+import os
+import random
+import sys
+
+WORDS = ["Window", "Thread", "Device", "Context", "Handle", "Brush", "Font", "Menu",
+         "Cursor", "Region", "Module", "Event", "Mutex", "Token", "Printer", "Palette"]
+TYPES = ["DWORD", "LONG", "UINT", "BOOL", "HWND", "HANDLE", "LPCSTR", "LPVOID", "WORD",
+         "BYTE", "ULONG_PTR", "HDC", "integer", "zstring"]
+
+
+def name(rng, prefix=""):
+    return prefix + rng.choice(WORDS) + rng.choice(WORDS) + str(rng.randrange(100000))
+
+
+def block_comment(rng, out):
+    out.append("/' " + name(rng) + " - documentation of the next declarations")
+    for _ in range(rng.randrange(1, 4)):
+        out.append("   " + " ".join(rng.choice(WORDS) for _ in range(6)))
+    out.append("'/")
+
+
+def struct(rng, out):
+    tag = name(rng, "_")
+    out.append("type " + tag)
+    for _ in range(rng.randrange(3, 12)):
+        kind = rng.randrange(6)
+        if kind == 0:
+            out.append("\tdim as " + rng.choice(TYPES) + " ptr " + name(rng, "p") + ", " +
+                       name(rng, "q"))
+        elif kind == 1:
+            out.append("\t" + name(rng, "a") + "(0 to 31) as " + rng.choice(TYPES))
+        elif kind == 2:
+            out.append("\t" + name(rng, "f") + " as " + rng.choice(TYPES) + "  ' field note")
+        else:
+            out.append("\t" + name(rng, "m") + " as " + rng.choice(TYPES))
+    out.append("end type")
+    out.append("")
+    out.append("type " + tag[1:] + " as " + tag)
+    out.append("type LP" + tag[1:] + " as " + tag + " ptr")
+
+
+def enumeration(rng, out):
+    out.append("enum " + name(rng, "E"))
+    for i in range(rng.randrange(3, 10)):
+        if i % 3 == 0:
+            out.append("\t" + name(rng, "V") + " = &h" + format(rng.randrange(65536), "X"))
+        else:
+            out.append("\t" + name(rng, "V") + ", " + name(rng, "V"))
+    out.append("end enum")
+
+
+def declare(rng, out):
+    fn = name(rng)
+    params = ["byval " + name(rng, "x") + " as " + rng.choice(TYPES)
+              for _ in range(rng.randrange(0, 7))]
+    if len(params) > 3:
+        out.append("declare function " + fn + "A alias \"" + fn + "A\"(" +
+                   ", ".join(params[:3]) + ", _")
+        out.append("\t" + ", ".join(params[3:]) + ") as " + rng.choice(TYPES))
+    elif rng.randrange(3) == 0:
+        out.append("declare sub " + fn + "(" + ", ".join(params) + ")")
+    else:
+        out.append("declare function " + fn + "(" + ", ".join(params) + ") as " +
+                   rng.choice(TYPES))
+
+
+def write_file(rng, path, lines):
+    out = ["'' " + os.path.basename(path) + ": generated header", "#pragma once",
+           "#include once \"win/winnt.bi\"", ""]
+    while len(out) < lines:
+        kind = rng.randrange(12)
+        if kind == 0:
+            block_comment(rng, out)
+        elif kind in (1, 2):
+            struct(rng, out)
+        elif kind == 3:
+            enumeration(rng, out)
+        elif kind in (4, 5):
+            for _ in range(rng.randrange(2, 8)):
+                out.append("const " + name(rng, "WM_") + " = &h" +
+                           format(rng.randrange(65536), "04X"))
+        elif kind == 6:
+            out.append("#define " + name(rng, "M_") + " " + str(rng.randrange(1000)))
+            out.append("#ifdef UNICODE")
+            out.append("\tdeclare function " + name(rng) + " alias \"x\"() as long")
+            out.append("#endif")
+        elif kind == 7:
+            out.append("type " + name(rng, "H") + " as HANDLE")
+            out.append("")
+        else:
+            declare(rng, out)
+        if rng.randrange(4) == 0:
+            out.append("")
+    with open(path, "w", newline="\r\n") as f:
+        f.write("\n".join(out) + "\n")
+    return len(out)
+
+
+def main():
+    out_folder = sys.argv[1]
+    files = int(sys.argv[2]) if len(sys.argv) > 2 else 2000
+    lines = int(sys.argv[3]) if len(sys.argv) > 3 else 1500
+    rng = random.Random(20261209)
+    total = 0
+    for i in range(files):
+        folder = os.path.join(out_folder, "win" if i % 3 else "crt", "part%02d" % (i % 20))
+        os.makedirs(folder, exist_ok=True)
+        total += write_file(rng, os.path.join(folder, "header%04d.bi" % i), lines)
+    print(total)
+
+
+if __name__ == "__main__":
+    main()
