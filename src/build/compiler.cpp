@@ -1,7 +1,7 @@
 #include "build/compiler.h"
 
 #include "build/compiler_command.h"
-#include "build/file_checks.h"
+#include "common/file_checks.h"
 #include "common/message_pump.h"
 #include "common/prompts.h"
 #include "common/text.h"

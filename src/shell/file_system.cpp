@@ -6,18 +6,6 @@
 
 namespace tavrin {
 
-bool FileExists(const std::string& path) {
-    if (path.empty()) return false;
-    DWORD attributes = GetFileAttributesA(path.c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
-}
-
-bool DirectoryExists(const std::string& path) {
-    if (path.empty()) return false;
-    DWORD attributes = GetFileAttributesA(path.c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
-}
-
 namespace {
 size_t LastSeparator(const std::string& path) { return path.find_last_of("\\/:"); }
 }  // namespace

@@ -1,12 +1,13 @@
-// File-system queries of the Win32 layer (8-bit names in the system code page).
+// Path helpers of the Win32 layer (8-bit names in the system code page);
+// existence checks come from common/file_checks.h.
 #pragma once
 
 #include <string>
 
+#include "common/file_checks.h"
+
 namespace tavrin {
 
-bool FileExists(const std::string& path);       // an existing file, not a folder
-bool DirectoryExists(const std::string& path);
 // Folder of a path without trailing separator ("" when there is none).
 std::string ExtractFileDir(const std::string& path);
 // Name of a path without its folder.

@@ -260,7 +260,7 @@ void TMain::UpdateMenu(HMENU menu) {
     Enable(menu, cmdCompile, codePage);
     Enable(menu, cmdRun, run);
     Enable(menu, cmdCompileAndRun, codePage && run);
-    Enable(menu, cmdRunWithDebugger, run && DirectoryExists(App().ApplicationDirectory + "\\debug"));
+    Enable(menu, cmdRunWithDebugger, run && FolderExists(App().ApplicationDirectory + "\\debug"));
     Enable(menu, cmdResetProgram, IsRunning());
 }
 

@@ -4,7 +4,7 @@
 #pragma once
 
 #include "build/error_marks.h"
-#include "build/file_checks.h"
+#include "common/file_checks.h"
 
 #include <deque>
 #include <functional>

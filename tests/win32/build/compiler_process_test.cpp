@@ -4,7 +4,7 @@
 #include "build/build_commands.h"
 #include "build/compiler.h"
 #include "build/error_list.h"
-#include "build/file_checks.h"
+#include "common/file_checks.h"
 #include "build/win32_processes.h"
 #include "common/message_pump.h"
 

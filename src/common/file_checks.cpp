@@ -1,4 +1,4 @@
-#include "build/file_checks.h"
+#include "common/file_checks.h"
 
 #include <sys/stat.h>
 

@@ -1,4 +1,4 @@
-// File queries the compiler driver needs, on narrow (system code page) paths.
+// File queries on narrow (system code page) paths.
 #pragma once
 
 #include <string>
