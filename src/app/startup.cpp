@@ -8,6 +8,7 @@
 #include "app/database_wiring.h"
 #include "common/message_pump.h"
 #include "shell/about_window.h"
+#include "shell/file_commands.h"
 #include "shell/file_system.h"
 #include "shell/helps_window.h"
 #include "shell/launcher.h"
@@ -150,6 +151,7 @@ void StartWorkbench() {
 
     CreateWindows();
     PlaceWindowsFirstTime();
+    WireCodePages();
     WireIncludeDatabase();
     app.Main->OnFirstShow = FirstShow;
     ShowWindow(app.Main->Handle(), SW_SHOW);

@@ -68,6 +68,20 @@ std::shared_ptr<TField> LookUp(std::string_view name, size_t wordCount, const Co
     return nullptr;
 }
 
+// The members of a symbol: its own when the scanner recorded them (they match
+// the editor's text, saved or not), else those the database reads from its file.
+// A variable has none of its own: its type's members count.
+const TField* MembersOwner(TField& symbol, size_t wordCount, const CompletionLookups& lookups) {
+    if (!symbol.Fields.empty()) return &symbol;
+    if (lookups.resolveFields && lookups.resolveFields(symbol) > 0) return &symbol;
+    if (!symbol.Return.empty() && !EqualsNoCase(symbol.Return, symbol.Name())) {
+        auto type = LookUp(symbol.Return, wordCount, lookups);
+        if (type && type.get() != &symbol && !type->Fields.empty()) return type.get();
+        if (type && lookups.resolveFields && lookups.resolveFields(*type) > 0) return type.get();
+    }
+    return nullptr;
+}
+
 CompletionLists ListsOf(const TField& symbol) {
     CompletionLists lists;
     lists.found = true;
@@ -95,15 +109,16 @@ CompletionLists FindDotCompletion(int caretLine, const std::function<std::string
             if (words.size() > 1 && EqualsNoCase(words[1], "shared")) words.erase(words.begin() + 1);
             if (words.size() >= 4 && EqualsNoCase(words[1], "as") && EqualsNoCase(words[3], subject)) {
                 auto type = LookUp(words[2], words.size(), lookups);
-                if (type && lookups.resolveFields && lookups.resolveFields(*type) > 0)
-                    return ListsOf(*type);
+                if (const TField* owner = type ? MembersOwner(*type, words.size(), lookups) : nullptr)
+                    return ListsOf(*owner);
             }
             continue;
         }
         subject = std::string(words[0]);
         if (auto symbol = LookUp(subject, words.size(), lookups)) {
             if (lookups.rescanPage) lookups.rescanPage();
-            CompletionLists lists = ListsOf(*symbol);
+            const TField* owner = MembersOwner(*symbol, words.size(), lookups);
+            CompletionLists lists = owner ? ListsOf(*owner) : CompletionLists{true, {}, {}};
             if (lookups.showMembers) {
                 std::string text;
                 for (size_t i = 0; i < lists.items.size(); ++i) {

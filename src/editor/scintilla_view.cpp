@@ -45,6 +45,44 @@ void ScintillaView::SetText(const std::string& text) {
     if (readOnly) Call(SCI_SETREADONLY, 1);
 }
 
+std::string_view ScintillaView::TextView() const {
+    LRESULT length = Call(SCI_GETLENGTH);
+    if (length <= 0) return {};
+    const char* text = reinterpret_cast<const char*>(Call(SCI_GETCHARACTERPOINTER));
+    return text ? std::string_view(text, static_cast<size_t>(length)) : std::string_view();
+}
+
+void ScintillaView::SetBytes(std::string_view bytes) {
+    bool readOnly = Call(SCI_GETREADONLY) != 0;
+    if (readOnly) Call(SCI_SETREADONLY, 0);
+    Call(SCI_CLEARALL);
+    Call(SCI_ALLOCATE, bytes.size() + 1);
+    Call(SCI_APPENDTEXT, bytes.size(), reinterpret_cast<LPARAM>(bytes.data()));
+    Call(SCI_EMPTYUNDOBUFFER);
+    if (readOnly) Call(SCI_SETREADONLY, 1);
+}
+
+void ScintillaView::InsertBytes(long long position, std::string_view bytes) {
+    Call(SCI_SETTARGETRANGE, static_cast<WPARAM>(position), static_cast<LPARAM>(position));
+    Call(SCI_REPLACETARGET, bytes.size(), reinterpret_cast<LPARAM>(bytes.data()));
+}
+
+void ScintillaView::DeleteBytes(long long position, long long length) {
+    if (length > 0) Call(SCI_DELETERANGE, static_cast<WPARAM>(position), static_cast<LPARAM>(length));
+}
+
+void ScintillaView::ReplaceBytes(long long position, long long length, std::string_view bytes) {
+    Call(SCI_SETTARGETRANGE, static_cast<WPARAM>(position), static_cast<LPARAM>(position + length));
+    Call(SCI_REPLACETARGET, bytes.size(), reinterpret_cast<LPARAM>(bytes.data()));
+}
+
+bool ScintillaView::EndsWithLineEnd() const {
+    LRESULT length = Call(SCI_GETLENGTH);
+    if (length == 0) return false;
+    char last = static_cast<char>(Call(SCI_GETCHARAT, length - 1));
+    return last == '\n' || last == '\r';
+}
+
 int ScintillaView::LineCount() const {
     if (Empty()) return 0;
     int count = static_cast<int>(Call(SCI_GETLINECOUNT));

@@ -6,6 +6,7 @@
 
 #include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace tavrin {
@@ -27,6 +28,14 @@ public:
 
     std::string Text() const;
     void SetText(const std::string& text);
+    // The text as bytes, NULs included, without copying (valid until the next change).
+    std::string_view TextView() const;
+    // Replaces the text by bytes (NULs included) and empties the undo history.
+    void SetBytes(std::string_view bytes);
+    void InsertBytes(long long position, std::string_view bytes);
+    void DeleteBytes(long long position, long long length);
+    void ReplaceBytes(long long position, long long length, std::string_view bytes);
+    bool EndsWithLineEnd() const;
     int LineCount() const;
     std::string Line(int line) const;  // without its line end
     std::vector<std::string> Lines() const;

@@ -52,19 +52,27 @@ protected:
             auto it = entries.find(std::string(name));
             return it == entries.end() ? nullptr : it->second;
         };
-        lookups.resolveFields = [](TField& field) { return static_cast<int>(field.Fields.size()); };
+        // The database reads members from the declaring file ("disk" here).
+        lookups.resolveFields = [this](TField& field) {
+            auto it = disk.find(field.Name());
+            if (it == disk.end()) return 0;
+            field.Fields = Record(field.Name(), it->second)->Fields;
+            return static_cast<int>(field.Fields.size());
+        };
         lookups.rescanPage = [this] { ++rescans; };
         lookups.showMembers = [this](const std::string& text) { shown.push_back(text); };
         return FindDotCompletion(static_cast<int>(lines.size()) - 1,
                                  [&](int i) { return lines[static_cast<size_t>(i)]; }, lookups);
     }
     std::map<std::string, std::shared_ptr<TField>> symbols, entries;
+    std::map<std::string, std::vector<std::string>> disk;
     int rescans = 0;
     std::vector<std::string> shown;
 };
 
 TEST_F(DotCompletion, DimLineNamesTheTypeOfTheVariable) {
-    entries["RECT"] = Record("RECT", {"left", "top", "right", "bottom"});
+    entries["RECT"] = Record("RECT", {});
+    disk["RECT"] = {"left", "top", "right", "bottom"};
     CompletionLists lists = Run({"dim shared as RECT r", "r."});
     EXPECT_TRUE(lists.found);
     EXPECT_EQ(lists.items, (std::vector<std::string>{"left", "top", "right", "bottom"}));
@@ -79,6 +87,22 @@ TEST_F(DotCompletion, AKnownFirstWordShowsItsMembersAndRescans) {
     EXPECT_EQ(lists.items, (std::vector<std::string>{"Caption", "Left"}));
     EXPECT_EQ(rescans, 1);
     EXPECT_EQ(shown, (std::vector<std::string>{"Caption\r\nLeft"}));
+}
+
+TEST_F(DotCompletion, ThePagesOwnMembersWinOverTheSavedFile) {
+    symbols["TPoint"] = Record("TPoint", {"x", "y"});  // as typed, not saved yet
+    disk["TPoint"] = {"x"};
+    EXPECT_EQ(Run({"dim as TPoint p", "p."}).items, (std::vector<std::string>{"x", "y"}));
+}
+
+TEST_F(DotCompletion, AVariableFoundByNameOffersTheMembersOfItsType) {
+    auto variable = Record("p", {});
+    variable->Return = "TPoint";
+    symbols["p"] = variable;
+    symbols["TPoint"] = Record("TPoint", {"x", "y"});
+    CompletionLists lists = Run({"p."});
+    EXPECT_EQ(lists.items, (std::vector<std::string>{"x", "y"}));
+    EXPECT_EQ(shown, (std::vector<std::string>{"x\r\ny"}));
 }
 
 TEST_F(DotCompletion, AnEmptyLineEndsTheSearchAndOneWordLinesSkipTheDatabase) {

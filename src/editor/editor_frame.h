@@ -1,0 +1,91 @@
+// TEditor: the frame that fills a code page: the Scintilla editor (Edit) with
+// the FreeBASIC highlighter, the right-click menu, dot completion, the Enter
+// rescan and the notices to the page and the status bar. The frame is a child
+// window of its own so that the editor's notifications reach it.
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "editor/editor_rules.h"
+#include "editor/scintilla_line_document.h"
+#include "editor/super_edit.h"
+
+namespace tavrin {
+
+class TEditor {
+public:
+    // Right-click menu items.
+    enum MenuItem {
+        menuUndo = 100, menuRedo, menuPaste, menuCut, menuCopy, menuDelete, menuSelectAll,
+        menuComments, menuON, menuOFF, menuProperties, menuAutoCreateForm
+    };
+
+    TEditor();
+    ~TEditor();
+    TEditor(const TEditor&) = delete;
+    TEditor& operator=(const TEditor&) = delete;
+
+    void Create(HWND parent);
+    HWND Handle() const { return frame_; }
+    TELSuperEdit& Edit() { return edit_; }
+    // The page's lines with their tags.
+    ScintillaLineDocument& Lines() { return lines_; }
+
+    // Loads a text without marking the page changed; undo starts empty.
+    void LoadText(std::string_view text, bool unicode, std::string_view lineEnd);
+    // Editor font (from the workbench-wide editor options).
+    void ApplyFont(const std::string& name, int size);
+
+    // The right-click menu with its items enabled and checked as when it opens.
+    HMENU BuildPopupMenu();
+    void RunMenuCommand(int item);
+    bool AutoCreateChecked() const { return autoCreateChecked_; }
+
+    // Completion lists as the last "." or Ctrl+Space left them.
+    const std::vector<std::string>& CompletionItems() const { return completion_.items; }
+    const std::vector<std::string>& CompletionInsertList() const { return completion_.insert; }
+    void ShowCompletion();
+    // The "." typed: fills the lists (when completion is allowed) and opens the box.
+    void DotTyped();
+    // Enter pressed on the caret's line (before the line break).
+    void EnterPressed();
+
+    // Notices to the owner.
+    std::function<void()> OnChanged;                              // any text change
+    std::function<void(int panel, const std::string&)> OnStatus;  // status bar panel
+    std::function<void()> OnRescan;                               // scan the whole text
+    std::function<bool()> CompletionAllowed;                      // the AllowCompletion setting
+    std::function<CompletionLookups()> Lookups;
+    // The dialog code model's auto-create switch; null while the page has no dialog model.
+    std::function<bool()> HasAutoCreate;
+    std::function<void(bool)> SetAutoCreate;
+
+    static constexpr const char* kCompletionTitle = "Completion Proposal";
+
+private:
+    static LRESULT CALLBACK FrameProc(HWND window, UINT message, WPARAM wp, LPARAM lp);
+    static LRESULT CALLBACK EditSubclassProc(HWND window, UINT message, WPARAM wp, LPARAM lp,
+                                             UINT_PTR id, DWORD_PTR data);
+    LRESULT HandleMessage(UINT message, WPARAM wp, LPARAM lp);
+    void HandleNotify(const NMHDR* header);
+    void SetUpHighlighter();
+    std::string SelectedText() const;
+    void ReplaceSelection(const std::string& text);
+    void ShowEditorOptions();
+    void Status(int panel, const std::string& text);
+
+    HWND frame_ = nullptr;
+    TELSuperEdit edit_;
+    ScintillaLineDocument lines_;
+    CompletionLists completion_;
+    bool autoCreateChecked_ = false;
+    bool loading_ = false;
+    bool errorsMoved_ = false;
+    int lastCaretLine_ = -1, lastCaretColumn_ = -1;
+};
+
+}  // namespace tavrin
