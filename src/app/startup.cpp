@@ -96,7 +96,8 @@ void PlaceWindowsFirstTime() {
 // file and line a result line names.
 void JumpToResultLine(int line) {
     TCode* code = App().Code;
-    ResultPosition position = ParseResultLine(code->Results().Line(line));
+    ResultPosition position =
+        LocateResultLine(code->Results().Line(line), [](const std::string& f) { return FileExists(f); });
     int index = FileExists(position.fileName) ? code->PageIndexOf(position.fileName) : -1;
     TPageSheet* page = index >= 0 ? code->Page(index) : nullptr;
     if (!page && App().Main->Hooks.openPage) page = App().Main->Hooks.openPage(position.fileName);
