@@ -39,7 +39,14 @@ std::function<void(const std::string&)>& ReportSink() {
 // Raised by a form that needs a word beyond the last one.
 struct MalformedLine {};
 
-bool Is(std::string_view word, std::string_view keyword) { return EqualsNoCase(word, keyword); }
+// Compares a word with a keyword made of lower-case letters only, without
+// regard to case.
+inline bool Is(std::string_view word, std::string_view keyword) {
+    if (word.size() != keyword.size()) return false;
+    for (size_t i = 0; i < word.size(); ++i)
+        if ((word[i] | 0x20) != keyword[i]) return false;  // letters differ in bit 5 only
+    return true;
+}
 
 bool IsPointerWord(std::string_view word) { return Is(word, "ptr") || Is(word, "pointer"); }
 
@@ -182,7 +189,14 @@ void TScanner::ScanText(std::string_view text, const std::string& fileName) {
 }
 
 void TScanner::ResetLists() {
-    for (auto& list : lists_) list = std::make_shared<FieldList>();
+    // A list nobody else holds keeps its storage; one an explorer tree still
+    // shows is left to it.
+    for (auto& list : lists_) {
+        if (list && list.use_count() == 1)
+            list->clear();
+        else
+            list = std::make_shared<FieldList>();
+    }
     typeIndex_.clear();
     cacheValid_ = false;
     cachedType_ = nullptr;
@@ -202,7 +216,7 @@ void TScanner::ScanLines() {
     do {
         restartRequested_ = false;
         ResetLists();
-        pending_.clear();
+        undo_.clear();
         pendingEnum_.reset();
         if (tree_) tree_->Clear();
         if (lines_.empty()) break;
@@ -228,12 +242,12 @@ void TScanner::ScanLines() {
             try {
                 Classify(code, static_cast<int>(index));
             } catch (const MalformedLine&) {
-                pending_.clear();
+                Rollback();
                 pendingEnum_.reset();
                 Report(code, index);
                 continue;
             }
-            Commit();
+            undo_.clear();
             if (OnLine) {
                 OnLine(*this, code, static_cast<int>(index));
                 if (!*alive) return;
@@ -296,16 +310,30 @@ void TScanner::Report(std::string_view code, size_t index) {
         ReportSink()(line);
 }
 
-void TScanner::Commit() {
-    for (Pending& item : pending_) {
-        if (item.isType) {
-            auto* type = item.record->AsType();
-            typeIndex_.emplace(type->Name(), type);
-            cacheValid_ = false;
-        }
-        item.list->push_back(std::move(item.record));
+// Records are stored at once; a line that turns out malformed takes its
+// records back (Rollback), so it leaves none.
+void TScanner::Store(FieldList* list, std::shared_ptr<TField> record, bool isType) {
+    undo_.push_back({list, list->size()});
+    if (isType) {
+        TType* type = record->AsType();
+        typeIndex_.emplace(type->Name(), type);
+        cacheValid_ = false;
     }
-    pending_.clear();
+    list->push_back(std::move(record));
+}
+
+void TScanner::Rollback() {
+    for (auto step = undo_.rbegin(); step != undo_.rend(); ++step) {
+        FieldList& list = *step->list;
+        for (size_t k = step->size; k < list.size(); ++k) {
+            TType* type = list[k]->AsType();
+            auto indexed = type ? typeIndex_.find(type->Name()) : typeIndex_.end();
+            if (indexed != typeIndex_.end() && indexed->second == type) typeIndex_.erase(indexed);
+        }
+        list.resize(step->size);
+    }
+    undo_.clear();
+    cacheValid_ = false;
 }
 
 std::string_view TScanner::Word(size_t index) const {
@@ -345,9 +373,9 @@ TType* TScanner::TypeForMembers() {
 void TScanner::AddMember(std::shared_ptr<TField> record, Category fallback,
                          bool dropWithoutType) {
     if (TType* type = TypeForMembers())
-        pending_.push_back({&type->Fields, std::move(record), false});
+        Store(&type->Fields, std::move(record));
     else if (!dropWithoutType)
-        pending_.push_back({lists_[fallback].get(), std::move(record), false});
+        Store(lists_[fallback].get(), std::move(record));
 }
 
 namespace {
@@ -482,7 +510,7 @@ void TScanner::Classify(std::string_view code, int index) {
         if (!isSub) record->Return.assign(words_.back());
         Category category = isFunction ? Functions : isSub ? Subroutines
                             : isOperator ? Operators : Properties;
-        pending_.push_back({lists_[category].get(), std::move(record), false});
+        Store(lists_[category].get(), std::move(record));
         return;
     }
     if ((Is(w0, "dim") || Is(w0, "common") || Is(w0, "var")) && Contains("shared")) {
@@ -492,20 +520,21 @@ void TScanner::Classify(std::string_view code, int index) {
     if (Is(w0, "const")) {
         auto record = NewField(words_.size() > 1 ? words_[1] : std::string_view(), w0, line);
         if (words_.size() > 3) record->Return.assign(words_[3]);
-        pending_.push_back({lists_[Constants].get(), std::move(record), false});
+        Store(lists_[Constants].get(), std::move(record));
         return;
     }
     if (Is(w0, "enum")) {
         auto record = NewField(words_.size() > 1 ? words_[1] : std::string_view(), w0, line);
         pendingEnum_ = record;
-        pending_.push_back({lists_[Enumerations].get(), std::move(record), false});
+        Store(lists_[Enumerations].get(), std::move(record));
     }
 }
 
 void TScanner::ClassifyType(int line) {
     size_t count = words_.size();
     SharedScanState& shared = Shared();
-    bool withField = Contains("field") && Contains("=");
+    bool withField = Contains("field") &&
+                     std::find(words_.begin(), words_.end(), "=") != words_.end();
     bool extends = Contains("extends");
     if (count == 2 || withField || (count >= 4 && extends)) {
         auto record = MakeRecord<TType>();
@@ -521,9 +550,10 @@ void TScanner::ClassifyType(int line) {
             }
             if (extends && Is(words_[k], "extends")) record->Extends.assign(Word(k + 1));
         }
+        record->Fields.reserve(8);
         shared.inType = true;
         shared.currentType.assign(record->Name());
-        pending_.push_back({lists_[Types].get(), std::move(record), true});
+        Store(lists_[Types].get(), std::move(record), true);
     } else if (count >= 4 && Contains("as")) {
         auto record = MakeRecord<TType>();
         record->InitName(std::string(words_[1]));
@@ -537,7 +567,7 @@ void TScanner::ClassifyType(int line) {
         record->ShareFileName(fileName_);
         shared.inType = false;
         shared.currentType.clear();
-        pending_.push_back({lists_[Types].get(), std::move(record), true});
+        Store(lists_[Types].get(), std::move(record), true);
     }
 }
 
@@ -566,7 +596,7 @@ void TScanner::ClassifyTypeMember(int line) {
         for (std::string_view name : itemWords_) {
             auto record = NewField(name, "field", line);
             record->Return.assign(fieldType);
-            pending_.push_back({&type->Fields, std::move(record), false});
+            Store(&type->Fields, std::move(record));
         }
         return;
     }
@@ -578,7 +608,7 @@ void TScanner::ClassifyTypeMember(int line) {
     if (!type) return;
     auto record = NewField(memberWords_[0], "field", line);
     record->Return.assign(fieldType);
-    pending_.push_back({&type->Fields, std::move(record), false});
+    Store(&type->Fields, std::move(record));
 }
 
 void TScanner::ClassifyDeclare(int line) {
@@ -609,7 +639,7 @@ void TScanner::ClassifyShared(int line) {
     if (Is(w0, "var")) {
         auto record = NewField(Word(2), w0, line);
         record->Return.assign(Word(4));
-        pending_.push_back({lists_[Variables].get(), std::move(record), false});
+        Store(lists_[Variables].get(), std::move(record));
         return;
     }
     if (Is(Word(2), "as")) {
@@ -620,7 +650,7 @@ void TScanner::ClassifyShared(int line) {
         for (std::string_view name : itemWords_) {
             auto record = NewField(name, w0, line);
             record->Return.assign(type);
-            pending_.push_back({lists_[Variables].get(), std::move(record), false});
+            Store(lists_[Variables].get(), std::move(record));
         }
         return;
     }
@@ -631,7 +661,7 @@ void TScanner::ClassifyShared(int line) {
     size_t next = 0;
     auto record = NewField(words_[2], w0, line);
     record->Return.assign(TypeAfterAs(words_, asIndex, next));
-    pending_.push_back({lists_[Variables].get(), std::move(record), false});
+    Store(lists_[Variables].get(), std::move(record));
 }
 
 // One entry per parameter of the first parenthesised group: name and type.

@@ -91,10 +91,9 @@ private:
         size_t begin;
         size_t length;
     };
-    struct Pending {
+    struct UndoStep {
         FieldList* list;
-        std::shared_ptr<TField> record;
-        bool isType;
+        size_t size;  // the list's size before the line
     };
 
     struct NoCaseHash {
@@ -109,7 +108,8 @@ private:
     void ResetLists();
     bool NextCodeLine(std::string_view& code, size_t& index);
     void Classify(std::string_view code, int index);
-    void Commit();
+    void Store(FieldList* list, std::shared_ptr<TField> record, bool isType = false);
+    void Rollback();
     void Report(std::string_view code, size_t index);
     void ReadEnumBody(TField& enumeration);
 
@@ -143,7 +143,7 @@ private:
     bool inBlockComment_ = false;
     std::string scratch_, nextScratch_, joined_;
     std::vector<std::string_view> words_, memberWords_, itemWords_;
-    std::vector<Pending> pending_;
+    std::vector<UndoStep> undo_;
     std::shared_ptr<TField> pendingEnum_;
 
     // A nested Scan during a scan (from a pumped message) restarts the outer one.

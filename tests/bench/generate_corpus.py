@@ -15,8 +15,17 @@ TYPES = ["DWORD", "LONG", "UINT", "BOOL", "HWND", "HANDLE", "LPCSTR", "LPVOID", 
          "BYTE", "ULONG_PTR", "HDC", "integer", "zstring"]
 
 
+PREFIXES = ["Get", "Set", "Create", "Delete", "Enum", "Query", "Open", "Close", "Is", "Load"]
+
+
 def name(rng, prefix=""):
-    return prefix + rng.choice(WORDS) + rng.choice(WORDS) + str(rng.randrange(100000))
+    """A name shaped like the Windows API's: a prefix, one or two words and,
+    now and then, a suffix such as "Ex" or a small number."""
+    words = rng.choice(WORDS) + (rng.choice(WORDS) if rng.randrange(2) else "")
+    suffix = rng.choice(["", "", "", "Ex", "A", "W", "2", str(rng.randrange(100))])
+    if prefix:
+        return prefix + words + suffix
+    return rng.choice(PREFIXES) + words + suffix
 
 
 def block_comment(rng, out):
@@ -84,7 +93,7 @@ def write_file(rng, path, lines):
             enumeration(rng, out)
         elif kind in (4, 5):
             for _ in range(rng.randrange(2, 8)):
-                out.append("const " + name(rng, "WM_") + " = &h" +
+                out.append("const " + name(rng, "WM_").upper() + " = &h" +
                            format(rng.randrange(65536), "04X"))
         elif kind == 6:
             out.append("#define " + name(rng, "M_") + " " + str(rng.randrange(1000)))

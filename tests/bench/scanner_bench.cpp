@@ -97,7 +97,8 @@ std::string CorpusText(size_t wantedLines) {
     return text;
 }
 
-// A page's rescan after Enter: its whole text scanned and the explorer rebuilt.
+// A page's rescan after Enter: its whole text scanned and, with the second
+// argument 1, the explorer rebuilt (in memory).
 void BM_RescanPage(benchmark::State& state) {
     std::string text = CorpusText(static_cast<size_t>(state.range(0)));
     if (text.empty()) {
@@ -107,7 +108,7 @@ void BM_RescanPage(benchmark::State& state) {
     TScanner scanner;
     scanner.OnReport = [](const std::string&) {};
     tavrin::ExplorerTreeModel tree;
-    scanner.SetTreeView(&tree);
+    if (state.range(1)) scanner.SetTreeView(&tree);
     for (auto _ : state) {
         TScanner::ResetSharedState();
         scanner.ScanText(text, "page.bas");
@@ -115,7 +116,11 @@ void BM_RescanPage(benchmark::State& state) {
     state.counters["lines"] = static_cast<double>(scanner.LineCount());
     state.counters["nodes"] = static_cast<double>(tree.NodeCount());
 }
-BENCHMARK(BM_RescanPage)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_RescanPage)
+    ->ArgsProduct({{100000, 1000000}, {0, 1}})
+    ->ArgNames({"lines", "tree"})
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
 
 }  // namespace
 
