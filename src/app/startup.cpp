@@ -5,7 +5,9 @@
 #include <memory>
 
 #include "analysis/code_window.h"
+#include "app/build_wiring.h"
 #include "app/database_wiring.h"
+#include "build/switch_window.h"
 #include "common/message_pump.h"
 #include "shell/about_window.h"
 #include "shell/file_commands.h"
@@ -55,7 +57,7 @@ void CreateWindows() {
     AddTool("TSettings", "Settings", "Settings", {520, 420});
     AddTool("TProjects", "Projects", "Projects", {260, 360});
     AddTool("TPacks", "Packs", "Packs", {380, 300});
-    AddTool("TSwitch", "Switch", "Switch", {380, 140});
+    AddWindow<TSwitch>(app.Launcher->PredefinedSwitches);
     app.About = AddWindow<TAbout>();
     app.ImageShow = AddWindow<TimageShow>();
     app.About->SetImageShow(app.ImageShow);
@@ -151,6 +153,7 @@ void StartWorkbench() {
     launcher->LoadSettings();  // no window exists yet: no bounds to apply
 
     CreateWindows();
+    WireBuildLoop();
     PlaceWindowsFirstTime();
     WireCodePages();
     WireIncludeDatabase();
