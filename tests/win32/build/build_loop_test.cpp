@@ -448,6 +448,67 @@ TEST_F(BuildLoopTest, CloseQueryKillsTheRunningProgramOnYes) {
     EXPECT_EQ(Caption(), "Orvale Terminated [" + source_ + "]");
 }
 
+TEST_F(BuildLoopTest, ResetProgramEndsTheRunningProgram) {
+    SetEnvironmentVariableA("FAKE_PROGRAM_SLEEP_MS", "8000");
+    ASSERT_TRUE(OpenSourcePage());
+    App().Launcher->PredefinedSwitches = "-g";
+    TheBuildLoop().switchWindow->SetMemoText("");
+    hooks().compile();
+    ASSERT_TRUE(FileExists(compiler().ExeFile));
+    RunWhen(ProgramRunning, [] { SendMessageA(App().Main->Handle(), WM_COMMAND, cmdResetProgram, 0); });
+    DWORD start = GetTickCount();
+    hooks().run();
+    EXPECT_LT(GetTickCount() - start, 6000u) << "the program was not ended";
+    EXPECT_EQ(Caption(), "Orvale Terminated [" + source_ + "]");
+    EXPECT_FALSE(App().Main->ToolButtonEnabled(cmdResetProgram));
+}
+
+TEST_F(BuildLoopTest, RunWithDebuggerStartsTheDebuggerInBothFormsAndReportsAMissingOne) {
+    ASSERT_TRUE(OpenSourcePage());
+    App().Launcher->PredefinedSwitches = "-g";
+    TheBuildLoop().switchWindow->SetMemoText("");
+    hooks().compile();
+    std::string exe = compiler().ExeFile;
+    ASSERT_TRUE(FileExists(exe));
+
+    // No debugger: the three information boxes.
+    std::string debugFolder = App().ApplicationDirectory + "\\debug";
+    std::string debugger = debugFolder + "\\32\\Debugger.exe";
+    DeleteFileA(debugger.c_str());
+    hooks().runWithDebugger();
+    std::vector<std::string> boxes = Prompts().TextsOf(Kind::Information);
+    ASSERT_EQ(boxes.size(), 3u);
+    EXPECT_EQ(boxes[0], "Internal error.\nDebugger are missing.");
+    EXPECT_LE(std::stol(boxes[1]), 32);
+    EXPECT_EQ(boxes[2].rfind("[" + exe + "]: ", 0), 0u) << boxes[2];
+    EXPECT_EQ(boxes[2].substr(boxes[2].size() - 6), " Kb(s)");
+
+    // A debugger that logs its command line: the start form, then the attach
+    // form while the program runs.
+    CreateDirectoryA(debugFolder.c_str(), nullptr);
+    CreateDirectoryA((debugFolder + "\\32").c_str(), nullptr);
+    ASSERT_TRUE(CopyFileA(exe.c_str(), debugger.c_str(), FALSE));
+    std::string startForm = "/StartDebugProcess /NewProcess.ProcessPath \"" + exe + "\"";
+    std::string attachForm = "/DebugProcess \"" + exe + "\"";
+    auto logged = [&](const std::string& text) {
+        for (int i = 0; i < 200 && ReadAll(programLog_).find(text) == std::string::npos; ++i) Pump(25);
+        return ReadAll(programLog_).find(text) != std::string::npos;
+    };
+    Prompts().shown.clear();
+    hooks().runWithDebugger();
+    EXPECT_TRUE(logged(startForm)) << ReadAll(programLog_);
+    EXPECT_EQ(ReadAll(programLog_).find(attachForm), std::string::npos);
+
+    SetEnvironmentVariableA("FAKE_PROGRAM_SLEEP_MS", "1500");
+    RunWhen(ProgramRunning, [] { hooks().runWithDebugger(); });
+    hooks().run();
+    EXPECT_TRUE(logged(attachForm)) << ReadAll(programLog_);
+    EXPECT_TRUE(Prompts().shown.empty());
+    DeleteFileA(debugger.c_str());
+    RemoveDirectoryA((debugFolder + "\\32").c_str());
+    RemoveDirectoryA(debugFolder.c_str());
+}
+
 TEST_F(BuildLoopTest, TenMegabytesOfOutputReachTheResultWindowInLinearTime) {
     SetScript("bulk 10000000\n");
     ASSERT_TRUE(OpenSourcePage());
