@@ -80,31 +80,31 @@ std::string TDataBase::ScanTimeText(double elapsedMs) {
     return text;
 }
 
-void TDataBase::ScanFiles(const std::vector<std::string>& files) {
+// Searches the folder and scans every file found. A build asked for by a
+// message run during another build is ignored.
+void TDataBase::ScanFolder(const std::string& folder, const std::string& masks) {
+    if (building_) return;
+    building_ = true;
+    struct EndOfBuild {
+        bool& flag;
+        ~EndOfBuild() { flag = false; }
+    } endOfBuild{building_};
+    std::vector<std::string> files;
+    FileSearch(folder, masks, true, files);
     fileList_.insert(fileList_.end(), files.begin(), files.end());
     for (const std::string& file : files) scanner_.ScanFile(file);
 }
 
 void TDataBase::AddCompilerIncludes(const std::string& compilerFolder) {
-    if (building_) return;  // a message run during a build asked for another one
+    if (building_) return;
     compilerFolder_ = compilerFolder;
-    if (!IsExistingFolder(compilerFolder)) return;
-    building_ = true;
-    std::vector<std::string> files;
-    FileSearch(JoinPath(compilerFolder, "inc"), "*.bi", true, files);
-    ScanFiles(files);
-    building_ = false;
+    if (IsExistingFolder(compilerFolder)) ScanFolder(JoinPath(compilerFolder, "inc"), "*.bi");
 }
 
 void TDataBase::AddFolder(const std::string& folder) {
     if (building_) return;
     lastFolder_ = folder;
-    if (!IsExistingFolder(folder)) return;
-    building_ = true;
-    std::vector<std::string> files;
-    FileSearch(folder, "*.bas;*.bi;*.inc", true, files);
-    ScanFiles(files);
-    building_ = false;
+    if (IsExistingFolder(folder)) ScanFolder(folder, "*.bas;*.bi;*.inc");
 }
 
 std::shared_ptr<TField> TDataBase::FindEntry(std::string_view name) const {

@@ -78,7 +78,7 @@ public:
     TScanner& Scanner() { return scanner_; }
 
 private:
-    void ScanFiles(const std::vector<std::string>& files);
+    void ScanFolder(const std::string& folder, const std::string& masks);
 
     std::string databaseFile_;
     FieldList entries_;

@@ -170,10 +170,32 @@ bool ReadFileInto(const std::string& path, std::string& buffer) {
     return ok;
 }
 
+// Sources marked as Unicode by a byte-order mark: UTF-8 loses its mark,
+// UTF-16 becomes 8-bit text (characters beyond 8 bits read as "?").
+void DropByteOrderMark(std::string& text) {
+    auto starts = [&](const char* mark, size_t length) {
+        return text.size() >= length && text.compare(0, length, mark, length) == 0;
+    };
+    if (starts("\xEF\xBB\xBF", 3)) {
+        text.erase(0, 3);
+        return;
+    }
+    bool little = starts("\xFF\xFE", 2), big = starts("\xFE\xFF", 2);
+    if (!little && !big) return;
+    size_t out = 0;
+    for (size_t i = 2; i + 1 < text.size(); i += 2) {
+        unsigned char low = static_cast<unsigned char>(text[little ? i : i + 1]);
+        unsigned char high = static_cast<unsigned char>(text[little ? i + 1 : i]);
+        text[out++] = high == 0 ? static_cast<char>(low) : '?';
+    }
+    text.resize(out);
+}
+
 }  // namespace
 
 bool TScanner::ScanFile(const std::string& fileName) {
     if (!ReadFileInto(fileName, fileBuffer_)) return false;
+    DropByteOrderMark(fileBuffer_);
     for (char& c : fileBuffer_) c = (c == '\t' || c == '\0') ? ' ' : c;
     SetFileNameText(fileName);
     text_.swap(fileBuffer_);
@@ -245,6 +267,8 @@ void TScanner::ScanLines() {
                 Rollback();
                 pendingEnum_.reset();
                 Report(code, index);
+                if (!*alive) return;
+                if (restartRequested_) break;
                 continue;
             }
             undo_.clear();

@@ -19,5 +19,6 @@ clang++ -std=c++20 -O1 -g -fsanitize=fuzzer,address,undefined -fno-sanitize-reco
   -I"$root/src" $sources -o "$out/scanner_fuzz"
 cp "$root"/tests/fuzz/seeds/* "$out/corpus/"
 cd "$out"
-exec ./scanner_fuzz -max_total_time="$seconds" -max_len=4096 -print_final_stats=1 \
+mkdir -p crashes
+exec ./scanner_fuzz -max_total_time="$seconds" -max_len=4096 -print_final_stats=1 -artifact_prefix=crashes/ \
   -dict="$root/tests/fuzz/scanner.dict" corpus

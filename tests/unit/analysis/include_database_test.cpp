@@ -9,6 +9,7 @@
 #include "analysis/include_database.h"
 #include "analysis_test_support.h"
 #include "common/file_search.h"
+#include "common/message_pump.h"
 #include "common/prompts.h"
 
 namespace tavrin::test {
@@ -150,6 +151,21 @@ TEST_F(DataBaseTest, BuildFromFoldersCollectsTypesInScanOrder) {
     EXPECT_EQ(reports, std::vector<std::string>{user + "\\sub\\x.inc(2) Line: end"});
     // The first of two declarations wins.
     EXPECT_EQ(db.FindEntry("rect")->FileName(), fb + "\\inc\\windows.bi");
+}
+
+TEST_F(DataBaseTest, BuildAskedForDuringABuildIsIgnored) {
+    folder.Write("a/x.bi", "type X\nend type\n");
+    folder.Write("b/y.bi", "type Y\nend type\n");
+    int pumps = 0;
+    SetMessagePump([&] {
+        if (pumps++ == 0) db.AddFolder(JoinPath(folder.Path(), "b"));
+    });
+    db.AddFolder(JoinPath(folder.Path(), "a"));
+    SetMessagePump(nullptr);
+    EXPECT_GT(pumps, 0);
+    EXPECT_EQ(db.TypeNames(), std::vector<std::string>{"X"});
+    db.AddFolder(JoinPath(folder.Path(), "b"));
+    EXPECT_EQ(db.TypeNames(), (std::vector<std::string>{"X", "Y"}));
 }
 
 TEST_F(DataBaseTest, ScanTimeTextHasTwoDecimals) {

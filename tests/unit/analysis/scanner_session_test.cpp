@@ -62,6 +62,24 @@ TEST_F(ScannerTest, CommentMarksFoundAtAnyColumn) {
         EXPECT_EQ(List(S::Constants)[column]->Return, "1") << column;
 }
 
+TEST_F(ScannerTest, FilesWithAByteOrderMarkAreRead) {
+    TempFolder folder;
+    std::string utf8 = folder.Write("utf8.bi", "\xEF\xBB\xBFtype First\r\nend type\r\n");
+    scanner.Scan(utf8);
+    EXPECT_EQ(Names(S::Types), std::vector<std::string>{"First"});
+
+    std::string wide;
+    for (char c : std::string("const K = 1\r\nconst L = 2")) wide += {c, '\0'};
+    std::string utf16 = folder.Write("utf16.bi", "\xFF\xFE" + wide + "\x01");
+    scanner.Scan(utf16);
+    EXPECT_EQ(Names(S::Constants), (std::vector<std::string>{"K", "L"}));
+    std::string bigEndian;
+    for (char c : std::string("const B = 3")) bigEndian += {'\0', c};
+    scanner.Scan(folder.Write("utf16be.bi", "\xFE\xFF" + bigEndian + "\x04\x30"));
+    ASSERT_EQ(Names(S::Constants), std::vector<std::string>{"B"});
+    EXPECT_EQ(List(S::Constants)[0]->Return, "3?");
+}
+
 TEST_F(ScannerTest, ScanOfATextThatIsNoFile) {
     scanner.Scan("\x01  const A = 1\nconst B = 2 \t\n\x02");
     EXPECT_EQ(scanner.LineCount(), 2u);
