@@ -126,8 +126,8 @@ public:
         if (TCodePage* page = dynamic_cast<TCodePage*>(App().CurrentDocument)) page->SaveAs();
     }
     bool ProjectSourceFile(std::string& file) override {
-        // Projects compile through their own source page once they exist.
-        return false;
+        const auto& hook = ProjectCompileHook();
+        return App().CurrentProject && hook && hook(file);
     }
     std::string SwitchWindowText() override {
         TSwitch* window = SwitchWindow();
@@ -274,5 +274,10 @@ void WireBuildLoop() {
 }
 
 const BuildLoop& TheBuildLoop() { return loop; }
+
+std::function<bool(std::string& file)>& ProjectCompileHook() {
+    static std::function<bool(std::string&)> hook;
+    return hook;
+}
 
 }  // namespace tavrin

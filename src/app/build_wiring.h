@@ -5,6 +5,9 @@
 // switch commands to the driver.
 #pragma once
 
+#include <functional>
+#include <string>
+
 namespace tavrin {
 
 class TCompiler;
@@ -25,5 +28,10 @@ struct BuildLoop {
     TSwitch* switchWindow = nullptr;  // the modeless instance
 };
 const BuildLoop& TheBuildLoop();
+
+// Set by the projects: while there is a current project, Compile asks it for
+// the file to compile (it runs the project's own compile steps first);
+// false means the page's file is compiled.
+std::function<bool(std::string& file)>& ProjectCompileHook();
 
 }  // namespace tavrin

@@ -509,6 +509,32 @@ TEST_F(BuildLoopTest, RunWithDebuggerStartsTheDebuggerInBothFormsAndReportsAMiss
     RemoveDirectoryA(debugFolder.c_str());
 }
 
+TEST_F(BuildLoopTest, CurrentProjectSuppliesTheFileToCompile) {
+    ASSERT_TRUE(OpenSourcePage());
+    std::string projectFile = folder_ + "\\project main.bas";
+    WriteAll(projectFile, "#define project\r\n");
+    int projectAsked = 0;
+    ProjectCompileHook() = [&](std::string& file) {
+        ++projectAsked;
+        file = projectFile;
+        return true;
+    };
+    App().Launcher->PredefinedSwitches = "-g";
+    TheBuildLoop().switchWindow->SetMemoText("");
+    hooks().compile();  // no current project: the page's file
+    EXPECT_EQ(projectAsked, 0);
+    EXPECT_NE(Record().find("\"" + source_ + "\""), std::string::npos);
+
+    int project = 0;
+    App().CurrentProject = &project;
+    hooks().compile();
+    App().CurrentProject = nullptr;
+    ProjectCompileHook() = nullptr;
+    EXPECT_EQ(projectAsked, 1);
+    EXPECT_NE(Record().find("\"" + projectFile + "\""), std::string::npos) << Record();
+    EXPECT_EQ(Caption(), "Orvale Compiled [" + projectFile + "]");
+}
+
 TEST_F(BuildLoopTest, TenMegabytesOfOutputReachTheResultWindowInLinearTime) {
     SetScript("bulk 10000000\n");
     ASSERT_TRUE(OpenSourcePage());
