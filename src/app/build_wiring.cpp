@@ -263,8 +263,13 @@ void WireBuildLoop() {
     if (singletons) return;
     singletons = std::make_unique<Singletons>();
     singletons->processes.SetOwnerWindow(App().Main->Handle());
-    // The result window's mark beside message lines.
-    App().Code->Results().Call(SCI_MARKERDEFINE, kResultMessageMarker, SC_MARK_ARROW);
+    // The result window's mark beside message lines, shown in its gutter.
+    ScintillaView& results = App().Code->Results();
+    results.Call(SCI_MARKERDEFINE, kResultMessageMarker, SC_MARK_ARROW);
+    results.Call(SCI_MARKERSETFORE, kResultMessageMarker, RGB(128, 0, 0));
+    results.Call(SCI_MARKERSETBACK, kResultMessageMarker, RGB(255, 0, 0));
+    results.Call(SCI_SETMARGINMASKN, 0,
+                 results.Call(SCI_GETMARGINMASKN, 0) | (1 << kResultMessageMarker));
     ConnectNotifications();
     ConnectCommands();
     loop.compiler = &singletons->compiler;

@@ -1,9 +1,10 @@
 // Compile and Run as a user does it: the workbench started from a folder of
 // its own with the fake compiler in its settings, a source file in a folder
 // whose name holds a blank and parentheses opened from the recent-files list,
-// F9 pressed, the switch question answered, the program built and run, the
-// "Terminated" caption; then a failing F5 marks the message's line. A
-// screenshot is written to the folder given as the second argument.
+// the toolbar's Compile and Run pressed, the switch question answered, the
+// program built and run, the "Terminated" caption; F9 does it again; then a
+// failing F5 marks the message's line. Screenshots are written to the folder
+// given as the second argument.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -198,6 +199,17 @@ TEST(BuildEndToEnd, CompileAndRunFromAFolderWithBlanksAndParentheses) {
         EXPECT_TRUE(SaveScreenshot(shot));
         std::printf("screenshot: %s\n", shot.c_str());
     }
+
+    // Now that the program file exists, the F9 key compiles and runs again.
+    DeleteFileA(programLog.c_str());
+    PressKey(main, VK_F9);
+    ASSERT_TRUE(WaitFor([&] {
+        question = FindWindowA("TSwitch", "Compiler switch");
+        return question && IsWindowVisible(question);
+    })) << "F9 did not ask";
+    PostMessageA(FindChild(question, "Button", "OK"), BM_CLICK, 0, 0);
+    EXPECT_TRUE(WaitFor([&] { return !ReadAll(programLog).empty(); })) << "F9 did not run";
+    EXPECT_TRUE(WaitFor([&] { return WindowText(main) == "Orvale Terminated [" + source + "]"; }));
 
     // A failing compilation (F5): the caption, and the marks beside the
     // message and beside line 12 of the page.

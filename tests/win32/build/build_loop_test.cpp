@@ -323,6 +323,8 @@ TEST_F(BuildLoopTest, FailingCompileMarksTheLineAndJumpsFromTheMessage) {
     EXPECT_EQ(results.Line(1), source_ + "(12) error 41: Variable not declared, x");
     EXPECT_NE(results.Call(SCI_MARKERGET, 1) & 2, 0) << "gutter mark beside the message";
     EXPECT_EQ(results.Call(SCI_MARKERGET, 0) & 2, 0);
+    EXPECT_NE(results.Call(SCI_GETMARGINMASKN, 0) & 2, 0) << "the gutter shows the mark";
+    EXPECT_GT(results.Call(SCI_GETMARGINWIDTHN, 0), 0);
 
     TELSuperEdit& edit = page->Editor().Edit();
     COLORREF foreground = 0, background = 0;
