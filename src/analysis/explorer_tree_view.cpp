@@ -2,6 +2,34 @@
 
 namespace tavrin {
 
+namespace {
+constexpr UINT_PTR kSubclassId = 0x7E02;
+}
+
+TreeViewExplorer::TreeViewExplorer(HWND tree) : tree_(tree), parent_(GetParent(tree)) {
+    // The tree's notifications go to its parent: expanding a node fills it.
+    if (parent_) SetWindowSubclass(parent_, ParentProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
+}
+
+TreeViewExplorer::~TreeViewExplorer() {
+    if (parent_ && IsWindow(parent_)) RemoveWindowSubclass(parent_, ParentProc, kSubclassId);
+}
+
+LRESULT CALLBACK TreeViewExplorer::ParentProc(HWND window, UINT message, WPARAM wp, LPARAM lp, UINT_PTR,
+                                              DWORD_PTR data) {
+    auto* self = reinterpret_cast<TreeViewExplorer*>(data);
+    if (message == WM_NOTIFY) {
+        auto* header = reinterpret_cast<NMHDR*>(lp);
+        if (header->hwndFrom == self->tree_ && header->code == TVN_ITEMEXPANDINGA) {
+            auto* info = reinterpret_cast<NMTREEVIEWA*>(lp);
+            size_t index = static_cast<size_t>(info->itemNew.lParam);
+            if ((info->action & TVE_EXPAND) && index >= 1 && index <= self->nodes_.size())
+                self->Populate(index - 1);
+        }
+    }
+    return DefSubclassProc(window, message, wp, lp);
+}
+
 void TreeViewExplorer::BeginUpdate() {
     if (updating_++ == 0) SendMessageA(tree_, WM_SETREDRAW, FALSE, 0);
 }
@@ -15,35 +43,71 @@ void TreeViewExplorer::EndUpdate() {
 
 void TreeViewExplorer::Clear() {
     TreeView_DeleteAllItems(tree_);
-    data_.clear();
-    parents_.clear();
+    nodes_.clear();
+    roots_.clear();
 }
 
-ExplorerTree::NodeId TreeViewExplorer::AddNode(NodeId parent, const std::string& text,
-                                               ExplorerNodeData data) {
-    data_.push_back(std::move(data));
+HTREEITEM TreeViewExplorer::Insert(size_t index, HTREEITEM parent) {
+    Node& node = nodes_[index];
     TVINSERTSTRUCTA insert{};
-    insert.hParent = parent == kNoParent ? TVI_ROOT : reinterpret_cast<HTREEITEM>(parent);
+    insert.hParent = parent ? parent : TVI_ROOT;
     insert.hInsertAfter = TVI_LAST;
-    insert.item.mask = TVIF_TEXT | TVIF_PARAM;
-    insert.item.pszText = const_cast<char*>(text.c_str());
-    insert.item.lParam = static_cast<LPARAM>(data_.size());
-    HTREEITEM item = reinterpret_cast<HTREEITEM>(
-        SendMessageA(tree_, TVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&insert)));
-    if (!item) {
-        data_.pop_back();
-        // Keep the contract (never kNoParent): later children go to the top level.
-        return reinterpret_cast<NodeId>(TVI_ROOT);
+    insert.item.mask = TVIF_TEXT | TVIF_PARAM | TVIF_CHILDREN;
+    insert.item.pszText = const_cast<char*>(node.text.c_str());
+    insert.item.lParam = static_cast<LPARAM>(index + 1);
+    insert.item.cChildren = node.firstChild == kNone ? 0 : 1;
+    node.item = reinterpret_cast<HTREEITEM>(SendMessageA(tree_, TVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&insert)));
+    return node.item;
+}
+
+ExplorerTree::NodeId TreeViewExplorer::AddNode(NodeId parent, const std::string& text, ExplorerNodeData data) {
+    size_t index = nodes_.size();
+    Node& added = nodes_.emplace_back();
+    added.text = text;
+    added.data = std::move(data);
+    if (parent == kNoParent || parent > index) {
+        roots_.push_back(index);
+        Insert(index, nullptr);
+    } else {
+        Node& owner = nodes_[parent - 1];
+        bool first = owner.firstChild == kNone;
+        if (first) owner.firstChild = index;
+        else nodes_[owner.lastChild].nextSibling = index;
+        owner.lastChild = index;
+        if (owner.populated && owner.item) {
+            Insert(index, owner.item);
+        } else if (owner.item && first) {
+            TVITEMA item{};  // the owner gets its expand button
+            item.mask = TVIF_CHILDREN;
+            item.hItem = owner.item;
+            item.cChildren = 1;
+            TreeView_SetItem(tree_, &item);
+        }
     }
-    if (parent != kNoParent && (parents_.empty() || parents_.back() != insert.hParent))
-        parents_.push_back(insert.hParent);
-    return reinterpret_cast<NodeId>(item);
+    return index + 1;
+}
+
+void TreeViewExplorer::Populate(size_t index) {
+    Node& node = nodes_[index];
+    if (node.populated || !node.item) return;
+    node.populated = true;
+    BeginUpdate();
+    for (size_t child = node.firstChild; child != kNone; child = nodes_[child].nextSibling)
+        Insert(child, nodes_[index].item);
+    EndUpdate();
+}
+
+void TreeViewExplorer::PopulateAll(size_t index) {
+    Populate(index);
+    for (size_t child = nodes_[index].firstChild; child != kNone; child = nodes_[child].nextSibling)
+        PopulateAll(child);
+    if (nodes_[index].firstChild != kNone) TreeView_Expand(tree_, nodes_[index].item, TVE_EXPAND);
 }
 
 void TreeViewExplorer::ExpandAll() {
+    if (nodes_.size() > kExpandAllLimit) return;  // the roots stay closed; expanding fills them
     BeginUpdate();
-    for (HTREEITEM item : parents_)
-        if (item != TVI_ROOT) TreeView_Expand(tree_, item, TVE_EXPAND);
+    for (size_t root : roots_) PopulateAll(root);
     EndUpdate();
 }
 
@@ -53,8 +117,12 @@ const ExplorerNodeData* TreeViewExplorer::NodeData(HTREEITEM item) const {
     query.hItem = item;
     if (!item || !TreeView_GetItem(tree_, &query)) return nullptr;
     size_t index = static_cast<size_t>(query.lParam);
-    if (index == 0 || index > data_.size()) return nullptr;
-    return &data_[index - 1];
+    if (index == 0 || index > nodes_.size()) return nullptr;
+    return &nodes_[index - 1].data;
+}
+
+size_t TreeViewExplorer::ItemCount() const {
+    return static_cast<size_t>(SendMessageA(tree_, TVM_GETCOUNT, 0, 0));
 }
 
 }  // namespace tavrin

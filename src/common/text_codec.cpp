@@ -208,6 +208,15 @@ DecodedText DecodeSourceBytes(std::string_view bytes) {
     return result;
 }
 
+DecodedText DecodeSourceFile(std::string&& bytes) {
+    for (std::string_view mark : {kUtf8Mark, kUtf16LEMark, kUtf16BEMark, kUtf32BEMark})
+        if (StartsWith(bytes, mark)) return DecodeSourceBytes(std::string_view(bytes));
+    DecodedText result;
+    result.text = std::move(bytes);
+    result.format.lineEnd = DominantLineEnd(result.text);
+    return result;
+}
+
 std::string EncodeSourceText(std::string_view text, const TextFormat& format) {
     std::string out;
     switch (format.encoding) {

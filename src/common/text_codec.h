@@ -44,6 +44,8 @@ struct DecodedText {
 };
 
 DecodedText DecodeSourceBytes(std::string_view bytes);
+// DecodeSourceBytes taking over the bytes of an 8-bit file instead of copying them.
+DecodedText DecodeSourceFile(std::string&& bytes);
 // Text in the format's encoding with its byte-order mark and tail. A UTF-8
 // text written as UTF-16 or UTF-32 turns each invalid byte into U+FFFD.
 std::string EncodeSourceText(std::string_view text, const TextFormat& format);

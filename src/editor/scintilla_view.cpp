@@ -135,6 +135,16 @@ void ScintillaView::AppendLine(const std::string& line) {
     if (readOnly) Call(SCI_SETREADONLY, 1);
 }
 
+void ScintillaView::AppendLines(const std::vector<std::string>& lines) {
+    std::string text;
+    for (const std::string& line : lines) text.append(line).append("\r\n");
+    if (text.empty()) return;
+    bool readOnly = Call(SCI_GETREADONLY) != 0;
+    if (readOnly) Call(SCI_SETREADONLY, 0);
+    Call(SCI_APPENDTEXT, text.size(), reinterpret_cast<LPARAM>(text.c_str()));
+    if (readOnly) Call(SCI_SETREADONLY, 1);
+}
+
 int ScintillaView::CaretLine() const {
     return static_cast<int>(Call(SCI_LINEFROMPOSITION, Call(SCI_GETCURRENTPOS)));
 }

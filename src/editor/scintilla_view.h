@@ -41,6 +41,8 @@ public:
     std::vector<std::string> Lines() const;
     void SetLines(const std::vector<std::string>& lines);
     void AppendLine(const std::string& line);
+    // Many lines in one change (each change of a visible control costs a layout).
+    void AppendLines(const std::vector<std::string>& lines);
     bool Empty() const;
 
     int CaretLine() const;

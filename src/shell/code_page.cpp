@@ -60,14 +60,18 @@ void TCodePage::ApplyText(const std::string& text, const TextFormat& format) {
     editor_.LoadText(text, format.IsUnicode(), LineEndText(format.lineEnd));
 }
 
-void TCodePage::SetFileName(const std::string& path) {
+void TCodePage::SetFileName(const std::string& path, DecodedText* preloaded) {
     fileName_ = path;
     if (!path.empty() && FileExists(path)) {
-        std::string bytes;
-        if (ReadWholeFile(path, bytes) != FileReadStatus::Ok)
-            throw CommandError("Cannot open file \"" + path + "\". Access denied.");
-        DecodedText decoded = DecodeSourceBytes(bytes);
-        bytes = std::string();
+        DecodedText decoded;
+        if (preloaded) {
+            decoded = std::move(*preloaded);
+        } else {
+            std::string bytes;
+            if (ReadWholeFile(path, bytes) != FileReadStatus::Ok)
+                throw CommandError("Cannot open file \"" + path + "\". Access denied.");
+            decoded = DecodeSourceFile(std::move(bytes));
+        }
         ApplyText(decoded.text, decoded.format);
         Rename(ExtractFileName(path));
     } else if (!path.empty()) {

@@ -40,8 +40,9 @@ public:
     const TextFormat& Format() const { return format_; }
     bool Saved() const { return saved_; }
 
-    // Loads the file when one exists at path; see the file commands for the rest.
-    void SetFileName(const std::string& path);
+    // Loads the file when one exists at path (from preloaded when given: the
+    // file's text already read and decoded); see the file commands for the rest.
+    void SetFileName(const std::string& path, DecodedText* preloaded = nullptr);
     void SetSaved(bool saved);
     // Writes the text when the page's file exists.
     void Save();

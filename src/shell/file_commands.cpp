@@ -42,7 +42,7 @@ void ListExports(const std::string& path) {
     if (ReadWholeFile(path, bytes) != FileReadStatus::Ok) throw CommandError("cannot read " + path);
     ExportNames exports = ReadExportNames(bytes);
     if (!exports.ok) throw CommandError(exports.error);
-    for (const std::string& name : exports.names) Code().Results().AppendLine(name);
+    Code().Results().AppendLines(exports.names);
 }
 
 void TreeClick(HTREEITEM item) {
@@ -71,13 +71,13 @@ CodePageHooks& PageHooks() {
 
 TreeViewExplorer* Explorer() { return explorer.get(); }
 
-TCodePage* NewPage(bool dialog, const std::string& path) {
+TCodePage* NewPage(bool dialog, const std::string& path, DecodedText* preloaded) {
     TCode& code = Code();
     auto owned = std::make_unique<TCodePage>(code.Handle(), explorer.get());
     TCodePage* page = owned.get();
     App().ActiveCodePage = page;
     App().CurrentDocument = page;
-    page->SetFileName(path);
+    page->SetFileName(path, preloaded);
     code.AddPage(std::move(owned));  // makes it the active page, which scans its text
     if (dialog && !FileExists(path) && PageHooks().createDialog) {
         page->LinkedObject = PageHooks().createDialog(*page);
@@ -90,16 +90,17 @@ TCodePage* NewPage(bool dialog, const std::string& path) {
 }
 
 void OpenFile(const std::string& path) {
-    FileKind kind = DetectFileKind(path);  // an unreadable file ends the command
+    DecodedText file = ReadSourceFile(path);  // an unreadable file ends the command
+    FileKind kind = DetectFileKindOfText(file.text);
     if (kind == FileKind::Project) {
-        TCodePage* page = NewPage(false, path);
+        TCodePage* page = NewPage(false, path, &file);
         if (PageHooks().openProject) page->LinkedObject = PageHooks().openProject(*page, path);
     } else if (kind == FileKind::ComponentUnit) {
-        NewPage(false, path);
+        NewPage(false, path, &file);
     } else {
         try {
             if (ListsExports(path)) ListExports(path);
-            TCodePage* page = NewPage(false, path);
+            TCodePage* page = NewPage(false, path, &file);
             if (PageHooks().parseDialogs) PageHooks().parseDialogs(*page);
         } catch (const CommandAborted&) {
             throw;

@@ -6,6 +6,8 @@
 #include <functional>
 #include <string>
 
+#include "common/text_codec.h"
+
 namespace tavrin {
 
 class TCodePage;
@@ -13,7 +15,8 @@ class TreeViewExplorer;
 
 // Creates a page for path (empty: a new unnamed page). With dialog set and no
 // file at path, the dialog steps run through DialogHooks().createDialog.
-TCodePage* NewPage(bool dialog, const std::string& path);
+// preloaded: the file's text when the caller has read it already.
+TCodePage* NewPage(bool dialog, const std::string& path, DecodedText* preloaded = nullptr);
 void OpenFiles();
 void OpenFile(const std::string& path);
 void SaveCommand();

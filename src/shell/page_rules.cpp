@@ -3,7 +3,6 @@
 #include "common/commands.h"
 #include "common/string_list.h"
 #include "common/text.h"
-#include "common/text_codec.h"
 
 namespace tavrin {
 
@@ -102,12 +101,14 @@ FileKind DetectFileKindOfText(std::string_view text) {
     return kind;
 }
 
-FileKind DetectFileKind(const std::string& path) {
+DecodedText ReadSourceFile(const std::string& path) {
     std::string bytes;
     FileReadStatus status = ReadWholeFile(path, bytes);
     if (status == FileReadStatus::Missing) throw CommandError("Cannot open file \"" + path + "\". File not found.");
     if (status != FileReadStatus::Ok) throw CommandError("Cannot open file \"" + path + "\". Access denied.");
-    return DetectFileKindOfText(DecodeSourceBytes(bytes).text);
+    return DecodeSourceFile(std::move(bytes));
 }
+
+FileKind DetectFileKind(const std::string& path) { return DetectFileKindOfText(ReadSourceFile(path).text); }
 
 }  // namespace tavrin

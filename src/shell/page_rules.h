@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+#include "common/text_codec.h"
+
 namespace tavrin {
 
 inline constexpr const char* kOpenFilesFilter =
@@ -59,6 +61,8 @@ enum class FileKind { Plain, Project, ComponentUnit };
 // Words of each line split at blanks; after the first "#define" (any case) the
 // next word decides: "project" or "ocu"; the last deciding line wins.
 FileKind DetectFileKindOfText(std::string_view text);
+// Reads and decodes a whole source file; throws CommandError when it cannot be read.
+DecodedText ReadSourceFile(const std::string& path);
 // Reads the file (any encoding); throws CommandError when it cannot be read.
 FileKind DetectFileKind(const std::string& path);
 

@@ -17,6 +17,11 @@ void ExpectRoundTrip(const std::string& bytes) {
     DecodedText decoded = DecodeSourceBytes(bytes);
     EXPECT_EQ(EncodeSourceText(decoded.text, decoded.format), bytes)
         << "encoding " << EncodingName(decoded.format.encoding);
+    DecodedText taken = DecodeSourceFile(std::string(bytes));
+    EXPECT_EQ(taken.text, decoded.text);
+    EXPECT_EQ(taken.format.encoding, decoded.format.encoding);
+    EXPECT_EQ(taken.format.tail, decoded.format.tail);
+    EXPECT_EQ(taken.format.lineEnd, decoded.format.lineEnd);
 }
 
 TEST(TextCodec, EveryByteStringSurvivesDecodeAndEncode) {
