@@ -19,11 +19,27 @@ total=$(find "$corpus" -name '*.bi' -exec cat {} + | wc -l)
 echo "corpus: $files files, $total lines in $corpus"
 
 cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DTAVRIN_SANITIZE=OFF > /dev/null
-cmake --build "$build" --target scanner_bench -j2 > /dev/null
+cmake --build "$build" --target scanner_bench scanner_timing -j2 > /dev/null
 
 # Warm the file cache for both programs.
 find "$corpus" -name '*.bi' -exec cat {} + > /dev/null
 TAVRIN_SCANNER_CORPUS="$corpus" "$build/tests/bench/scanner_bench" --benchmark_counters_tabular=true
+echo
+echo "plain timing, native:"
+"$build/tests/bench/scanner_timing" "$corpus" 3
+
+# The same timing built for Windows and run under Wine, when the cross
+# toolchain is configured (set TAVRIN_BENCH_WINE=0 to skip).
+if [ "${TAVRIN_BENCH_WINE:-1}" != 0 ] && command -v i686-w64-mingw32-g++-posix > /dev/null; then
+  wbuild="$root/build/scanner-bench-win32"
+  cmake -S "$root" -B "$wbuild" -G Ninja -DCMAKE_BUILD_TYPE=Release \
+    -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw32-toolchain.cmake" > /dev/null
+  cmake --build "$wbuild" --target scanner_timing -j2 > /dev/null
+  echo
+  echo "plain timing, win32 under Wine:"
+  "$root/scripts/wine-run.sh" "$wbuild/tests/bench/scanner_timing.exe" \
+    "Z:$(echo "$corpus" | tr / '\\\\')" 3
+fi
 
 echo
 echo "universal-ctags over the same corpus:"
