@@ -240,11 +240,16 @@ void ConnectNotifications() {
 
 void ConnectCommands() {
     MainHooks& hooks = App().Main->Hooks;
-    hooks.compile = [] { singletons->commands.CompileCurrent(); };
+    // A compile command arriving while the output of a compilation is read
+    // (messages run meanwhile) does nothing: it would ask for switches and
+    // then find the driver busy.
+    hooks.compile = [] {
+        if (!singletons->compiler.Compiling()) singletons->commands.CompileCurrent();
+    };
     hooks.run = [] { singletons->compiler.RunCurrent(); };
     hooks.compileAndRun = [] {
         // Disabled while the program runs: the F9 key obeys that as the button does.
-        if (singletons->compiler.Running) return;
+        if (singletons->compiler.Running || singletons->compiler.Compiling()) return;
         singletons->commands.CompileAndRun();
     };
     hooks.runWithDebugger = [] { singletons->compiler.RunWithDebugger(App().ApplicationDirectory); };

@@ -62,6 +62,8 @@ public:
     // The command line Compile() starts the compiler with.
     std::string CommandLine() const;
     CompileOutcome Compile();
+    // A compilation is in progress (its output is being read).
+    bool Compiling() const { return compiling_; }
     // When the last compilation had no errors: ExeFile := the file it produced.
     void ComputeOutputName();
 

@@ -537,6 +537,27 @@ TEST_F(BuildLoopTest, CurrentProjectSuppliesTheFileToCompile) {
     EXPECT_EQ(Caption(), "Orvale Compiled [" + projectFile + "]");
 }
 
+TEST_F(BuildLoopTest, CompileCommandsDuringACompilationDoNothing) {
+    SetScript("stdout first\nsleep 1500\nstdout last\n");
+    ASSERT_TRUE(OpenSourcePage());
+    SwitchAnswer answer;
+    answer.type = "-g";
+    std::string recordDuring;
+    {
+        SwitchAnswerer answerer(answer);
+        RunWhen([] { return TheBuildLoop().compiler->Compiling(); }, [&] {
+            SendMessageA(App().Main->Handle(), WM_COMMAND, cmdCompile, 0);
+            SendMessageA(App().Main->Handle(), WM_COMMAND, cmdCompileAndRun, 0);
+            recordDuring = Record();
+        });
+        hooks().compile();
+    }
+    EXPECT_EQ(answer.times, 1) << "only the first command asked for switches";
+    EXPECT_FALSE(recordDuring.empty()) << "the action ran while compiling";
+    EXPECT_EQ(Caption(), "Orvale Compiled [" + source_ + "]");
+    EXPECT_EQ(App().Code->Results().Lines(), (std::vector<std::string>{"first", "last"}));
+}
+
 TEST_F(BuildLoopTest, TenMegabytesOfOutputReachTheResultWindowInLinearTime) {
     SetScript("bulk 10000000\n");
     ASSERT_TRUE(OpenSourcePage());
