@@ -52,6 +52,7 @@ struct SwitchAnswer {
     std::string type;    // text typed into the memo (replacing what it shows)
     bool check = false;  // click the save box once
     bool ok = true;      // "OK", else "Cancel"
+    bool enter = false;  // instead of a button: Enter on the save box
     // Observed:
     int times = 0;
     std::string shownText;
@@ -81,6 +82,12 @@ void CALLBACK AnswerSwitchQuestion(HWND, UINT, UINT_PTR, DWORD) {
         (GetWindowLongA(question->CancelButton(), GWL_STYLE) & 0x0F) == BS_DEFPUSHBUTTON;
     SetWindowTextA(question->Memo(), answer.type.c_str());
     if (answer.check) SendMessageA(question->SaveSwitchBox(), BM_CLICK, 0, 0);
+    if (answer.enter) {
+        SetFocus(question->SaveSwitchBox());
+        PostMessageA(question->SaveSwitchBox(), WM_KEYDOWN, VK_RETURN, 1);
+        PostMessageA(question->SaveSwitchBox(), WM_KEYUP, VK_RETURN, 0xC0000001);
+        return;
+    }
     SendMessageA(answer.ok ? question->OkButton() : question->CancelButton(), BM_CLICK, 0, 0);
 }
 
@@ -247,6 +254,19 @@ TEST_F(BuildLoopTest, SwitchQuestionReturnsTheMemoWhateverTheButtonAndJoinsLines
     EXPECT_EQ(predefined, "");
     // The question's window is gone once it was answered.
     EXPECT_EQ(FindWindowA("TSwitch", "Compiler switch"), nullptr);
+
+    // Enter outside the memo presses the default button, "Cancel".
+    SwitchAnswer enter;
+    enter.type = "-s gui";
+    enter.check = true;
+    enter.enter = true;
+    {
+        SwitchAnswerer answerer(enter);
+        EXPECT_FALSE(AskSwitches(predefined, "Compiler switch", text));
+    }
+    EXPECT_EQ(enter.times, 1);
+    EXPECT_EQ(text, "-s gui");
+    EXPECT_EQ(predefined, "") << "Cancel keeps the predefined switches";
 }
 
 TEST_F(BuildLoopTest, ModelessSwitchWindowShowsAndReplacesThePredefinedSwitches) {
