@@ -233,9 +233,13 @@ TEST(BuildEndToEnd, CompileAndRunFromAFolderWithBlanksAndParentheses) {
         else if (lines == 21) page = editor;
     }
     ASSERT_TRUE(results && page) << seen;
-    EXPECT_EQ(SendMessageA(results, kSciGetLineCount, 0, 0), 6) << seen;
-    EXPECT_NE(SendMessageA(results, kSciMarkerGet, 1, 0), 0) << "mark beside the message";
-    EXPECT_NE(SendMessageA(page, kSciMarkerGet, 11, 0), 0) << "mark beside line 12";
+    // The caption comes first; the output and the marks follow.
+    EXPECT_TRUE(WaitFor([&] { return SendMessageA(results, kSciGetLineCount, 0, 0) == 6; }))
+        << seen;
+    EXPECT_TRUE(WaitFor([&] { return SendMessageA(page, kSciMarkerGet, 11, 0) != 0; }))
+        << "mark beside line 12";
+    EXPECT_TRUE(WaitFor([&] { return SendMessageA(results, kSciMarkerGet, 1, 0) != 0; }))
+        << "mark beside the message";
     EXPECT_EQ(SendMessageA(page, kSciMarkerGet, 10, 0), 0);
     if (!screenshotFolder.empty())
         EXPECT_TRUE(SaveScreenshot(screenshotFolder + "\\build_e2e_error.bmp"));
