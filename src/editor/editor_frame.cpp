@@ -119,6 +119,12 @@ void TEditor::LoadText(std::string_view text, bool unicode, std::string_view lin
     loading_ = false;
 }
 
+void TEditor::SetReadOnly(bool readOnly) {
+    if ((edit_.Call(SCI_GETREADONLY) != 0) == readOnly) return;
+    edit_.SetReadOnly(readOnly);
+    Status(1, "ReadOnly");
+}
+
 LRESULT CALLBACK TEditor::FrameProc(HWND window, UINT message, WPARAM wp, LPARAM lp) {
     auto* self = reinterpret_cast<TEditor*>(GetWindowLongPtrA(window, GWLP_USERDATA));
     if (self) return self->HandleMessage(message, wp, lp);

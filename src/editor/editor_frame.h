@@ -37,6 +37,8 @@ public:
 
     // Loads a text without marking the page changed; undo starts empty.
     void LoadText(std::string_view text, bool unicode, std::string_view lineEnd);
+    // Changes the read-only state; the status bar's second panel says "ReadOnly".
+    void SetReadOnly(bool readOnly);
     // Editor font (from the workbench-wide editor options).
     void ApplyFont(const std::string& name, int size);
 

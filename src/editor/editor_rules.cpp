@@ -122,7 +122,7 @@ CompletionLists FindDotCompletion(int caretLine, const std::function<std::string
             if (lookups.showMembers) {
                 std::string text;
                 for (size_t i = 0; i < lists.items.size(); ++i) {
-                    if (i) text += "\r\n";
+                    if (i) text += "\n";
                     text += lists.items[i];
                 }
                 lookups.showMembers(text);

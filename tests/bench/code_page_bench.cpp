@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <chrono>
+#include <cstdlib>
 #include <cstdio>
 #include <fstream>
 #include <string>
@@ -108,6 +109,31 @@ int main() {
         start = Clock::now();
         page.Scanner().SetTreeView(Explorer());
         std::printf("explorer tree: %.1f ms\n", MillisecondsSince(start));
+    }
+    if (GetEnvironmentVariableA("BENCH_SHOW", nullptr, 0)) {
+        // A page to look at (and photograph): highlighting, explorer, an error line.
+        std::string sample = Write("sample.bas",
+            "#include once \"windows.bi\"\r\n"
+            "/' A small dialog program\r\n   with a block comment '/\r\n"
+            "type TPoint\r\n   x as integer\r\n   y as integer\r\n   declare function Length() as double\r\nend type\r\n"
+            "\r\nenum Colors\r\n   Red\r\n   Blue = 5\r\nend enum\r\n\r\n"
+            "const Title = \"Tavrin2 sample\"\r\ndim shared origin as TPoint\r\n\r\n"
+            "function TPoint.Length() as double\r\n   return sqr(x * x + y * y)  ' distance\r\nend function\r\n\r\n"
+            "sub Main()\r\n   dim p as TPoint\r\n   p.x = 3: p.y = 4\r\n   print Title; p.Length()\r\n   prnt 42\r\nend sub\r\n");
+        OpenFile(sample);
+        auto* page = dynamic_cast<TCodePage*>(App().Code->ActivePage());
+        auto error = std::make_unique<TError>();
+        error->SetKind(0);
+        error->Background = 0x0000FF;
+        error->Foreground = 0xFFFFFF;
+        error->Line = 26;
+        page->Editor().Edit().AddError(std::move(error));
+        page->Editor().Edit().AddGutterMark(25);
+        App().Code->Results().AppendLine(sample + "(26) error 41: Variable not declared, prnt in 'prnt 42'");
+        page->Editor().Edit().SetCaretLine(25);
+        SetForegroundWindow(App().Code->Handle());
+        test::Pump(static_cast<DWORD>(std::atoi(std::getenv("BENCH_SHOW"))));
+        ExitProcess(0);
     }
     if (GetEnvironmentVariableA("BENCH_LIBRARY", nullptr, 0)) {
         // A library opened as a page: its exports listed, its bytes scanned.

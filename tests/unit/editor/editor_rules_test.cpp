@@ -86,7 +86,7 @@ TEST_F(DotCompletion, AKnownFirstWordShowsItsMembersAndRescans) {
     CompletionLists lists = Run({"Button1."});
     EXPECT_EQ(lists.items, (std::vector<std::string>{"Caption", "Left"}));
     EXPECT_EQ(rescans, 1);
-    EXPECT_EQ(shown, (std::vector<std::string>{"Caption\r\nLeft"}));
+    EXPECT_EQ(shown, (std::vector<std::string>{"Caption\nLeft"}));
 }
 
 TEST_F(DotCompletion, ThePagesOwnMembersWinOverTheSavedFile) {
@@ -102,7 +102,7 @@ TEST_F(DotCompletion, AVariableFoundByNameOffersTheMembersOfItsType) {
     symbols["TPoint"] = Record("TPoint", {"x", "y"});
     CompletionLists lists = Run({"p."});
     EXPECT_EQ(lists.items, (std::vector<std::string>{"x", "y"}));
-    EXPECT_EQ(shown, (std::vector<std::string>{"x\r\ny"}));
+    EXPECT_EQ(shown, (std::vector<std::string>{"x\ny"}));
 }
 
 TEST_F(DotCompletion, AnEmptyLineEndsTheSearchAndOneWordLinesSkipTheDatabase) {

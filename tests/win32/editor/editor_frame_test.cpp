@@ -6,7 +6,9 @@
 #include <SciLexer.h>
 #include <Scintilla.h>
 
+#include "analysis/explorer_tree_view.h"
 #include "page_test_support.h"
+#include "shell/file_commands.h"
 #include "shell/launcher.h"
 
 namespace tavrin::test {
@@ -193,6 +195,16 @@ TEST_F(EditorFrameTest, CommentsWrapTheSelectionAndMenuFollowsTheState) {
     EXPECT_FALSE(page_->Saved());
 }
 
+TEST_F(EditorFrameTest, ReadOnlyChangeIsShownInTheSecondPanel) {
+    page_->Editor().SetReadOnly(true);
+    EXPECT_EQ(App().Code->StatusText(1), "ReadOnly");
+    EXPECT_TRUE(Edit().Call(SCI_GETREADONLY));
+    App().Code->SetStatusText(1, "");
+    page_->Editor().SetReadOnly(true);
+    EXPECT_EQ(App().Code->StatusText(1), "") << "no change, no notice";
+    page_->Editor().SetReadOnly(false);
+}
+
 TEST_F(EditorFrameTest, InsertKeyMarksThePageUnsaved) {
     ASSERT_TRUE(page_->Saved());
     SendMessageA(Edit().Handle(), WM_KEYDOWN, VK_INSERT, 0);
@@ -237,6 +249,64 @@ TEST_F(EditorFrameTest, HighlighterColoursTheWordListsCommentsAndStrings) {
     EXPECT_EQ(fore(styleAt(3, 2)), RGB(0, 151, 0)) << "a block comment over two lines";
     EXPECT_EQ(fore(styleAt(3, 9)), RGB(255, 0, 128)) << "a number";
     EXPECT_EQ(fore(styleAt(0, 16)), RGB(215, 0, 215)) << "a symbol";
+}
+
+}  // namespace
+}  // namespace tavrin::test
+
+namespace tavrin::test {
+namespace {
+
+HTREEITEM FindItem(HWND tree, HTREEITEM first, const std::string& text) {
+    for (HTREEITEM item = first; item; item = TreeView_GetNextSibling(tree, item)) {
+        char buffer[128] = {};
+        TVITEMA query{};
+        query.mask = TVIF_TEXT;
+        query.hItem = item;
+        query.pszText = buffer;
+        query.cchTextMax = sizeof(buffer);
+        TreeView_GetItem(tree, &query);
+        if (text == buffer) return item;
+    }
+    return nullptr;
+}
+
+class ExplorerTest : public EditorFrameTest {};
+
+TEST_F(ExplorerTest, ClicksListACategoryOrMoveTheCaretToASymbol) {
+    SetText("type TPoint\r\n  x as integer\r\nend type\r\n\r\nsub Main()\r\nend sub\r\nsub Other()\r\nend sub\r\n");
+    page_->ScanText();
+    HWND tree = App().Code->TreeView();
+    HTREEITEM subs = FindItem(tree, TreeView_GetRoot(tree), "Subroutines");
+    ASSERT_NE(subs, nullptr);
+    App().Code->OnTreeClick(subs);
+    EXPECT_EQ(Prompts().TextsOf(ScriptedPrompts::Kind::Information), (std::vector<std::string>{"Main\nOther"}));
+
+    HTREEITEM other = FindItem(tree, TreeView_GetChild(tree, subs), "Other");
+    ASSERT_NE(other, nullptr) << "a small tree is shown expanded";
+    App().Code->OnTreeClick(other);
+    EXPECT_EQ(Edit().CaretLine(), 6);
+}
+
+TEST_F(ExplorerTest, ALargeTreeFillsTheControlOnlyWhereExpanded) {
+    std::string text;
+    for (int i = 0; i < 4000; ++i) text += "sub Work" + std::to_string(i) + "()\r\nend sub\r\n";
+    text += "const Limit = 3\r\n";
+    SetText(text);
+    page_->ScanText();
+    TreeViewExplorer* explorer = Explorer();
+    ASSERT_NE(explorer, nullptr);
+    EXPECT_EQ(explorer->NodeCount(), 4003u);
+    EXPECT_EQ(explorer->ItemCount(), 2u) << "only the two category roots";
+    HWND tree = App().Code->TreeView();
+    HTREEITEM subs = FindItem(tree, TreeView_GetRoot(tree), "Subroutines");
+    ASSERT_NE(subs, nullptr);
+    TreeView_Expand(tree, subs, TVE_EXPAND);
+    EXPECT_EQ(explorer->ItemCount(), 4002u);
+    HTREEITEM last = FindItem(tree, TreeView_GetChild(tree, subs), "Work3999");
+    ASSERT_NE(last, nullptr);
+    App().Code->OnTreeClick(last);
+    EXPECT_EQ(Edit().CaretLine(), 7998);
 }
 
 }  // namespace
