@@ -170,6 +170,12 @@ protected:
     static std::string Caption() { return App().Main->Caption(); }
 
     void SetScript(const std::string& text) { WriteAll(script_, text); }
+    // Compilations take " -g" (an empty switch window and predefined "-g")
+    // without asking.
+    static void SkipSwitchQuestion() {
+        App().Launcher->PredefinedSwitches = "-g";
+        TheBuildLoop().switchWindow->SetMemoText("");
+    }
     std::string Record() { return ReadAll(record_); }
 
     // A code page on the source file, current and active.
@@ -298,8 +304,7 @@ TEST_F(BuildLoopTest, ModelessSwitchWindowShowsAndReplacesThePredefinedSwitches)
 TEST_F(BuildLoopTest, GoodCompileShowsCompiledCaptionTimeAndOutput) {
     SetScript("stdout first line of output\nstderr second line on the diagnostic stream\n");
     ASSERT_TRUE(OpenSourcePage());
-    App().Launcher->PredefinedSwitches = "-g";  // no question
-    TheBuildLoop().switchWindow->SetMemoText("");
+    SkipSwitchQuestion();
     hooks().compile();
     EXPECT_EQ(Caption(), "Orvale Compiled [" + source_ + "]");
     std::string status = App().Code->StatusText(2);
@@ -318,8 +323,7 @@ TEST_F(BuildLoopTest, GoodCompileShowsCompiledCaptionTimeAndOutput) {
 TEST_F(BuildLoopTest, CompilerThatWritesNothingEndsTheCompilation) {
     ASSERT_TRUE(OpenSourcePage());
     App().Code->SetStatusText(2, "stale");
-    App().Launcher->PredefinedSwitches = "-g";
-    TheBuildLoop().switchWindow->SetMemoText("");
+    SkipSwitchQuestion();
     hooks().compile();
     EXPECT_EQ(Caption(), "Orvale Compiled [" + source_ + "]");
     EXPECT_EQ(App().Code->StatusText(2).rfind("Compilation Time: ", 0), 0u);
@@ -331,8 +335,7 @@ TEST_F(BuildLoopTest, FailingCompileMarksTheLineAndJumpsFromTheMessage) {
     TCodePage* other = OpenSourcePage(folder_ + "\\other.bas");
     TCodePage* page = OpenSourcePage();
     ASSERT_TRUE(page && other);
-    App().Launcher->PredefinedSwitches = "-g";
-    TheBuildLoop().switchWindow->SetMemoText("");
+    SkipSwitchQuestion();
     hooks().compile();
     EXPECT_EQ(Caption(), "Orvale File in Error [" + source_ + "]");
     EXPECT_TRUE(App().Main->ToolButtonEnabled(cmdCompileAndRun));
@@ -377,7 +380,7 @@ TEST_F(BuildLoopTest, MissingFilesGiveTheirCaptions) {
     ASSERT_TRUE(OpenSourcePage());
     // The file to compile vanished before the command: an information, no compilation.
     ASSERT_TRUE(DeleteFileA(source_.c_str()));
-    App().Launcher->PredefinedSwitches = "-g";
+    SkipSwitchQuestion();
     hooks().compile();
     EXPECT_EQ(Prompts().Texts(), (std::vector<std::string>{"Missing compilation file"}));
     EXPECT_FALSE(FileExists(record_)) << "the compiler was not started";
@@ -400,7 +403,7 @@ TEST_F(BuildLoopTest, CompilerThatCannotStartIsAnInternalError) {
     ASSERT_TRUE(OpenSourcePage());
     // A file that exists but is no program.
     App().Launcher->Compiler = source_;
-    App().Launcher->PredefinedSwitches = "-g";
+    SkipSwitchQuestion();
     hooks().compile();
     EXPECT_EQ(Prompts().TextsOf(Kind::Error),
               (std::vector<std::string>{"Internal error $cc - Can't compile."}));
@@ -423,8 +426,7 @@ TEST_F(BuildLoopTest, LibraryBuildGivesDllAndTerminatedCaption) {
 TEST_F(BuildLoopTest, CompileAndRunRunsOnceEvenWhenRunArrivesWhileRunning) {
     SetEnvironmentVariableA("FAKE_PROGRAM_SLEEP_MS", "1500");
     ASSERT_TRUE(OpenSourcePage());
-    App().Launcher->PredefinedSwitches = "-g";
-    TheBuildLoop().switchWindow->SetMemoText("");
+    SkipSwitchQuestion();
     std::string runningCaption;
     bool resetEnabled = false, compileRunEnabled = true;
     RunWhen(ProgramRunning, [&] {
@@ -449,8 +451,7 @@ TEST_F(BuildLoopTest, CompileAndRunRunsOnceEvenWhenRunArrivesWhileRunning) {
 TEST_F(BuildLoopTest, CloseQueryKillsTheRunningProgramOnYes) {
     SetEnvironmentVariableA("FAKE_PROGRAM_SLEEP_MS", "8000");
     ASSERT_TRUE(OpenSourcePage());
-    App().Launcher->PredefinedSwitches = "-g";
-    TheBuildLoop().switchWindow->SetMemoText("");
+    SkipSwitchQuestion();
     hooks().compile();
     ASSERT_TRUE(FileExists(compiler().ExeFile));
     bool mayClose = false;
@@ -473,8 +474,7 @@ TEST_F(BuildLoopTest, CloseQueryKillsTheRunningProgramOnYes) {
 TEST_F(BuildLoopTest, ResetProgramEndsTheRunningProgram) {
     SetEnvironmentVariableA("FAKE_PROGRAM_SLEEP_MS", "8000");
     ASSERT_TRUE(OpenSourcePage());
-    App().Launcher->PredefinedSwitches = "-g";
-    TheBuildLoop().switchWindow->SetMemoText("");
+    SkipSwitchQuestion();
     hooks().compile();
     ASSERT_TRUE(FileExists(compiler().ExeFile));
     RunWhen(ProgramRunning, [] { SendMessageA(App().Main->Handle(), WM_COMMAND, cmdResetProgram, 0); });
@@ -487,8 +487,7 @@ TEST_F(BuildLoopTest, ResetProgramEndsTheRunningProgram) {
 
 TEST_F(BuildLoopTest, RunWithDebuggerStartsTheDebuggerInBothFormsAndReportsAMissingOne) {
     ASSERT_TRUE(OpenSourcePage());
-    App().Launcher->PredefinedSwitches = "-g";
-    TheBuildLoop().switchWindow->SetMemoText("");
+    SkipSwitchQuestion();
     hooks().compile();
     std::string exe = compiler().ExeFile;
     ASSERT_TRUE(FileExists(exe));
@@ -541,8 +540,7 @@ TEST_F(BuildLoopTest, CurrentProjectSuppliesTheFileToCompile) {
         file = projectFile;
         return true;
     };
-    App().Launcher->PredefinedSwitches = "-g";
-    TheBuildLoop().switchWindow->SetMemoText("");
+    SkipSwitchQuestion();
     hooks().compile();  // no current project: the page's file
     EXPECT_EQ(projectAsked, 0);
     EXPECT_NE(Record().find("\"" + source_ + "\""), std::string::npos);
@@ -581,8 +579,7 @@ TEST_F(BuildLoopTest, CompileCommandsDuringACompilationDoNothing) {
 TEST_F(BuildLoopTest, TenMegabytesOfOutputReachTheResultWindowInLinearTime) {
     SetScript("bulk 10000000\n");
     ASSERT_TRUE(OpenSourcePage());
-    App().Launcher->PredefinedSwitches = "-g";
-    TheBuildLoop().switchWindow->SetMemoText("");
+    SkipSwitchQuestion();
     DWORD start = GetTickCount();
     hooks().compile();
     DWORD elapsed = GetTickCount() - start;
