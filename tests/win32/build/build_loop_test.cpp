@@ -576,6 +576,23 @@ TEST_F(BuildLoopTest, CompileCommandsDuringACompilationDoNothing) {
     EXPECT_EQ(App().Code->Results().Lines(), (std::vector<std::string>{"first", "last"}));
 }
 
+TEST_F(BuildLoopTest, WithMultipleFileInstancesTheMarksGoToTheLaterPage) {
+    SetScript("error 3 41 Variable not declared, y\n");
+    App().Launcher->MultipleFileInstances = true;
+    TCodePage* first = OpenSourcePage();
+    TCodePage* second = OpenSourcePage();
+    ASSERT_TRUE(first && second);
+    ASSERT_NE(first, second);
+    App().Code->SetActivePage(0);  // the compilation starts from the first page
+    ASSERT_EQ(App().CurrentDocument, first);
+    SkipSwitchQuestion();
+    hooks().compile();
+    App().Launcher->MultipleFileInstances = false;
+    EXPECT_EQ(first->Editor().Edit().ErrorCount(), 0);
+    EXPECT_EQ(second->Editor().Edit().ErrorCount(), 1);
+    EXPECT_EQ(App().CurrentDocument, second);
+}
+
 TEST_F(BuildLoopTest, TenMegabytesOfOutputReachTheResultWindowInLinearTime) {
     SetScript("bulk 10000000\n");
     ASSERT_TRUE(OpenSourcePage());
