@@ -95,6 +95,13 @@ TEST_F(EditorFrameTest, DeleteErrorsRemovesEveryGutterMarkButNotTheTags) {
     EXPECT_EQ(page_->Editor().Lines().Tag(1), &tag);
 }
 
+TEST_F(EditorFrameTest, GutterGlyphsComeFromTheBitmapsFoundInTheResources) {
+    // This program holds "bitmap1" and "bitmap3" (not "bitmap2"): two images.
+    EXPECT_EQ(Edit().BookmarkImageCount(), 2);
+    EXPECT_EQ(Edit().Call(SCI_MARKERSYMBOLDEFINED, TELSuperEdit::kMessageMarker), SC_MARK_RGBAIMAGE);
+    EXPECT_EQ(Edit().Call(SCI_MARKERSYMBOLDEFINED, TELSuperEdit::kBookmarkMarker), SC_MARK_RGBAIMAGE);
+}
+
 TEST_F(EditorFrameTest, TagsFollowTheirLinesThroughEditsAndVanishWithThem) {
     SetText("type QDialog1 extends QForm\r\nconstructor QDialog1\r\nend constructor\r\n");
     ScintillaLineDocument& lines = page_->Editor().Lines();
