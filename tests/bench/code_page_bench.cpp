@@ -2,6 +2,10 @@
 // 1,000,000-line source in a code page (read, decode, editor, scan, explorer)
 // and rescans a 100,000-line page the way Enter does. Prints the figures.
 //   scripts/wine-run.sh build/<config>/tests/bench/code_page_bench.exe
+// Other modes, by environment variable: BENCH_STEPS=1 times the steps of an
+// open one by one; BENCH_LIBRARY=1 opens a copy of kernel32.dll; BENCH_APPEND=1
+// times result-window appends; BENCH_SHOW=<ms> shows a sample page with an
+// error line for that long (for a screenshot).
 #include <windows.h>
 
 #include <chrono>
@@ -18,6 +22,8 @@
 #include "shell/code_page.h"
 #include "shell/file_commands.h"
 #include "shell/workbench.h"
+
+#include <Scintilla.h>
 
 namespace {
 
@@ -133,6 +139,41 @@ int main() {
         page->Editor().Edit().SetCaretLine(25);
         SetForegroundWindow(App().Code->Handle());
         test::Pump(static_cast<DWORD>(std::atoi(std::getenv("BENCH_SHOW"))));
+        ExitProcess(0);
+    }
+    if (GetEnvironmentVariableA("BENCH_APPEND", nullptr, 0)) {
+        ScintillaView& results = App().Code->Results();
+        auto time = [&](const char* what, auto&& step) {
+            results.SetText("");
+            auto start = Clock::now();
+            for (int i = 0; i < 100; ++i) step();
+            std::printf("%s: %.2f ms per line\n", what, MillisecondsSince(start) / 100);
+        };
+        const char* line = "CreateFileA\r\n";
+        time("AppendLine", [&] { results.AppendLine("CreateFileA"); });
+        time("SCI_APPENDTEXT", [&] { results.Call(SCI_APPENDTEXT, 13, reinterpret_cast<LPARAM>(line)); });
+        results.Call(SCI_SETSCROLLWIDTHTRACKING, 0);
+        time("no width tracking", [&] { results.Call(SCI_APPENDTEXT, 13, reinterpret_cast<LPARAM>(line)); });
+        results.Call(SCI_SETSCROLLWIDTHTRACKING, 1);
+        ShowWindow(results.Handle(), SW_HIDE);
+        time("hidden", [&] { results.Call(SCI_APPENDTEXT, 13, reinterpret_cast<LPARAM>(line)); });
+        ShowWindow(results.Handle(), SW_SHOW);
+        SendMessageA(results.Handle(), WM_SETREDRAW, FALSE, 0);
+        time("no redraw", [&] { results.Call(SCI_APPENDTEXT, 13, reinterpret_cast<LPARAM>(line)); });
+        SendMessageA(results.Handle(), WM_SETREDRAW, TRUE, 0);
+        results.Call(SCI_SETMODEVENTMASK, 0);
+        results.Call(2717 /* SCI_SETCOMMANDEVENTS */, 0);
+        time("no notifications", [&] { results.Call(SCI_APPENDTEXT, 13, reinterpret_cast<LPARAM>(line)); });
+        results.Call(SCI_SETMODEVENTMASK, SC_MODEVENTMASKALL);
+        results.Call(2717, 1);
+        ScintillaView bare;
+        HWND top = CreateWindowExA(0, "STATIC", "", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 400, 300, nullptr, nullptr, nullptr, nullptr);
+        bare.Create(top, 5);
+        MoveWindow(bare.Handle(), 0, 0, 400, 300, TRUE);
+        test::Pump(100);
+        auto start = Clock::now();
+        for (int i = 0; i < 100; ++i) bare.Call(SCI_APPENDTEXT, 13, reinterpret_cast<LPARAM>(line));
+        std::printf("bare control: %.2f ms per line\n", MillisecondsSince(start) / 100);
         ExitProcess(0);
     }
     if (GetEnvironmentVariableA("BENCH_LIBRARY", nullptr, 0)) {
