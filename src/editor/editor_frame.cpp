@@ -21,6 +21,8 @@ namespace {
 constexpr const char* kFrameClass = "TEditor";
 constexpr int kEditId = 1;
 constexpr UINT_PTR kSubclassId = 0x7E01;
+constexpr UINT_PTR kCompletionTimer = 1;
+constexpr UINT kCompletionDelayMs = 60;  // the box's own delay after the "."
 
 // Word lists of the highlighter (Scintilla wants them in lower case).
 constexpr const char* kKeywords =
@@ -68,11 +70,6 @@ void TEditor::Create(HWND parent) {
     edit_.CreateEdit(frame_, kEditId);
     edit_.Call(SCI_USEPOPUP, SC_POPUP_NEVER);  // our own menu comes through WM_CONTEXTMENU
     edit_.Call(SCI_SETMODEVENTMASK, SC_MOD_INSERTTEXT | SC_MOD_DELETETEXT | SC_MOD_BEFOREDELETE);
-    edit_.Call(SCI_AUTOCSETSEPARATOR, '\n');
-    edit_.Call(SCI_AUTOCSETIGNORECASE, 1);
-    edit_.Call(SCI_AUTOCSETORDER, SC_ORDER_PERFORMSORT);
-    edit_.Call(SCI_AUTOCSETFILLUPS, 0, reinterpret_cast<LPARAM>("()[]. "));
-    edit_.Call(SCI_AUTOCSETMAXHEIGHT, 12);
     const EditorOptions& options = SharedEditorOptions();
     ApplyFont(options.fontName, options.fontSize);
     SetWindowSubclass(edit_.Handle(), EditSubclassProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
@@ -139,6 +136,13 @@ LRESULT TEditor::HandleMessage(UINT message, WPARAM wp, LPARAM lp) {
     case WM_SETFOCUS:
         SetFocus(edit_.Handle());
         return 0;
+    case WM_TIMER:
+        if (wp == kCompletionTimer) {
+            KillTimer(frame_, kCompletionTimer);
+            ShowCompletion();
+            return 0;
+        }
+        break;
     case WM_NOTIFY:
         HandleNotify(reinterpret_cast<const NMHDR*>(lp));
         return 0;
@@ -158,11 +162,19 @@ LRESULT TEditor::HandleMessage(UINT message, WPARAM wp, LPARAM lp) {
 LRESULT CALLBACK TEditor::EditSubclassProc(HWND window, UINT message, WPARAM wp, LPARAM lp, UINT_PTR,
                                            DWORD_PTR data) {
     auto* self = reinterpret_cast<TEditor*>(data);
+    if (message == WM_KEYDOWN && self->box_.Visible() && self->CompletionKeyDown(wp)) return 0;
+    if (message == WM_CHAR && wp == ' ' && GetKeyState(VK_CONTROL) < 0) return 0;  // Ctrl+Space
+    if (message == WM_CHAR) {
+        LRESULT result = 0;
+        if (self->CompletionChar(window, wp, lp, result)) return result;
+    }
+    if (message == WM_KILLFOCUS) self->box_.Hide();
     if (message == WM_KEYDOWN) {
         bool control = GetKeyState(VK_CONTROL) < 0;
-        if (wp == VK_RETURN && !self->edit_.Call(SCI_AUTOCACTIVE)) {
+        if (wp == VK_RETURN) {
             RunCommand([self] { self->EnterPressed(); });
         } else if (wp == VK_SPACE && control) {
+            self->anchor_ = -1;  // the word at the caret
             self->ShowCompletion();
             return 0;
         } else if (wp == VK_INSERT && !control && GetKeyState(VK_SHIFT) >= 0) {
@@ -171,8 +183,6 @@ LRESULT CALLBACK TEditor::EditSubclassProc(HWND window, UINT message, WPARAM wp,
             if (self->OnChanged) self->OnChanged();
             return result;
         }
-    } else if (message == WM_CHAR && wp == ' ' && GetKeyState(VK_CONTROL) < 0) {
-        return 0;  // Ctrl+Space opened the box; no blank
     }
     return DefSubclassProc(window, message, wp, lp);
 }
@@ -228,17 +238,68 @@ void TEditor::DotTyped() {
     completion_ = {};
     CompletionLookups lookups = Lookups ? Lookups() : CompletionLookups{};
     completion_ = FindDotCompletion(edit_.CaretLine(), [this](int line) { return edit_.Line(line); }, lookups);
-    ShowCompletion();
+    anchor_ = edit_.Call(SCI_GETCURRENTPOS);  // just after the "."
+    if (!completion_.items.empty()) SetTimer(frame_, kCompletionTimer, kCompletionDelayMs, nullptr);
 }
 
 void TEditor::ShowCompletion() {
     if (completion_.items.empty()) return;
-    std::string list;
-    for (const std::string& item : completion_.items) {
-        if (!list.empty()) list += '\n';
-        list += item;
+    LRESULT caret = edit_.Call(SCI_GETCURRENTPOS);
+    if (anchor_ < 0 || anchor_ > caret) anchor_ = edit_.Call(SCI_WORDSTARTPOSITION, caret, 1);
+    int line = static_cast<int>(edit_.Call(SCI_LINEFROMPOSITION, anchor_));
+    POINT at{static_cast<LONG>(edit_.Call(SCI_POINTXFROMPOSITION, 0, anchor_)),
+             static_cast<LONG>(edit_.Call(SCI_POINTYFROMPOSITION, 0, anchor_) + edit_.Call(SCI_TEXTHEIGHT, line))};
+    ClientToScreen(edit_.Handle(), &at);
+    box_.Show(frame_, at, completion_.items, completion_.insert);
+    box_.Filter(TypedSinceAnchor());
+}
+
+std::string TEditor::TypedSinceAnchor() const {
+    LRESULT caret = edit_.Call(SCI_GETCURRENTPOS);
+    if (anchor_ < 0 || caret < anchor_) return {};
+    return std::string(edit_.TextView().substr(static_cast<size_t>(anchor_), static_cast<size_t>(caret - anchor_)));
+}
+
+bool TEditor::CompletionKeyDown(WPARAM key) {
+    switch (key) {
+    case VK_UP: box_.MoveSelection(-1); return true;
+    case VK_DOWN: box_.MoveSelection(1); return true;
+    case VK_PRIOR: box_.MoveSelection(-8); return true;
+    case VK_NEXT: box_.MoveSelection(8); return true;
+    case VK_ESCAPE: box_.Hide(); swallowNextChar_ = true; return true;
+    case VK_RETURN:
+    case VK_TAB:
+        CompleteFromBox();
+        swallowNextChar_ = true;  // the key's character must not reach the text
+        return true;
+    default: return false;
     }
-    edit_.Call(SCI_AUTOCSHOW, 0, reinterpret_cast<LPARAM>(list.c_str()));
+}
+
+bool TEditor::CompletionChar(HWND window, WPARAM ch, LPARAM lp, LRESULT& result) {
+    if (swallowNextChar_) {
+        swallowNextChar_ = false;
+        if (ch == '\t' || ch == '\r' || ch == 27) return true;
+    }
+    if (!box_.Visible()) return false;
+    // An end-of-token character completes, then is typed.
+    if (ch < 128 && std::string_view("()[]. ").find(static_cast<char>(ch)) != std::string_view::npos)
+        CompleteFromBox();
+    result = DefSubclassProc(window, WM_CHAR, ch, lp);
+    if (box_.Visible()) {
+        if (edit_.Call(SCI_GETCURRENTPOS) < anchor_) box_.Hide();
+        else box_.Filter(TypedSinceAnchor());
+    }
+    return true;
+}
+
+void TEditor::CompleteFromBox() {
+    std::string text = box_.SelectedInsert();
+    box_.Hide();
+    LRESULT caret = edit_.Call(SCI_GETCURRENTPOS);
+    if (text.empty() || anchor_ < 0 || caret < anchor_) return;
+    edit_.ReplaceBytes(anchor_, caret - anchor_, text);
+    edit_.Call(SCI_GOTOPOS, anchor_ + static_cast<LRESULT>(text.size()));
 }
 
 std::string TEditor::SelectedText() const {

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "editor/completion_box.h"
 #include "editor/editor_rules.h"
 #include "editor/scintilla_line_document.h"
 #include "editor/super_edit.h"
@@ -50,7 +51,9 @@ public:
     // Completion lists as the last "." or Ctrl+Space left them.
     const std::vector<std::string>& CompletionItems() const { return completion_.items; }
     const std::vector<std::string>& CompletionInsertList() const { return completion_.insert; }
+    // Opens the completion box at the caret with the present lists.
     void ShowCompletion();
+    CompletionBox& Completion() { return box_; }
     // The "." typed: fills the lists (when completion is allowed) and opens the box.
     void DotTyped();
     // Enter pressed on the caret's line (before the line break).
@@ -79,11 +82,19 @@ private:
     void ReplaceSelection(const std::string& text);
     void ShowEditorOptions();
     void Status(int panel, const std::string& text);
+    // Keys while the completion box is open; true when the key was used up.
+    bool CompletionKeyDown(WPARAM key);
+    bool CompletionChar(HWND window, WPARAM ch, LPARAM lp, LRESULT& result);
+    void CompleteFromBox();
+    std::string TypedSinceAnchor() const;
 
     HWND frame_ = nullptr;
     TELSuperEdit edit_;
     ScintillaLineDocument lines_;
     CompletionLists completion_;
+    CompletionBox box_;
+    long long anchor_ = -1;          // where the completed word starts
+    bool swallowNextChar_ = false;   // the character of a key that completed
     bool autoCreateChecked_ = false;
     bool loading_ = false;
     bool errorsMoved_ = false;

@@ -87,7 +87,7 @@ CompletionLists ListsOf(const TField& symbol) {
     lists.found = true;
     for (const auto& member : symbol.Fields) {
         if (!member) continue;
-        lists.items.push_back(member->Name());
+        lists.items.push_back(member->Name() + "\t" + member->Kind + "\t" + member->Return);
         lists.insert.push_back(member->Name());
     }
     return lists;
@@ -121,9 +121,9 @@ CompletionLists FindDotCompletion(int caretLine, const std::function<std::string
             CompletionLists lists = owner ? ListsOf(*owner) : CompletionLists{true, {}, {}};
             if (lookups.showMembers) {
                 std::string text;
-                for (size_t i = 0; i < lists.items.size(); ++i) {
+                for (size_t i = 0; i < lists.insert.size(); ++i) {
                     if (i) text += "\n";
-                    text += lists.items[i];
+                    text += lists.insert[i];
                 }
                 lookups.showMembers(text);
             }

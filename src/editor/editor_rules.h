@@ -41,8 +41,8 @@ struct CompletionLookups {
 
 struct CompletionLists {
     bool found = false;
-    std::vector<std::string> items;   // what the box shows
-    std::vector<std::string> insert;  // what it inserts
+    std::vector<std::string> items;   // what the box shows: name, kind and type, tab separated
+    std::vector<std::string> insert;  // what it inserts: the names
 };
 
 // The member lists for a "." typed on line caretLine (from 0). lineAt(i)

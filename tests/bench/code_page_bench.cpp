@@ -21,6 +21,7 @@
 #include "common/text_codec.h"
 #include "shell/code_page.h"
 #include "shell/file_commands.h"
+#include "shell/launcher.h"
 #include "shell/workbench.h"
 
 #include <Scintilla.h>
@@ -138,6 +139,14 @@ int main() {
         App().Code->Results().AppendLine(sample + "(26) error 41: Variable not declared, prnt in 'prnt 42'");
         page->Editor().Edit().SetCaretLine(25);
         SetForegroundWindow(App().Code->Handle());
+        if (GetEnvironmentVariableA("BENCH_COMPLETION", nullptr, 0)) {
+            // Member completion on the shared variable below the error line.
+            TELSuperEdit& edit = page->Editor().Edit();
+            App().Launcher->AllowCompletion = true;
+            edit.Call(SCI_GOTOPOS, edit.Call(SCI_GETLINEENDPOSITION, 26));
+            SetFocus(edit.Handle());
+            for (char c : std::string("\r\n   origin.")) SendMessageA(edit.Handle(), WM_CHAR, c, 0);
+        }
         test::Pump(static_cast<DWORD>(std::atoi(std::getenv("BENCH_SHOW"))));
         ExitProcess(0);
     }

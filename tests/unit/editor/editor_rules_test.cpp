@@ -75,16 +75,20 @@ TEST_F(DotCompletion, DimLineNamesTheTypeOfTheVariable) {
     disk["RECT"] = {"left", "top", "right", "bottom"};
     CompletionLists lists = Run({"dim shared as RECT r", "r."});
     EXPECT_TRUE(lists.found);
-    EXPECT_EQ(lists.items, (std::vector<std::string>{"left", "top", "right", "bottom"}));
-    EXPECT_EQ(lists.insert, lists.items);
+    EXPECT_EQ(lists.insert, (std::vector<std::string>{"left", "top", "right", "bottom"}));
+    EXPECT_EQ(lists.items.size(), 4u);
     EXPECT_EQ(rescans, 0);
     EXPECT_TRUE(shown.empty());
 }
 
 TEST_F(DotCompletion, AKnownFirstWordShowsItsMembersAndRescans) {
     symbols["Button1"] = Record("Button1", {"Caption", "Left"});
+    symbols["Button1"]->Fields[0]->Kind = "property";
+    symbols["Button1"]->Fields[0]->Return = "string";
     CompletionLists lists = Run({"Button1."});
-    EXPECT_EQ(lists.items, (std::vector<std::string>{"Caption", "Left"}));
+    EXPECT_EQ(lists.insert, (std::vector<std::string>{"Caption", "Left"}));
+    EXPECT_EQ(lists.items, (std::vector<std::string>{"Caption\tproperty\tstring", "Left\t\t"}))
+        << "the box shows name, kind and type";
     EXPECT_EQ(rescans, 1);
     EXPECT_EQ(shown, (std::vector<std::string>{"Caption\nLeft"}));
 }
@@ -92,7 +96,7 @@ TEST_F(DotCompletion, AKnownFirstWordShowsItsMembersAndRescans) {
 TEST_F(DotCompletion, ThePagesOwnMembersWinOverTheSavedFile) {
     symbols["TPoint"] = Record("TPoint", {"x", "y"});  // as typed, not saved yet
     disk["TPoint"] = {"x"};
-    EXPECT_EQ(Run({"dim as TPoint p", "p."}).items, (std::vector<std::string>{"x", "y"}));
+    EXPECT_EQ(Run({"dim as TPoint p", "p."}).insert, (std::vector<std::string>{"x", "y"}));
 }
 
 TEST_F(DotCompletion, AVariableFoundByNameOffersTheMembersOfItsType) {
@@ -101,7 +105,7 @@ TEST_F(DotCompletion, AVariableFoundByNameOffersTheMembersOfItsType) {
     symbols["p"] = variable;
     symbols["TPoint"] = Record("TPoint", {"x", "y"});
     CompletionLists lists = Run({"p."});
-    EXPECT_EQ(lists.items, (std::vector<std::string>{"x", "y"}));
+    EXPECT_EQ(lists.insert, (std::vector<std::string>{"x", "y"}));
     EXPECT_EQ(shown, (std::vector<std::string>{"x\ny"}));
 }
 

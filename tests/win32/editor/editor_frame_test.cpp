@@ -231,12 +231,38 @@ TEST_F(EditorFrameTest, DotCompletionOnlyWhileAllowed) {
     EXPECT_TRUE(page_->Editor().CompletionItems().empty());
 
     App().Launcher->AllowCompletion = true;
+    SetForegroundWindow(App().Code->Handle());
+    SetFocus(Edit().Handle());
     SendMessageA(Edit().Handle(), WM_CHAR, '.', 0);
     App().Launcher->AllowCompletion = false;
-    EXPECT_EQ(page_->Editor().CompletionItems(), (std::vector<std::string>{"x", "y"}));
-    EXPECT_EQ(page_->Editor().CompletionInsertList(), page_->Editor().CompletionItems());
-    EXPECT_TRUE(Edit().Call(SCI_AUTOCACTIVE));
-    Edit().Call(SCI_AUTOCCANCEL);
+    EXPECT_EQ(page_->Editor().CompletionInsertList(), (std::vector<std::string>{"x", "y"}));
+    EXPECT_EQ(page_->Editor().CompletionItems().size(), 2u);
+
+    // The box opens after its own short delay, titled, with three columns.
+    CompletionBox& box = page_->Editor().Completion();
+    EXPECT_FALSE(box.Visible());
+    Pump(200);
+    ASSERT_TRUE(box.Visible());
+    EXPECT_EQ(box.WindowTitle(), "Completion Proposal");
+    EXPECT_EQ(box.ColumnCount(), 3);
+    EXPECT_EQ(box.VisibleCount(), 2);
+    EXPECT_EQ(GetFocus(), Edit().Handle()) << "typing goes on in the editor";
+
+    // Typing limits the list (any case); Tab inserts the entry's insert text.
+    SendMessageA(Edit().Handle(), WM_CHAR, 'Y', 0);
+    EXPECT_EQ(box.VisibleCount(), 1);
+    SendMessageA(Edit().Handle(), WM_KEYDOWN, VK_TAB, 0);
+    SendMessageA(Edit().Handle(), WM_CHAR, '\t', 0);
+    EXPECT_FALSE(box.Visible());
+    EXPECT_EQ(Edit().Line(Edit().CaretLine()), "p..y");
+
+    // An end-of-token character completes and is typed after the entry.
+    page_->Editor().ShowCompletion();  // Ctrl+Space: the word at the caret ("y")
+    ASSERT_TRUE(box.Visible());
+    EXPECT_EQ(box.VisibleCount(), 1);
+    SendMessageA(Edit().Handle(), WM_CHAR, '(', 0);
+    EXPECT_FALSE(box.Visible());
+    EXPECT_EQ(Edit().Line(Edit().CaretLine()), "p..y(");
 }
 
 TEST_F(EditorFrameTest, HighlighterColoursTheWordListsCommentsAndStrings) {

@@ -1,0 +1,55 @@
+// The completion box ("Completion Proposal"): a small captioned pop-up with a
+// three-column list (name, kind, type) in Lucida Console 9 points. It never
+// takes the focus: the editor keeps typing and forwards the keys that move in
+// the list or complete. The list shows the entries that begin with the text
+// typed since the box opened (any letter case).
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+namespace tavrin {
+
+class CompletionBox {
+public:
+    static constexpr const char* kTitle = "Completion Proposal";
+
+    CompletionBox() = default;
+    ~CompletionBox();
+    CompletionBox(const CompletionBox&) = delete;
+    CompletionBox& operator=(const CompletionBox&) = delete;
+
+    // rows: entries with up to three columns separated by tabs; insert: the
+    // text each entry inserts (same order).
+    void Show(HWND owner, POINT screen, const std::vector<std::string>& rows,
+              const std::vector<std::string>& insert);
+    void Hide();
+    bool Visible() const;
+    HWND Handle() const { return window_; }
+
+    // Limits the list to the entries whose insert text begins with typed.
+    void Filter(const std::string& typed);
+    int VisibleCount() const { return static_cast<int>(shown_.size()); }
+    // Moves the selection by delta rows (clamped).
+    void MoveSelection(int delta);
+    // The insert text of the selected entry ("" when none).
+    std::string SelectedInsert() const;
+    std::string WindowTitle() const;
+    int ColumnCount() const;
+
+private:
+    static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wp, LPARAM lp);
+    void Create(HWND owner);
+    void Fill();
+
+    HWND window_ = nullptr;
+    HWND list_ = nullptr;
+    HFONT font_ = nullptr;
+    std::vector<std::string> rows_, insert_;
+    std::vector<size_t> shown_;  // indexes of the entries in the list
+    int selected_ = 0;
+};
+
+}  // namespace tavrin
