@@ -31,6 +31,11 @@ LRESULT CALLBACK CompletionBox::WindowProc(HWND window, UINT message, WPARAM wp,
         ShowWindow(window, SW_HIDE);
         return 0;
     }
+    if (message == WM_NOTIFY && reinterpret_cast<NMHDR*>(lp)->code == NM_DBLCLK) {
+        auto* self = reinterpret_cast<CompletionBox*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+        if (self && self->OnChoose) self->OnChoose();
+        return 0;
+    }
     return DefWindowProcA(window, message, wp, lp);
 }
 
@@ -48,6 +53,7 @@ void CompletionBox::Create(HWND owner) {
     window_ = CreateWindowExA(WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE | WS_EX_TOPMOST, kBoxClass, kTitle,
                               WS_POPUP | WS_CAPTION | WS_BORDER, 0, 0, kWidth, kHeight, owner, nullptr,
                               GetModuleHandleA(nullptr), nullptr);
+    SetWindowLongPtrA(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
     RECT client{};
     GetClientRect(window_, &client);
     list_ = CreateWindowExA(0, WC_LISTVIEWA, "",
@@ -117,6 +123,8 @@ void CompletionBox::Fill() {
 
 void CompletionBox::MoveSelection(int delta) {
     if (shown_.empty()) return;
+    LRESULT row = SendMessageA(list_, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED);
+    if (row >= 0 && row < static_cast<LRESULT>(shown_.size())) selected_ = static_cast<int>(row);
     selected_ = std::clamp(selected_ + delta, 0, static_cast<int>(shown_.size()) - 1);
     LVITEMA item{};
     item.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
@@ -126,8 +134,15 @@ void CompletionBox::MoveSelection(int delta) {
 }
 
 std::string CompletionBox::SelectedInsert() const {
+    // The list's own selection (a click may have moved it).
+    LRESULT row = list_ ? SendMessageA(list_, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED) : -1;
+    if (row < 0 || row >= static_cast<LRESULT>(shown_.size())) row = selected_;
     if (shown_.empty()) return {};
-    return insert_[shown_[static_cast<size_t>(selected_)]];
+    return insert_[shown_[static_cast<size_t>(row)]];
+}
+
+bool CompletionBox::Owns(HWND window) const {
+    return window_ && window && (window == window_ || IsChild(window_, window));
 }
 
 std::string CompletionBox::WindowTitle() const {

@@ -7,6 +7,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -37,6 +38,10 @@ public:
     // The insert text of the selected entry ("" when none).
     std::string SelectedInsert() const;
     std::string WindowTitle() const;
+    // Whether a window is the box or one of its parts.
+    bool Owns(HWND window) const;
+    // A double click on an entry.
+    std::function<void()> OnChoose;
     int ColumnCount() const;
 
 private:

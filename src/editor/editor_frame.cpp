@@ -73,6 +73,10 @@ void TEditor::Create(HWND parent) {
     const EditorOptions& options = SharedEditorOptions();
     ApplyFont(options.fontName, options.fontSize);
     SetWindowSubclass(edit_.Handle(), EditSubclassProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
+    box_.OnChoose = [this] {
+        CompleteFromBox();
+        SetFocus(edit_.Handle());
+    };
 }
 
 void TEditor::ApplyFont(const std::string& name, int size) {
@@ -168,7 +172,7 @@ LRESULT CALLBACK TEditor::EditSubclassProc(HWND window, UINT message, WPARAM wp,
         LRESULT result = 0;
         if (self->CompletionChar(window, wp, lp, result)) return result;
     }
-    if (message == WM_KILLFOCUS) self->box_.Hide();
+    if (message == WM_KILLFOCUS && !self->box_.Owns(reinterpret_cast<HWND>(wp))) self->box_.Hide();
     if (message == WM_KEYDOWN) {
         bool control = GetKeyState(VK_CONTROL) < 0;
         if (wp == VK_RETURN) {
