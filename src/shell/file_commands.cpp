@@ -2,6 +2,8 @@
 
 #include <memory>
 
+#include <Scintilla.h>
+
 #include "analysis/code_window.h"
 #include "analysis/explorer_tree_view.h"
 #include "common/commands.h"
@@ -57,7 +59,7 @@ void TreeClick(HTREEITEM item) {
         TELSuperEdit& edit = page->Editor().Edit();
         int line = std::max(0, data->symbol->Line - 1);
         edit.SetCaretLine(line);
-        edit.Call(2169 /* SCI_SCROLLCARET */);
+        edit.Call(SCI_SCROLLCARET);
         SetFocus(edit.Handle());
     }
 }
