@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <random>
 
 namespace tavrin {
 namespace {
@@ -88,6 +89,27 @@ TEST(PeExports, MalformedImagesFailWithoutReadingOutsideTheBytes) {
     std::string unterminated = image;
     std::memset(&unterminated[0x240], 'A', 0x400 - 0x240);
     EXPECT_FALSE(ReadExportNames(unterminated).ok);
+}
+
+TEST(PeExports, DamagedImagesNeverReadOutsideTheirBytes) {
+    // Random damage to every field; the sanitizers of the native build watch the reads.
+    const std::string image = LibraryImage();
+    std::mt19937 random(7);
+    for (int round = 0; round < 3000; ++round) {
+        std::string damaged = image;
+        int changes = 1 + static_cast<int>(random() % 6);
+        for (int i = 0; i < changes; ++i) {
+            size_t at = random() % 0x260;  // headers, section table, directory, names
+            damaged[at] = static_cast<char>(random() % 4 == 0 ? 0xFF : random() % 256);
+        }
+        damaged.resize(random() % 3 == 0 ? random() % damaged.size() : damaged.size());
+        ExportNames result = ReadExportNames(damaged);
+        if (result.ok) {
+            for (const std::string& name : result.names) EXPECT_LE(name.size(), damaged.size());
+        } else {
+            EXPECT_FALSE(result.error.empty());
+        }
+    }
 }
 
 }  // namespace
