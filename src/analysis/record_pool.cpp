@@ -71,6 +71,9 @@ void* Allocate(std::size_t bytes) {
     ThreadPool& pool = Pool();
     if (FreeBlock* block = pool.lists[index]) {
         pool.lists[index] = block->next;
+        // The blocks of a large scan that was freed lie scattered; fetching the
+        // next one now hides most of the wait when it is taken.
+        __builtin_prefetch(block->next, 1);
         return block;
     }
     return pool.Carve((index + 1) * kGranule);

@@ -211,6 +211,7 @@ void TScanner::ScanText(std::string_view text, const std::string& fileName) {
 }
 
 void TScanner::ResetLists() {
+    size_t previousTypes = lists_[Types] ? lists_[Types]->size() : 0;
     // A list nobody else holds keeps its storage; one an explorer tree still
     // shows is left to it.
     for (auto& list : lists_) {
@@ -220,6 +221,7 @@ void TScanner::ResetLists() {
             list = std::make_shared<FieldList>();
     }
     typeIndex_.clear();
+    typeIndex_.reserve(previousTypes);  // a rescan of the same text needs no rehashing
     cacheValid_ = false;
     cachedType_ = nullptr;
 }
