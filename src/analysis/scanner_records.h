@@ -17,6 +17,25 @@ class TType;
 // Ordered list of records; the entry's name is its record's Name().
 using FieldList = std::vector<std::shared_ptr<TField>>;
 
+// A notification slot that costs one pointer while nobody listens (a scan
+// makes about one record per source line, and few records ever get a handler).
+class NameChangedEvent {
+public:
+    using Handler = std::function<void(TField&)>;
+    NameChangedEvent() = default;
+    NameChangedEvent& operator=(Handler handler) {
+        handler_ = handler ? std::make_unique<Handler>(std::move(handler)) : nullptr;
+        return *this;
+    }
+    explicit operator bool() const { return handler_ != nullptr; }
+    void operator()(TField& field) const {
+        if (handler_) (*handler_)(field);
+    }
+
+private:
+    std::unique_ptr<Handler> handler_;
+};
+
 class TField {
 public:
     TField() = default;
@@ -40,7 +59,7 @@ public:
     std::string Return;
     FieldList Fields;  // members, parameters or enumeration members, owned by the record
     int Line = 0;      // counted from 1
-    std::function<void(TField&)> onNameChanged;
+    NameChangedEvent onNameChanged;
 
     // Used by the scanner when filling a fresh record (no notification).
     void InitName(std::string name) { name_ = std::move(name); }
