@@ -1,6 +1,7 @@
 #include "build/build_commands.h"
 
 #include "build/compiler_command.h"
+#include "common/paths.h"
 #include "common/file_checks.h"
 #include "common/prompts.h"
 #include "common/text.h"
@@ -64,7 +65,7 @@ CommandResult BuildCommands::CompileCurrent() {
 
     std::string pageFile = host_.PageFileName();
     std::string resourceScript =
-        pageFile.empty() ? std::string() : PathWithExtension(pageFile, ".rc");
+        pageFile.empty() ? std::string() : ChangeFileExt(pageFile, ".rc");
     compiler_.SetResourceFile(FileExists(resourceScript) ? resourceScript : std::string());
 
     CommandResult compilerChoice = ChooseCompiler();

@@ -1,6 +1,7 @@
 #include "build/compiler.h"
 
 #include "build/compiler_command.h"
+#include "common/paths.h"
 #include "common/file_checks.h"
 #include "common/message_pump.h"
 #include "common/prompts.h"
@@ -138,7 +139,7 @@ void TCompiler::ResetProgram() {
 
 bool TCompiler::KillRunning() {
     bool terminated = false;
-    std::string fileName = FileNameOfPath(ExeFile);
+    std::string fileName = ExtractFileName(ExeFile);
     if (!fileName.empty()) {
         unsigned long self = processes_.OwnProcessId();
         for (const ProcessEntry& process : processes_.ListProcesses()) {

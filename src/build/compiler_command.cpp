@@ -1,5 +1,6 @@
 #include "build/compiler_command.h"
 
+#include "common/paths.h"
 #include "common/text.h"
 
 #include <cstdio>
@@ -30,32 +31,12 @@ bool OutputHasErrors(std::string_view output) {
     return ToLower(output).find("error") != std::string::npos;
 }
 
-namespace {
-size_t FileNameStart(std::string_view path) {
-    size_t slash = path.find_last_of("\\/");
-    return slash == std::string_view::npos ? 0 : slash + 1;
-}
-}  // namespace
-
-std::string FileNameOfPath(std::string_view path) {
-    return std::string(path.substr(FileNameStart(path)));
-}
-
-std::string PathWithExtension(std::string_view path, std::string_view extension) {
-    size_t nameStart = FileNameStart(path);
-    size_t dot = path.rfind('.');
-    std::string_view stem = (dot == std::string_view::npos || dot < nameStart)
-                                ? path
-                                : path.substr(0, dot);
-    return std::string(stem) + std::string(extension);
-}
-
 std::string ExpectedOutputName(std::string_view sourceFile, std::string_view switches) {
     if (switches.find("-dll") != std::string_view::npos)
-        return PathWithExtension(sourceFile, ".dll");
+        return ChangeFileExt(sourceFile, ".dll");
     if (switches.find("-lib") != std::string_view::npos)
-        return PathWithExtension(sourceFile, ".lib");
-    return PathWithExtension(sourceFile, ".exe");
+        return ChangeFileExt(sourceFile, ".lib");
+    return ChangeFileExt(sourceFile, ".exe");
 }
 
 std::string DebuggerPath(std::string_view applicationDirectory) {

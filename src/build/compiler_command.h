@@ -35,13 +35,6 @@ std::string CompileCommandLine(const CompileCommand& command);
 // Plain, case-insensitive substring test for "error".
 bool OutputHasErrors(std::string_view output);
 
-// The path with the extension of its file name part replaced (or added when it
-// has none). The extension includes its dot: ".exe".
-std::string PathWithExtension(std::string_view path, std::string_view extension);
-
-// The file name part of a path (after the last '\' or '/').
-std::string FileNameOfPath(std::string_view path);
-
 // The file a compilation of sourceFile with these switches produces: ".dll"
 // when the switches contain "-dll" (exact case), else ".lib" for "-lib",
 // else ".exe".

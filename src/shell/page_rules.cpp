@@ -1,5 +1,6 @@
 #include "shell/page_rules.h"
 
+#include "common/paths.h"
 #include "common/commands.h"
 #include "common/string_list.h"
 #include "common/text.h"
@@ -31,23 +32,9 @@ std::string CaptionWithoutMark(const std::string& caption) {
     return text;
 }
 
-std::string FileNamePart(std::string_view path) {
-    size_t slash = path.find_last_of("\\/");
-    return std::string(slash == std::string_view::npos ? path : path.substr(slash + 1));
-}
-
-std::string ReplaceExtension(std::string_view path, std::string_view extension) {
-    size_t slash = path.find_last_of("\\/");
-    size_t nameStart = slash == std::string_view::npos ? 0 : slash + 1;
-    size_t dot = path.find_last_of('.');
-    std::string result(dot != std::string_view::npos && dot >= nameStart ? path.substr(0, dot) : path);
-    result += extension;
-    return result;
-}
-
 std::string SaveAsTarget(const std::string& chosen, int filterIndex) {
-    if (filterIndex == 1) return ReplaceExtension(chosen, ".bas");
-    if (filterIndex == 2) return ReplaceExtension(chosen, ".bi");
+    if (filterIndex == 1) return ChangeFileExt(chosen, ".bas");
+    if (filterIndex == 2) return ChangeFileExt(chosen, ".bi");
     return chosen;
 }
 
@@ -63,7 +50,7 @@ std::string MRUItemPath(std::string caption) {
 }
 
 bool ListsExports(std::string_view path) {
-    std::string name = FileNamePart(path);
+    std::string name = ExtractFileName(path);
     size_t dot = name.find_last_of('.');
     if (dot == std::string::npos) return false;
     std::string_view extension = std::string_view(name).substr(dot);

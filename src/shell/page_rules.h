@@ -37,10 +37,6 @@ std::string CaptionWithSavedMark(const std::string& caption, bool saved);
 // The caption without its first "*".
 std::string CaptionWithoutMark(const std::string& caption);
 
-// The name a file without folder ("\" or "/" separators).
-std::string FileNamePart(std::string_view path);
-// The path with its extension (from the last "." of the name) replaced.
-std::string ReplaceExtension(std::string_view path, std::string_view extension);
 // Save As: ".bas" for the first filter, ".bi" for the second, the name as
 // chosen for any other.
 std::string SaveAsTarget(const std::string& chosen, int filterIndex);

@@ -65,13 +65,6 @@ TEST(ExpectedOutputName, SwitchesChooseTheExtensionByExactCase) {
     EXPECT_EQ(ExpectedOutputName("C:\\a.b\\c.d.bas", ""), "C:\\a.b\\c.d.exe");
 }
 
-TEST(FileNameOfPath, AfterTheLastSlashOfEitherKind) {
-    EXPECT_EQ(FileNameOfPath("C:\\a b\\Main.EXE"), "Main.EXE");
-    EXPECT_EQ(FileNameOfPath("/tmp/x/y.exe"), "y.exe");
-    EXPECT_EQ(FileNameOfPath("y.exe"), "y.exe");
-    EXPECT_EQ(FileNameOfPath("C:\\dir\\"), "");
-}
-
 TEST(Debugger, PathArgumentsAndSizeText) {
     EXPECT_EQ(DebuggerPath("C:\\Tavrin"), "C:\\Tavrin\\debug\\32\\Debugger.exe");
     EXPECT_EQ(DebuggerArguments(true, "C:\\p q\\m.exe"), "/DebugProcess \"C:\\p q\\m.exe\"");
