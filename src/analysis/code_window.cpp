@@ -24,6 +24,7 @@ enum MenuId {
     kMenuFindRecord,
 };
 constexpr int kSplitterSize = 4;
+constexpr UINT kFlushResultsMessage = WM_APP + 10;
 
 }  // namespace
 
@@ -208,6 +209,18 @@ void TCode::ClosePage() {
     if (App().Main) App().Main->UpdateToolbar();
 }
 
+void TCode::QueueResultLine(const std::string& line) {
+    if (queuedResults_.empty()) PostMessageA(Handle(), kFlushResultsMessage, 0, 0);
+    queuedResults_.push_back(line);
+}
+
+void TCode::FlushResultLines() {
+    if (queuedResults_.empty()) return;
+    std::vector<std::string> lines;
+    lines.swap(queuedResults_);
+    results_.AppendLines(lines);
+}
+
 void TCode::SetStatusText(int panel, const std::string& text) {
     // Panels 0 and 1 are centred.
     std::string shown = panel < 2 ? "\t" + text : text;
@@ -329,6 +342,9 @@ void TCode::OnGetMinMaxInfo(MINMAXINFO* info) {
 
 LRESULT TCode::HandleMessage(UINT message, WPARAM wp, LPARAM lp) {
     switch (message) {
+    case kFlushResultsMessage:
+        FlushResultLines();
+        return 0;
     case WM_NOTIFY: {
         auto* header = reinterpret_cast<NMHDR*>(lp);
         if (results_.HandleNotify(header)) return 0;

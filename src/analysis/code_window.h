@@ -42,6 +42,11 @@ public:
 
     // The result window and the status bar.
     ScintillaView& Results() { return results_; }
+    // Appends a report line to the result window soon, together with the
+    // other lines queued until then: appending lines one by one to a visible
+    // editor costs a redraw each, which long scans cannot afford.
+    void QueueResultLine(const std::string& line);
+    void FlushResultLines();
     void SetStatusText(int panel, const std::string& text);
     std::string StatusText(int panel) const;
     HWND TreeView() const { return tree_; }
@@ -88,6 +93,7 @@ private:
     int resultsHeight_ = kResultsHeight;
     bool fullCollapse_ = false;
     std::vector<std::unique_ptr<TPageSheet>> pages_;
+    std::vector<std::string> queuedResults_;
     int activePage_ = -1;
 };
 

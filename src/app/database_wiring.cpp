@@ -35,7 +35,7 @@ void WireIncludeDatabase() {
     app.DataBase = database.get();
 
     SetScanReportSink([](const std::string& line) {
-        if (App().Code) App().Code->Results().AppendLine(line);
+        if (App().Code) App().Code->QueueResultLine(line);
     });
     database->OnScanBegin = [](const std::string& fileName) {
         PumpMessages();
@@ -52,7 +52,10 @@ void WireIncludeDatabase() {
         database->AddCompilerIncludes(ExtractFileDir(settings.Compiler));
         for (const auto& entry : settings.Directories) database->AddFolder(entry.text);
     };
-    splash->SaveDataBase = [] { database->SaveDataBase(); };
+    splash->SaveDataBase = [] {
+        App().Code->FlushResultLines();
+        database->SaveDataBase();
+    };
     app.Code->OnDataBase = ShowDataBaseView;
 }
 

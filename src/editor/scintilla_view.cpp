@@ -127,13 +127,7 @@ void ScintillaView::SetLines(const std::vector<std::string>& lines) {
     SetText(text);
 }
 
-void ScintillaView::AppendLine(const std::string& line) {
-    std::string text = line + "\r\n";
-    bool readOnly = Call(SCI_GETREADONLY) != 0;
-    if (readOnly) Call(SCI_SETREADONLY, 0);
-    Call(SCI_APPENDTEXT, text.size(), reinterpret_cast<LPARAM>(text.c_str()));
-    if (readOnly) Call(SCI_SETREADONLY, 1);
-}
+void ScintillaView::AppendLine(const std::string& line) { AppendLines({line}); }
 
 void ScintillaView::AppendLines(const std::vector<std::string>& lines) {
     std::string text;

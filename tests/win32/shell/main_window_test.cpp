@@ -204,6 +204,21 @@ TEST_F(MainWindowTest, FindRecordMovesTheCaretOrReportsNothingFound) {
               (std::vector<std::string>{"Type the record name:", "Type the record name:"}));
 }
 
+TEST_F(MainWindowTest, QueuedReportLinesArriveTogetherAndInOrder) {
+    ScintillaView& results = App().Code->Results();
+    results.SetText("");
+    App().Code->QueueResultLine("a.bas(3) Line: dim");
+    App().Code->QueueResultLine("a.bas(9) Line: type");
+    EXPECT_EQ(results.LineCount(), 0) << "queued lines wait for the message loop";
+    Pump(30);
+    EXPECT_EQ(results.Lines(), (std::vector<std::string>{"a.bas(3) Line: dim", "a.bas(9) Line: type"}));
+    App().Code->QueueResultLine("b.bas(1) Line: end");
+    App().Code->FlushResultLines();
+    EXPECT_EQ(results.LineCount(), 3);
+    Pump(30);
+    EXPECT_EQ(results.LineCount(), 3) << "a flushed line is not appended twice";
+}
+
 TEST_F(MainWindowTest, StatusPanelsKeepTheirTexts) {
     App().Code->SetStatusText(0, "1: 1");
     App().Code->SetStatusText(2, "Compilation Time: 0.25 seconds");
