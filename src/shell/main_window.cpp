@@ -52,14 +52,17 @@ bool WindowVisible(const char* name) {
 
 }  // namespace
 
+// Shortcut keys carry identifiers of their own (the command plus
+// cmdShortcutBase), so that the system does not drop them while the menu
+// entry is disabled: OnShortcut applies the entry's rule itself.
 HACCEL CreateMainAccelerators() {
     ACCEL keys[] = {
-        {FVIRTKEY, VK_F3, cmdFindNext},
-        {FVIRTKEY, VK_F5, cmdCompile},
-        {FVIRTKEY | FCONTROL, VK_F5, cmdRun},
-        {FVIRTKEY, VK_F9, cmdCompileAndRun},
-        {FVIRTKEY | FCONTROL | FSHIFT, VK_F5, cmdRunWithDebugger},
-        {FVIRTKEY | FCONTROL, VK_F9, cmdResetProgram},
+        {FVIRTKEY, VK_F3, cmdShortcutBase + cmdFindNext},
+        {FVIRTKEY, VK_F5, cmdShortcutBase + cmdCompile},
+        {FVIRTKEY | FCONTROL, VK_F5, cmdShortcutBase + cmdRun},
+        {FVIRTKEY, VK_F9, cmdShortcutBase + cmdCompileAndRun},
+        {FVIRTKEY | FCONTROL | FSHIFT, VK_F5, cmdShortcutBase + cmdRunWithDebugger},
+        {FVIRTKEY | FCONTROL, VK_F9, cmdShortcutBase + cmdResetProgram},
     };
     return CreateAcceleratorTableA(keys, static_cast<int>(sizeof(keys) / sizeof(keys[0])));
 }
@@ -357,8 +360,28 @@ void TMain::ShowNamed(const std::function<void()>& hook, const char* name) {
     }
 }
 
+bool TMain::MenuEntryEnabled(int command) {
+    for (int i = 0, n = GetMenuItemCount(menuBar_); i < n; ++i) {
+        HMENU menu = GetSubMenu(menuBar_, i);
+        if (GetMenuState(menu, static_cast<UINT>(command), MF_BYCOMMAND) == static_cast<UINT>(-1)) continue;
+        UpdateMenu(menu);
+        return !(GetMenuState(menu, static_cast<UINT>(command), MF_BYCOMMAND) & (MF_GRAYED | MF_DISABLED));
+    }
+    return false;
+}
+
+void TMain::OnShortcut(int command) {
+    // F9 compiles and runs whenever Compile is possible: the entry itself
+    // stays grey until a program exists, but the key must build the first one.
+    bool enabled = command == cmdCompileAndRun ? MenuEntryEnabled(cmdCompile) : MenuEntryEnabled(command);
+    if (enabled) Dispatch(command);
+}
+
 void TMain::OnCommand(int id, int, HWND) {
-    RunCommand([&] { Dispatch(id); });
+    RunCommand([&] {
+        if (id >= cmdShortcutBase && id < cmdMRUFirst) OnShortcut(id - cmdShortcutBase);
+        else Dispatch(id);
+    });
 }
 
 bool TMain::CanClose() {

@@ -26,7 +26,8 @@ enum MainCommand : int {
     cmdComponentPalette, cmdNewComponent, cmdInstallComponent, cmdComponentsPacks,
     cmdAboutSoftware, cmdHomePage, cmdHelps, cmdLanguages,
     cmdNewDialog, cmdNewCode,
-    cmdMRUFirst = 5000,  // items of the MRU drop-down menu
+    cmdShortcutBase = 3000,  // shortcut keys: cmdShortcutBase + the command
+    cmdMRUFirst = 5000,      // items of the MRU drop-down menu
 };
 
 // What the main window asks of subsystems that are wired in by their owners.
@@ -97,6 +98,9 @@ private:
     void BuildMenus();
     void BuildToolbars();
     void Dispatch(int id);
+    // A shortcut key: runs the command when its menu entry's rule allows it.
+    void OnShortcut(int command);
+    bool MenuEntryEnabled(int command);
     void ToggleWindow(const char* name);
     // Runs the hook when set, otherwise shows the window of that name.
     void ShowNamed(const std::function<void()>& hook, const char* name);

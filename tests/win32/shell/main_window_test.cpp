@@ -91,6 +91,27 @@ TEST_F(MainWindowTest, FindNextNeedsASuccessfulSearchWhileFindNeedsACodePage) {
     EXPECT_TRUE(MenuEnabled(search, cmdFindNext));
 }
 
+TEST_F(MainWindowTest, ShortcutKeysFollowTheirEntriesButF9BuildsTheFirstProgram) {
+    int compiles = 0, compileRuns = 0, runs = 0;
+    App().Main->Hooks.compile = [&] { ++compiles; };
+    App().Main->Hooks.compileAndRun = [&] { ++compileRuns; };
+    App().Main->Hooks.run = [&] { ++runs; };
+    App().Main->Hooks.exeFile = [] { return std::string("C:\\no\\such\\program.exe"); };
+    auto key = [](int command) {
+        SendMessageA(App().Main->Handle(), WM_COMMAND, MAKEWPARAM(cmdShortcutBase + command, 1), 0);
+    };
+    key(cmdCompile);
+    key(cmdCompileAndRun);
+    EXPECT_EQ(compiles + compileRuns, 0) << "no code page is current";
+    AddPage("a.bas", ExecutableFilePath());
+    key(cmdCompile);
+    key(cmdCompileAndRun);
+    key(cmdRun);
+    EXPECT_EQ(compiles, 1);
+    EXPECT_EQ(compileRuns, 1) << "F9 builds the first program although the entry is grey";
+    EXPECT_EQ(runs, 0) << "Ctrl+F5 keeps its entry's rule: no program exists";
+}
+
 TEST_F(MainWindowTest, FileMenuAndToolbarFollowTheDocumentState) {
     HMENU file = TopMenu(0);
     App().Main->UpdateMenu(file);
