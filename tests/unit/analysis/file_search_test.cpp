@@ -1,6 +1,8 @@
 // File search with masks, recursion and the "\" joining rule.
 #include <gtest/gtest.h>
 
+#include <cstdio>
+
 #include "analysis_test_support.h"
 #include "common/file_search.h"
 
@@ -30,6 +32,21 @@ TEST(FileSearchTest, JoinAddsOneSeparator) {
     EXPECT_EQ(JoinPath("C:\\fb\\", "inc"), "C:\\fb\\inc");
     EXPECT_EQ(JoinPath("/tmp/", "a.bi"), "/tmp/a.bi");
     EXPECT_EQ(JoinPath("", "a.bi"), "\\a.bi");
+}
+
+TEST(FileSearchTest, EightBitNamesComeBackByteForByte) {
+    // "caf\xE9.bi": an 8-bit name of the system code page (e-acute in
+    // Windows-1252) must be found as the same bytes, and reach the file.
+    TempFolder folder;
+    const std::string name = "caf\xE9.bi";
+    // Created through the C library, which takes 8-bit names as they are.
+    std::FILE* file = std::fopen(NativePath(JoinPath(folder.Path(), name)).c_str(), "wb");
+    ASSERT_NE(file, nullptr);
+    std::fclose(file);
+    std::vector<std::string> found;
+    FileSearch(folder.Path(), "*.bi", true, found);
+    ASSERT_EQ(found, std::vector<std::string>{folder.Path() + "\\" + name});
+    EXPECT_TRUE(IsExistingFile(found[0]));
 }
 
 TEST(FileSearchTest, SearchesEachMaskThroughSubFolders) {
