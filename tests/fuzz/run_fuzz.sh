@@ -17,7 +17,7 @@ sources="$root/tests/fuzz/scanner_fuzz.cpp $root/src/analysis/scanner.cpp \
   $root/src/common/message_pump.cpp $root/src/common/prompts.cpp"
 clang++ -std=c++20 -O1 -g -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=undefined \
   -I"$root/src" $sources -o "$out/scanner_fuzz"
-cp "$root"/tests/fuzz/seeds/* "$out/corpus/"
+cp "$root"/tests/fuzz/starting_inputs/* "$out/corpus/"
 cd "$out"
 mkdir -p crashes
 exec ./scanner_fuzz -max_total_time="$seconds" -max_len=4096 -print_final_stats=1 -artifact_prefix=crashes/ \

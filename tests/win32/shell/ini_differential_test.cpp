@@ -163,7 +163,7 @@ std::string Visible(const std::string& text) {
 // Generated files and operations.
 class Generator {
 public:
-    explicit Generator(unsigned seed) : random_(seed) {}
+    explicit Generator(unsigned caseNumber) : random_(caseNumber) {}
 
     std::string File() {
         const char* breaks[] = {"\r\n", "\n"};
