@@ -107,6 +107,19 @@ TEST(Workbench, KeepsOtherSectionsOfItsSettingsFile) {
     EXPECT_NE(folder.ReadIni().find("; a comment the user wrote"), std::string::npos);
 }
 
+TEST(Workbench, StartsAndSavesOverASettingsFileFullOfJunk) {
+    e2e::AppFolder folder(tavrinExe);
+    std::string junk = "[general]\r\nmrucount=abc\r\nforms=Main,,Code,\x01\x02\r\n[Code]\r\nleft=-99999999999\r\n";
+    for (int i = 0; i < 4096; ++i) junk += static_cast<char>((i * 37 + 11) % 256);
+    junk += std::string(100000, 'x');  // a very long last line without a line break
+    folder.WriteIni(junk);
+    e2e::WorkbenchProcess process(folder);
+    ASSERT_GE(process.WaitUntilIdle(), 0) << "the workbench did not start over a damaged settings file";
+    EXPECT_EQ(process.CloseAndWait(), 0);
+    EXPECT_EQ(folder.IniValue("general", "forms"), kWindowOrder);
+    EXPECT_EQ(folder.IniValue("general", "mrucount"), "abc") << "mrucount is never written";
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
