@@ -134,35 +134,25 @@ WindowBounds FormWindow::Bounds() const {
     return WindowBounds{r.left, r.top, r.right - r.left, r.bottom - r.top};
 }
 
+WindowBounds FormWindow::WithField(int WindowBounds::*field, int value) const {
+    WindowBounds bounds = Bounds();
+    bounds.*field = value;
+    return bounds;
+}
+
 void FormWindow::MoveTo(const WindowBounds& b) {
     if (handle_)
         SetWindowPos(handle_, nullptr, b.left, b.top, b.width, b.height,
                      SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-void FormWindow::SetLeft(int left) {
-    WindowBounds b = Bounds();
-    b.left = left;
-    MoveTo(b);
-}
+void FormWindow::SetLeft(int value) { MoveTo(WithField(&WindowBounds::left, value)); }
 
-void FormWindow::SetTop(int top) {
-    WindowBounds b = Bounds();
-    b.top = top;
-    MoveTo(b);
-}
+void FormWindow::SetTop(int value) { MoveTo(WithField(&WindowBounds::top, value)); }
 
-void FormWindow::SetWidth(int width) {
-    WindowBounds b = Bounds();
-    b.width = width;
-    MoveTo(b);
-}
+void FormWindow::SetWidth(int value) { MoveTo(WithField(&WindowBounds::width, value)); }
 
-void FormWindow::SetHeight(int height) {
-    WindowBounds b = Bounds();
-    b.height = height;
-    MoveTo(b);
-}
+void FormWindow::SetHeight(int value) { MoveTo(WithField(&WindowBounds::height, value)); }
 
 void FormWindow::Show() {
     if (!handle_) Create();

@@ -73,6 +73,8 @@ private:
     static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wp, LPARAM lp);
     void RegisterWindowClass();
     void MoveTo(const WindowBounds& bounds);
+    // The current bounds with one field changed.
+    WindowBounds WithField(int WindowBounds::*field, int value) const;
 
     std::string className_;
     std::string name_;
