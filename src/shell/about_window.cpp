@@ -89,6 +89,14 @@ void TAbout::ShowPicture() {
     HBITMAP picture = LoadJpegResource("VELMORA", "JPG");
     if (!picture || !imageShow_) return;  // no picture resource: nothing happens
     imageShow_->SetPicture(picture);
+    if (!pictureShownBefore_) {
+        // The first time in a run the picture opens beside the about box.
+        RECT box{};
+        GetWindowRect(Handle(), &box);
+        SetWindowPos(imageShow_->Handle(), nullptr, box.right + 8, box.top, 0, 0,
+                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        pictureShownBefore_ = true;
+    }
     imageShow_->Show();
 }
 

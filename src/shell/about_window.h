@@ -51,6 +51,7 @@ private:
     HWND mail_ = nullptr;
     HWND product_ = nullptr;
     HFONT bigFont_ = nullptr;
+    bool pictureShownBefore_ = false;
 };
 
 }  // namespace tavrin

@@ -1,5 +1,6 @@
 #include "shell/form_window.h"
 
+#include <algorithm>
 #include <vector>
 
 #include "common/commands.h"
@@ -48,10 +49,14 @@ void FormWindow::RegisterWindowClass() {
 void FormWindow::Create(HWND owner) {
     if (handle_) return;
     RegisterWindowClass();
+    // Centred on the work area until saved bounds or a layout move it.
     SIZE size = InitialSize();
-    handle_ = CreateWindowExA(ExStyle(), className_.c_str(), caption_.c_str(), Style(),
-                              CW_USEDEFAULT, CW_USEDEFAULT, size.cx, size.cy, owner, nullptr,
-                              GetModuleHandleA(nullptr), this);
+    RECT work{};
+    SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+    int x = work.left + std::max(0, static_cast<int>(work.right - work.left - size.cx) / 2);
+    int y = work.top + std::max(0, static_cast<int>(work.bottom - work.top - size.cy) / 2);
+    handle_ = CreateWindowExA(ExStyle(), className_.c_str(), caption_.c_str(), Style(), x, y,
+                              size.cx, size.cy, owner, nullptr, GetModuleHandleA(nullptr), this);
     if (!handle_) throw CommandError("Cannot create the window " + name_);
 }
 
