@@ -346,22 +346,17 @@ bool IniFile::WriteBool(std::string_view section, std::string_view key, bool val
 bool IniFile::EraseSection(std::string_view section) {
     section = TrimProfile(section);
     if (!IsStorableSection(section)) return false;
-    std::string content;
-    if (!ReadContent(content)) return false;
-    const Document document(std::move(content));
-    bool inSection = false;
-    std::optional<std::string> rewritten = ContentWithout(document, [&](size_t i) {
-        if (document.Lines()[i].kind == LineKind::Section)
-            inSection = document.IsSection(i, section);
-        return inSection;
-    });
-    return !rewritten || Store(std::move(*rewritten));
+    return RemoveLines(section, std::nullopt);
 }
 
 bool IniFile::DeleteKey(std::string_view section, std::string_view key) {
     section = TrimProfile(section);
     key = TrimProfile(key);
     if (!IsStorableSection(section) || key.empty() || HasLineBreakOrNul(key)) return false;
+    return RemoveLines(section, key);
+}
+
+bool IniFile::RemoveLines(std::string_view section, std::optional<std::string_view> key) {
     std::string content;
     if (!ReadContent(content)) return false;
     const Document document(std::move(content));
@@ -369,7 +364,7 @@ bool IniFile::DeleteKey(std::string_view section, std::string_view key) {
     std::optional<std::string> rewritten = ContentWithout(document, [&](size_t i) {
         if (document.Lines()[i].kind == LineKind::Section)
             inSection = document.IsSection(i, section);
-        return inSection && document.IsKey(i, key);
+        return inSection && (!key || document.IsKey(i, *key));
     });
     return !rewritten || Store(std::move(*rewritten));
 }

@@ -65,6 +65,8 @@ private:
     bool ReadContent(std::string& content) const;
     bool Store(std::string content);
     std::optional<std::string> LookUp(std::string_view section, std::string_view key) const;
+    // Removes every copy of the section, or only the key's lines in its copies.
+    bool RemoveLines(std::string_view section, std::optional<std::string_view> key);
 
     std::string path_;
     int batchDepth_ = 0;
