@@ -5,28 +5,8 @@
 #include <cstdint>
 #include <string>
 
+#include "packapi/pack_protocol.h"
 #include "packlib/api.h"
-
-// Property kinds (the host compares the low byte).
-enum QPropKind : std::int32_t {
-    pkNone = 0,
-    pkInteger = 3,
-    pkString = 8,
-    pkBoolean = 10,
-    pkSet = 11,
-    pkEnumeration = 12,
-    pkObject = 13,
-    pkEvent = 14,
-};
-
-// The property info record: five 32-bit fields on the library's target.
-struct QPropInfo {
-    std::int32_t Kind;
-    char* TypeName;
-    char* Items;
-    char* Value;
-    char* Editor;
-};
 
 // The most recent record made by QObject, a frame class or a standard control.
 extern VELPACK_API QPropInfo* LastPropInfo;
