@@ -9,18 +9,18 @@
 #include <string>
 #include <string_view>
 
-#include "analysis/code_window.h"
-#include "build/build_commands.h"
-#include "build/compiler.h"
-#include "build/error_list.h"
-#include "build/switch_window.h"
-#include "build/win32_processes.h"
+#include "workbench/code_window.h"
+#include "compiler/build_commands.h"
+#include "compiler/compiler.h"
+#include "compiler/error_list.h"
+#include "compiler/switch_window.h"
+#include "compiler/win32_processes.h"
 #include "common/commands.h"
-#include "shell/code_page.h"
-#include "shell/file_system.h"
-#include "shell/launcher.h"
-#include "shell/main_window.h"
-#include "shell/workbench.h"
+#include "workbench/code_page.h"
+#include "ui/file_system.h"
+#include "settings/launcher.h"
+#include "workbench/main_window.h"
+#include "workbench/workbench.h"
 
 namespace tavrin {
 

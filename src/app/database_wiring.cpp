@@ -2,14 +2,14 @@
 
 #include <memory>
 
-#include "analysis/code_window.h"
+#include "workbench/code_window.h"
 #include "analysis/include_database.h"
 #include "analysis/scanner.h"
 #include "common/message_pump.h"
-#include "shell/file_system.h"
-#include "shell/launcher.h"
-#include "shell/splash_window.h"
-#include "shell/workbench.h"
+#include "ui/file_system.h"
+#include "settings/launcher.h"
+#include "workbench/splash_window.h"
+#include "workbench/workbench.h"
 
 namespace tavrin {
 

@@ -7,9 +7,9 @@
 #include "common/commands.h"
 #include "common/prompts.h"
 #include "editor/scintilla_view.h"
-#include "shell/main_window.h"
-#include "shell/win32_prompts.h"
-#include "shell/workbench.h"
+#include "workbench/main_window.h"
+#include "ui/win32_prompts.h"
+#include "workbench/workbench.h"
 
 namespace {
 

@@ -4,23 +4,23 @@
 
 #include <memory>
 
-#include "analysis/code_window.h"
+#include "workbench/code_window.h"
 #include "app/build_wiring.h"
 #include "app/database_wiring.h"
-#include "build/switch_window.h"
+#include "compiler/switch_window.h"
 #include "common/message_pump.h"
-#include "shell/about_window.h"
-#include "shell/file_commands.h"
-#include "shell/file_system.h"
-#include "shell/helps_window.h"
-#include "shell/launcher.h"
-#include "shell/main_window.h"
-#include "shell/mru_menu.h"
-#include "shell/result_line.h"
-#include "shell/shared_options.h"
-#include "shell/splash_window.h"
-#include "shell/tool_window.h"
-#include "shell/workbench.h"
+#include "workbench/about_window.h"
+#include "workbench/file_commands.h"
+#include "ui/file_system.h"
+#include "workbench/helps_window.h"
+#include "settings/launcher.h"
+#include "workbench/main_window.h"
+#include "workbench/mru_menu.h"
+#include "compiler/result_line.h"
+
+#include "workbench/splash_window.h"
+#include "ui/tool_window.h"
+#include "workbench/workbench.h"
 
 namespace tavrin {
 

@@ -10,7 +10,7 @@
 #include "LexerModule.h"
 #include "common/commands.h"
 #include "common/prompts.h"
-#include "shell/shared_options.h"
+#include "editor/editor_options.h"
 
 extern Lexilla::LexerModule lmFreeBasic;
 

@@ -14,15 +14,15 @@
 #include <fstream>
 #include <string>
 
-#include "../win32/shell/workbench_fixture.h"
-#include "analysis/code_window.h"
+#include "../win32/workbench/workbench_fixture.h"
+#include "workbench/code_window.h"
 #include "analysis/explorer_tree_view.h"
 #include "common/string_list.h"
 #include "common/text_codec.h"
-#include "shell/code_page.h"
-#include "shell/file_commands.h"
-#include "shell/launcher.h"
-#include "shell/workbench.h"
+#include "workbench/code_page.h"
+#include "workbench/file_commands.h"
+#include "settings/launcher.h"
+#include "workbench/workbench.h"
 
 #include <Scintilla.h>
 

@@ -1,10 +1,10 @@
 // Compiler output handling: 10 MB of output read in 255-byte chunks, with the
 // output notification after every chunk, then parsed for error marks.
-#include "build/compiler.h"
-#include "build/error_list.h"
+#include "compiler/compiler.h"
+#include "compiler/error_list.h"
 
 #include "../support/recording_error_marks.h"
-#include "../unit/build/scripted_processes.h"
+#include "../unit/compiler/scripted_processes.h"
 #include "common/text.h"
 
 #include <benchmark/benchmark.h>

@@ -1,7 +1,7 @@
 // BuildSettings held in plain fields, for tests of the build commands.
 #pragma once
 
-#include "build/build_commands.h"
+#include "compiler/build_commands.h"
 
 #include <string>
 #include <vector>

@@ -3,7 +3,7 @@
 // asked of the real file system unless a test overrides it.
 #pragma once
 
-#include "build/error_marks.h"
+#include "compiler/error_marks.h"
 #include "common/file_checks.h"
 
 #include <deque>

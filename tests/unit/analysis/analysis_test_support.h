@@ -1,51 +1,17 @@
-// Helpers of the analysis tests: a temporary folder, files in it, and a
-// scanner fixture that collects reports and starts from a clean shared state.
+// Helpers of the analysis tests: a scanner fixture that collects reports and
+// starts from a clean shared state.
 #pragma once
 
 #include <gtest/gtest.h>
 
-#include <atomic>
-#include <chrono>
-#include <filesystem>
-#include <fstream>
 #include <string>
 #include <vector>
 
 #include "analysis/scanner.h"
 #include "common/text.h"
+#include "support/temp_folder.h"
 
 namespace tavrin::test {
-
-class TempFolder {
-public:
-    TempFolder() {
-        static std::atomic<int> counter{0};
-        path_ = std::filesystem::temp_directory_path() /
-                ("tavrin_analysis_" + std::to_string(Stamp()) + "_" + std::to_string(++counter));
-        std::filesystem::remove_all(path_);
-        std::filesystem::create_directories(path_);
-    }
-    ~TempFolder() {
-        std::error_code error;
-        std::filesystem::remove_all(path_, error);
-    }
-    std::string Path() const { return path_.string(); }
-    // Writes a file (folders created) and returns its full path.
-    std::string Write(const std::string& relative, const std::string& bytes) const {
-        std::filesystem::path file = path_ / relative;
-        std::filesystem::create_directories(file.parent_path());
-        std::ofstream(file, std::ios::binary) << bytes;
-        return file.string();
-    }
-
-private:
-    static long long Stamp() {
-        static const long long stamp =
-            std::chrono::steady_clock::now().time_since_epoch().count() % 1000000007;
-        return stamp;
-    }
-    std::filesystem::path path_;
-};
 
 class ScannerTest : public ::testing::Test {
 protected:

@@ -4,8 +4,8 @@
 
 #include <filesystem>
 
-#include "../build/temp_folder.h"
-#include "file_bytes.h"
+#include "support/temp_folder.h"
+#include "support/file_bytes.h"
 
 namespace tavrin {
 namespace {

@@ -5,8 +5,8 @@
 #include <filesystem>
 #include <stdexcept>
 
-#include "../build/temp_folder.h"
-#include "file_bytes.h"
+#include "support/temp_folder.h"
+#include "support/file_bytes.h"
 
 namespace tavrin {
 namespace {

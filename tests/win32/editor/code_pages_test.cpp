@@ -11,10 +11,10 @@
 #include "common/commands.h"
 #include "common/text_codec.h"
 #include "page_test_support.h"
-#include "shell/file_commands.h"
-#include "shell/file_system.h"
-#include "shell/launcher.h"
-#include "shell/page_rules.h"
+#include "workbench/file_commands.h"
+#include "ui/file_system.h"
+#include "settings/launcher.h"
+#include "workbench/page_rules.h"
 
 namespace tavrin::test {
 

@@ -8,8 +8,8 @@
 
 #include "analysis/explorer_tree_view.h"
 #include "page_test_support.h"
-#include "shell/file_commands.h"
-#include "shell/launcher.h"
+#include "workbench/file_commands.h"
+#include "settings/launcher.h"
 
 namespace tavrin::test {
 namespace {

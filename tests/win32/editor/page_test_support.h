@@ -6,11 +6,11 @@
 
 #include <string>
 
-#include "../shell/workbench_fixture.h"
-#include "analysis/code_window.h"
-#include "shell/code_page.h"
-#include "shell/main_window.h"
-#include "shell/workbench.h"
+#include "../workbench/workbench_fixture.h"
+#include "workbench/code_window.h"
+#include "workbench/code_page.h"
+#include "workbench/main_window.h"
+#include "workbench/workbench.h"
 
 namespace tavrin::test {
 

@@ -1,0 +1,164 @@
+#include "settings/launcher.h"
+
+#include <utility>
+#include <vector>
+
+#include "common/text.h"
+#include "editor/editor_options.h"
+#include "settings/help_file.h"
+
+namespace tavrin {
+
+namespace {
+
+constexpr const char* kGeneral = "general";
+
+struct FlagField {
+    const char* key;
+    bool TLauncher::*field;
+    bool defaultValue;
+};
+
+// In the order they are read and written.
+constexpr FlagField kFlags[] = {
+    {"AllowCompletion", &TLauncher::AllowCompletion, false},
+    {"AutocreateForms", &TLauncher::AutocreateForms, true},
+    {"PredefinedControls", &TLauncher::PredefinedControls, false},
+    {"MultipleFileInstances", &TLauncher::MultipleFileInstances, false},
+    {"Minimizeonrun", &TLauncher::Minimizeonrun, false},
+    {"DisableOnRun", &TLauncher::DisableOnRun, false},
+    {"GUIResources", &TLauncher::GUIResources, false},
+    {"ExportSymbols", &TLauncher::ExportSymbols, true},
+};
+
+// Each entry is a key; the value is its position.
+bool WriteNumberedList(IniFile& file, const char* section, const StringList& list) {
+    bool ok = true;
+    for (size_t i = 0; i < list.Count(); ++i)
+        ok = file.WriteInteger(section, list[i], static_cast<int>(i)) && ok;
+    return ok;
+}
+
+ApplicationWindow* FindWindow(const std::vector<ApplicationWindow*>& windows,
+                              std::string_view name) {
+    for (ApplicationWindow* window : windows)
+        if (window && EqualsNoCase(window->Name(), name)) return window;
+    return nullptr;
+}
+
+}  // namespace
+
+TLauncher::TLauncher(std::string settingsPath, WindowRegistry* windows)
+    : file_(std::move(settingsPath)), windows_(windows) {}
+
+void TLauncher::LoadSettings() {
+    IniBatch batch(file_);  // one reading of the file for all values
+    MRUCount = file_.ReadInteger(kGeneral, "mrucount", 20);
+    Compiler = file_.ReadString(kGeneral, "compiler", "");
+    HelpFile = file_.ReadString(kGeneral, "help", "");
+    ApplicationHelpFile() = HelpFile;
+
+    std::pair<const char*, StringList*> lists[] = {
+        {"compilers", &Compilers},
+        {"directories", &Directories},
+        {"files", &Files},
+        {"libs", &Libs},
+        {"mru", &MRU},
+    };
+    for (auto& [section, list] : lists) {
+        list->Clear();
+        list->Assign(file_.ReadSectionKeys(section));
+    }
+
+    for (const FlagField& flag : kFlags)
+        this->*flag.field = file_.ReadBool(kGeneral, flag.key, flag.defaultValue);
+
+    EditorOptions& editor = SharedEditorOptions();
+    editor.fontName = file_.ReadString("editor", "font.name", "lucida console");
+    editor.fontSize = file_.ReadInteger("editor", "font.size", 10);
+
+    LoadForms();
+}
+
+bool TLauncher::SaveSettings() {
+    IniBatch batch(file_);  // the writes below reach the file in one replacement
+    bool ok = file_.WriteString(kGeneral, "compiler", Compiler);
+    for (const char* section : {"compilers", "directories", "files"})
+        ok = file_.EraseSection(section) && ok;
+    ok = WriteNumberedList(file_, "compilers", Compilers) && ok;
+    ok = WriteNumberedList(file_, "directories", Directories) && ok;
+    ok = WriteNumberedList(file_, "files", Files) && ok;
+    ok = WriteNumberedList(file_, "mru", MRU) && ok;  // "mru" is kept, not erased
+    ok = file_.WriteString(kGeneral, "help", HelpFile) && ok;
+
+    for (const FlagField& flag : kFlags)
+        ok = file_.WriteBool(kGeneral, flag.key, this->*flag.field) && ok;
+
+    const EditorOptions& editor = SharedEditorOptions();
+    ok = file_.WriteString("editor", "font.name", editor.fontName) && ok;
+    ok = file_.WriteInteger("editor", "font.size", editor.fontSize) && ok;
+
+    ok = file_.EraseSection("libs") && ok;
+    for (const StringList::Entry& lib : Libs)
+        ok = file_.WriteString("libs", lib.text, "true") && ok;
+
+    ok = SaveForms() && ok;
+    return batch.End() && ok;
+}
+
+void TLauncher::LoadForms() {
+    std::vector<ApplicationWindow*> windows;
+    if (windows_) windows = windows_->Windows();
+    IniBatch batch(file_);
+    for (const std::string& part : Split(file_.ReadString(kGeneral, "forms", ""), ',')) {
+        std::string_view name = Trim(part);
+        if (name.empty()) continue;
+        ApplicationWindow* window = FindWindow(windows, name);
+        if (!window) continue;
+        window->SetLeft(file_.ReadInteger(name, "left", 0));
+        window->SetTop(file_.ReadInteger(name, "top", 0));
+        window->SetWidth(file_.ReadInteger(name, "width", 300));
+        window->SetHeight(file_.ReadInteger(name, "height", 200));
+    }
+}
+
+bool TLauncher::SaveForms() {
+    if (!windows_) return true;
+    IniBatch batch(file_);
+    bool ok = true;
+    std::vector<std::string> names;
+    for (ApplicationWindow* window : windows_->Windows()) {
+        if (!window) continue;
+        const std::string name = window->Name();
+        const WindowBounds bounds = window->Bounds();
+        ok = file_.WriteInteger(name, "left", bounds.left) && ok;
+        ok = file_.WriteInteger(name, "top", bounds.top) && ok;
+        ok = file_.WriteInteger(name, "width", bounds.width) && ok;
+        ok = file_.WriteInteger(name, "height", bounds.height) && ok;
+        names.push_back(name);
+    }
+    ok = file_.WriteString(kGeneral, "forms", Join(names, ",")) && ok;
+    return batch.End() && ok;
+}
+
+void TLauncher::AttachMRUMenu(MRUMenuView* menu) {
+    if (menu == MRUMenu) return;
+    MRUMenu = menu;
+    BuildMRUMenu();
+}
+
+void TLauncher::BuildMRUMenu() {
+    if (!MRUMenu) return;
+    MRUMenu->RemoveAllItems();
+    // Up to MRUCount + 1 items: positions 0 to MRUCount.
+    for (size_t i = 0; i < MRU.Count() && static_cast<long long>(i) <= MRUCount; ++i)
+        MRUMenu->AddItem(MRU[i]);
+}
+
+bool TLauncher::AddToMRU(const std::string& path) {
+    if (path.empty() || MRU.IndexOf(path) >= 0) return false;
+    MRU.Insert(0, path);
+    return true;
+}
+
+}  // namespace tavrin

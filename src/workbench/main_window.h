@@ -1,0 +1,126 @@
+// The main window: a strip at the top of the screen with the menu bar, the two
+// toolbars and the component palette. It only dispatches commands.
+#pragma once
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include <functional>
+#include <string>
+
+#include "ui/form_window.h"
+
+namespace tavrin {
+
+class TPageSheet;
+
+// Menu and toolbar command identifiers of the main window.
+enum MainCommand : int {
+    cmdNew = 1000, cmdOpen, cmdOpenToolbar, cmdSave, cmdSaveAs, cmdSaveAll, cmdClose, cmdCloseAll,
+    cmdExportRtf, cmdExportHtml, cmdPrint, cmdExit,
+    cmdFind, cmdFindNext, cmdFindInFiles, cmdReplace, cmdGoToLine,
+    cmdSettings, cmdViewPacks, cmdViewCodeEditor, cmdViewObjectsTree, cmdViewInspector,
+    cmdViewCodeExplorer, cmdViewResultWindow, cmdViewResources, cmdViewProjects, cmdViewForms,
+    cmdViewCodeModules, cmdViewCompilerSwitch,
+    cmdCompile, cmdRun, cmdCompileAndRun, cmdRunWithDebugger, cmdResetProgram,
+    cmdComponentPalette, cmdNewComponent, cmdInstallComponent, cmdComponentsPacks,
+    cmdAboutSoftware, cmdHomePage, cmdHelps, cmdLanguages,
+    cmdNewDialog, cmdNewCode,
+    cmdShortcutBase = 3000,  // shortcut keys: cmdShortcutBase + the command
+    cmdMRUFirst = 5000,      // items of the MRU drop-down menu
+};
+
+// What the main window asks of subsystems that are wired in by their owners.
+// A hook that is not set leaves its command without effect.
+struct MainHooks {
+    std::function<void()> openFiles, save, saveAs, saveAll, close, closeAll;
+    std::function<void(const std::string&)> openFile;  // MRU item
+    std::function<void(bool dialog)> newPage;
+    // Opens a page on a file (a new empty page captioned with the name when
+    // no such file exists) and returns it.
+    std::function<TPageSheet*(const std::string&)> openPage;
+    std::function<void()> loadPacks;
+    std::function<void()> compile, run, compileAndRun, runWithDebugger, resetProgram;
+    std::function<void()> find, findNext, findInFiles, replace, goToLine;
+    std::function<void()> settings, resources, projects, forms, codeModules, compilerSwitch;
+    std::function<void()> componentPalette, newComponent, installComponent, packs, languages;
+    // Closes every project with its pages; false when the user cancelled.
+    std::function<bool()> closeProjects;
+    // The compiler driver's output file and running flag.
+    std::function<std::string()> exeFile;
+    std::function<bool()> running;
+    std::function<void()> killRunning;
+    // True when the search dialog's last search found a match.
+    std::function<bool()> lastSearchFound;
+};
+
+class TMain : public FormWindow {
+public:
+    static constexpr int kHeight = 119;
+
+    TMain();
+    MainHooks Hooks;
+
+    void UpdateToolbar();
+    // The drop-down menu of the toolbar's open button (the MRU menu).
+    HMENU MRUPopup() const { return mruPopup_; }
+    HWND ToolBarFiles() const { return toolBarFiles_; }
+    HWND ToolBarActions() const { return toolBarActions_; }
+    HWND PaletteArea() const { return palette_; }
+    bool ToolButtonEnabled(int command) const;
+    void SetToolButtonEnabled(int command, bool enabled);
+    // Evaluates the enable rules of one top menu as when it opens.
+    void UpdateMenu(HMENU menu);
+    HMENU MenuBar() const { return menuBar_; }
+
+    // Runs the close query; on success saves the settings and ends the process.
+    void CloseQuery();
+    // The close query without ending the process: true when the close may go ahead.
+    bool CanClose();
+
+    // Called once, the first time the main window is shown.
+    std::function<void()> OnFirstShow;
+
+protected:
+    DWORD Style() const override {
+        return WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX |
+               WS_THICKFRAME | WS_CLIPCHILDREN;
+    }
+    SIZE InitialSize() const override;
+    void OnCreate() override;
+    void OnSize(int width, int height) override;
+    void OnCommand(int id, int code, HWND control) override;
+    void OnClose() override;
+    void OnGetMinMaxInfo(MINMAXINFO* info) override;
+    LRESULT HandleMessage(UINT message, WPARAM wp, LPARAM lp) override;
+
+private:
+    void BuildMenus();
+    void BuildToolbars();
+    void Dispatch(int id);
+    // A shortcut key: runs the command when its menu entry's rule allows it.
+    void OnShortcut(int command);
+    bool MenuEntryEnabled(int command);
+    void ToggleWindow(const char* name);
+    // Runs the hook when set, otherwise shows the window of that name.
+    void ShowNamed(const std::function<void()>& hook, const char* name);
+    // The help command: opens the help file or shows the help chooser.
+    void ShowHelp();
+    void ShowMRUDropDown(const NMTOOLBARA* info);
+    bool CurrentIsCodePage() const;
+    bool SaveEnabled() const;
+    bool ExeExists() const;
+    bool IsRunning() const;
+
+    HMENU menuBar_ = nullptr;
+    HMENU mruPopup_ = nullptr;
+    HWND toolBarFiles_ = nullptr;
+    HWND toolBarActions_ = nullptr;
+    HWND palette_ = nullptr;
+    bool shownOnce_ = false;
+};
+
+// The accelerator table of the main window's shortcuts.
+HACCEL CreateMainAccelerators();
+
+}  // namespace tavrin

@@ -1,0 +1,62 @@
+// The workbench-wide state and the singletons, one instance for the life of
+// the process. Windows and commands reach each other through it.
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "ui/app_windows.h"
+
+namespace tavrin {
+
+class TDocument;
+class TPageSheet;
+class TLauncher;
+class TDataBase;
+class FormWindow;
+class TMain;
+class TCode;
+class TSplash;
+class TAbout;
+class TimageShow;
+class THelps;
+class TPrintDialog;
+
+struct Workbench {
+    // Folder of the workbench executable, without trailing separator.
+    std::string ApplicationDirectory;
+    // Path of the executable and the application title (its name without extension).
+    std::string ExecutablePath;
+    std::string Title = "Tavrin2";
+
+    TDocument* CurrentDocument = nullptr;
+    TPageSheet* ActiveCodePage = nullptr;
+    void* CurrentDialog = nullptr;   // the dialog of the designer, when there is one
+    void* CurrentProject = nullptr;  // the project last created, when there is one
+
+    TLauncher* Launcher = nullptr;
+    TDataBase* DataBase = nullptr;  // the include database
+
+    TMain* Main = nullptr;
+    TCode* Code = nullptr;
+    TSplash* Splash = nullptr;
+    TAbout* About = nullptr;
+    TimageShow* ImageShow = nullptr;
+    THelps* Helps = nullptr;
+    TPrintDialog* PrintDialog = nullptr;
+
+    // The windows created at start, in creation order (owned here).
+    std::vector<std::unique_ptr<FormWindow>> Windows;
+    FormWindow* FindWindowByName(const std::string& name) const;
+};
+
+Workbench& App();
+
+// The windows created at start, for the settings object's window bounds.
+class WorkbenchWindows : public WindowRegistry {
+public:
+    std::vector<ApplicationWindow*> Windows() const override;
+};
+
+}  // namespace tavrin

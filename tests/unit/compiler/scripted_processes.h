@@ -1,0 +1,102 @@
+// A Processes implementation for unit tests of the driver: the compiler's
+// output comes from a script of chunks, programs end after a set number of
+// waits, and every start, termination and shell call is recorded.
+#pragma once
+
+#include "compiler/processes.h"
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace tavrin::test {
+
+class ScriptedProcesses : public Processes {
+public:
+    // Compiler side.
+    bool compilerStarts = true;
+    std::vector<std::string> outputChunks;
+    std::vector<std::string> commandLines;
+    int compilerWaits = 0;
+
+    // Program side: a started program ends after this many waits.
+    bool programStarts = true;
+    int waitsUntilProgramEnds = 1;
+    unsigned long programExitCode = 0;
+    std::vector<std::string> programsStarted;
+    std::function<void()> onProgramWait;  // runs inside each wait
+
+    std::vector<ProcessEntry> processes;
+    std::vector<unsigned long> terminated;
+    std::vector<unsigned long> refuseToTerminate;
+
+    long shellResult = 42;
+    std::vector<std::pair<std::string, std::string>> shellCalls;
+    unsigned slept = 0;
+
+    std::unique_ptr<PipedProcess> StartWithPipe(const std::string& commandLine) override {
+        commandLines.push_back(commandLine);
+        if (!compilerStarts) return nullptr;
+        return std::make_unique<Piped>(*this);
+    }
+    std::unique_ptr<RunningProcess> StartInNewConsole(const std::string& programPath,
+                                                      ShowState show) override {
+        if (!programStarts) return nullptr;
+        programsStarted.push_back(programPath);
+        return std::make_unique<Program>(*this);
+    }
+    unsigned long ownId = 4242;
+    std::vector<ProcessEntry> ListProcesses() override { return processes; }
+    unsigned long OwnProcessId() override { return ownId; }
+    bool Terminate(unsigned long id) override {
+        for (unsigned long refused : refuseToTerminate)
+            if (refused == id) return false;
+        terminated.push_back(id);
+        return true;
+    }
+    long ShellOpen(const std::string& file, const std::string& arguments) override {
+        shellCalls.emplace_back(file, arguments);
+        return shellResult;
+    }
+    void Sleep(unsigned milliseconds) override { slept += milliseconds; }
+
+private:
+    class Piped : public PipedProcess {
+    public:
+        explicit Piped(ScriptedProcesses& owner) : owner_(owner) {}
+        size_t Read(char* buffer, size_t capacity) override {
+            if (next_ >= owner_.outputChunks.size()) return 0;
+            std::string& chunk = owner_.outputChunks[next_];
+            size_t count = std::min(capacity, chunk.size() - offset_);
+            chunk.copy(buffer, count, offset_);
+            offset_ += count;
+            if (offset_ == chunk.size()) {
+                ++next_;
+                offset_ = 0;
+            }
+            return count;
+        }
+        void WaitForExit() override { ++owner_.compilerWaits; }
+
+    private:
+        ScriptedProcesses& owner_;
+        size_t next_ = 0, offset_ = 0;
+    };
+
+    class Program : public RunningProcess {
+    public:
+        explicit Program(ScriptedProcesses& owner)
+            : owner_(owner), remaining_(owner.waitsUntilProgramEnds) {}
+        bool WaitForExit(unsigned) override {
+            if (owner_.onProgramWait) owner_.onProgramWait();
+            return --remaining_ <= 0;
+        }
+        unsigned long ExitCode() override { return owner_.programExitCode; }
+
+    private:
+        ScriptedProcesses& owner_;
+        int remaining_;
+    };
+};
+
+}  // namespace tavrin::test
