@@ -21,16 +21,6 @@ constexpr size_t kLinesPerPump = 1024;
 // Longest argument of Scan that is still looked up as a file name.
 constexpr size_t kLongestFileName = 4096;
 
-struct SharedScanState {
-    bool inType = false;
-    std::string currentType;
-};
-
-SharedScanState& Shared() {
-    static SharedScanState state;
-    return state;
-}
-
 std::function<void(const std::string&)>& ReportSink() {
     static std::function<void(const std::string&)> sink;
     return sink;
@@ -74,12 +64,11 @@ const char* TScanner::CategoryCaption(Category category) {
     return category >= 0 && category < CategoryCount ? captions[category] : "";
 }
 
-bool TScanner::InType() { return Shared().inType; }
-const std::string& TScanner::CurrentType() { return Shared().currentType; }
-void TScanner::ResetSharedState() { Shared() = SharedScanState{}; }
 
-TScanner::TScanner()
-    : fileName_(std::make_shared<const std::string>()), alive_(std::make_shared<bool>(true)) {
+TScanner::TScanner(ScanState* state)
+    : fileName_(std::make_shared<const std::string>()),
+      state_(state ? state : &ownState_),
+      alive_(std::make_shared<bool>(true)) {
     ResetLists();
 }
 
@@ -385,7 +374,7 @@ std::shared_ptr<TField> TScanner::NewField(std::string_view name, std::string_vi
 
 // The type named CurrentType among this scanner's types, or null.
 TType* TScanner::TypeForMembers() {
-    const std::string& name = Shared().currentType;
+    const std::string& name = state_->currentType;
     if (name.empty()) return nullptr;
     if (!cacheValid_ || cachedTypeName_ != name) {
         auto found = typeIndex_.find(name);
@@ -497,7 +486,7 @@ std::string_view FirstWord(std::string_view code) {
 
 void TScanner::Classify(std::string_view code, int index) {
     // Most statements start with no keyword of a form: they need no words.
-    if (!Shared().inType && !StartsAForm(FirstWord(code))) return;
+    if (!state_->inType && !StartsAForm(FirstWord(code))) return;
     SplitWords(code, words_);
     if (words_.empty()) return;
     // "private" and "public" in front of a declaration do not change what it declares.
@@ -505,7 +494,7 @@ void TScanner::Classify(std::string_view code, int index) {
         words_.erase(words_.begin());
     const int line = index + 1;
     std::string_view w0 = words_[0];
-    SharedScanState& shared = Shared();
+    ScanState& shared = *state_;
 
     if (Is(w0, "type")) {
         ClassifyType(line);
@@ -558,7 +547,7 @@ void TScanner::Classify(std::string_view code, int index) {
 
 void TScanner::ClassifyType(int line) {
     size_t count = words_.size();
-    SharedScanState& shared = Shared();
+    ScanState& shared = *state_;
     bool withField = Contains("field") &&
                      std::find(words_.begin(), words_.end(), "=") != words_.end();
     bool extends = Contains("extends");

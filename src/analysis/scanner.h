@@ -21,6 +21,14 @@ namespace tavrin {
 // result window). Scanners without their own OnReport use this one.
 void SetScanReportSink(std::function<void(const std::string&)> sink);
 
+// What a scanner keeps from scan to scan: inside the body of a type with
+// fields, and the type whose members are being collected. Each scanner owns
+// one; scanners that continue each other's work may be given a common one.
+struct ScanState {
+    bool inType = false;
+    std::string currentType;
+};
+
 class TScanner {
 public:
     // Categories in the order the explorer shows them.
@@ -30,7 +38,9 @@ public:
     };
     static const char* CategoryCaption(Category category);
 
-    TScanner();
+    // With a state given, the scanner reads and writes that one (it must
+    // outlive the scanner); otherwise the scanner keeps its own.
+    explicit TScanner(ScanState* state = nullptr);
     ~TScanner();
     TScanner(const TScanner&) = delete;
     TScanner& operator=(const TScanner&) = delete;
@@ -80,11 +90,10 @@ public:
     // Report of a malformed line; when empty, the sink of SetScanReportSink.
     std::function<void(const std::string&)> OnReport;
 
-    // State shared by every scanner and kept from scan to scan: inside the body
-    // of a type with fields, and the type whose members are being collected.
-    static bool InType();
-    static const std::string& CurrentType();
-    static void ResetSharedState();
+    // The state kept from scan to scan.
+    bool InType() const { return state_->inType; }
+    const std::string& CurrentType() const { return state_->currentType; }
+    void ResetState() { *state_ = ScanState{}; }
 
 private:
     struct LineSpan {
@@ -130,6 +139,8 @@ private:
     std::shared_ptr<const std::string> fileName_;
     std::array<std::shared_ptr<FieldList>, CategoryCount> lists_;
     ExplorerTree* tree_ = nullptr;
+    ScanState ownState_;
+    ScanState* state_;
 
     // Types by name without regard to case (first wins), valid during a scan
     // (the keys refer to the records' names), and the last member lookup.

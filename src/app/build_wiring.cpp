@@ -179,7 +179,14 @@ void ShowLastOutputLine() {
     singletons->lastStatusTick = GetTickCount();
 }
 
-void ShowOutputInResults() { App().Code->Results().SetLines(singletons->compiler.Output.Lines()); }
+// The result window's view of compiler messages: a gutter click jumps to the
+// line the message names, through the error list.
+constexpr const char* kCompilerMessagesView = "compiler messages";
+
+void ShowOutputInResults() {
+    App().Code->ResultViews().Activate(TCode::kResultLinesView);
+    App().Code->Results().SetLines(singletons->compiler.Output.Lines());
+}
 
 void ConnectNotifications() {
     TCompiler& compiler = singletons->compiler;
@@ -217,9 +224,7 @@ void ConnectNotifications() {
         ShowOutputInResults();
         SetRunButtons();
         ScintillaView& results = App().Code->Results();
-        results.OnGutterClick = [](int line) {
-            singletons->errors.JumpToMessage(App().Code->Results().Line(line));
-        };
+        App().Code->ResultViews().Activate(kCompilerMessagesView);
         singletons->errors.Lines = results.Lines();
         singletons->errors.ParseOutput();
     };
@@ -275,6 +280,9 @@ void WireBuildLoop() {
     results.Call(SCI_MARKERSETBACK, kResultMessageMarker, RGB(255, 0, 0));
     results.Call(SCI_SETMARGINMASKN, 0,
                  results.Call(SCI_GETMARGINMASKN, 0) | (1 << kResultMessageMarker));
+    App().Code->ResultViews().Register(kCompilerMessagesView, [](int line) {
+        singletons->errors.JumpToMessage(App().Code->Results().Line(line));
+    });
     ConnectNotifications();
     ConnectCommands();
     loop.compiler = &singletons->compiler;

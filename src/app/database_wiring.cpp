@@ -17,14 +17,16 @@ namespace {
 
 std::unique_ptr<TDataBase> database;
 
+// The result window's view of the database's type names: a gutter click shows
+// the entry of the clicked line.
+constexpr const char* kDataBaseView = "include database";
+
 // The "DataBase" command: the result window lists the type names, and a
 // gutter click shows the entry of the caret's line.
 void ShowDataBaseView() {
     ScintillaView& results = App().Code->Results();
     results.SetText(database->TypeNamesText());
-    results.OnGutterClick = [](int line) {
-        database->ShowEntry(App().Code->Results().Line(line));
-    };
+    App().Code->ResultViews().Activate(kDataBaseView);
 }
 
 }  // namespace
@@ -33,6 +35,9 @@ void WireIncludeDatabase() {
     Workbench& app = App();
     database = std::make_unique<TDataBase>(app.ApplicationDirectory + "\\DataBase.ini");
     app.DataBase = database.get();
+    app.Code->ResultViews().Register(kDataBaseView, [](int line) {
+        database->ShowEntry(App().Code->Results().Line(line));
+    });
 
     SetScanReportSink([](const std::string& line) {
         if (App().Code) App().Code->QueueResultLine(line);

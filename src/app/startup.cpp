@@ -112,7 +112,8 @@ void JumpToResultLine(int line) {
 void FirstShow() {
     Workbench& app = App();
     app.Splash->RunDatabaseStep();
-    app.Code->Results().OnGutterClick = JumpToResultLine;
+    ViewRouter& views = app.Code->ResultViews();
+    views.Activate(views.Register(TCode::kResultLinesView, JumpToResultLine));
     for (const char* name : {"Code", "ObjectsTree", "Inspector"})
         if (FormWindow* window = app.FindWindowByName(name)) ShowWindow(window->Handle(), SW_SHOWNOACTIVATE);
     app.Launcher->LoadSettings();

@@ -46,6 +46,7 @@ void TCode::OnCreate() {
     results_.Create(Handle(), kResultsId);
     results_.SetFont("Courier New", 10);
     results_.ShowGutter(16);
+    results_.OnGutterClick = [this](int line) { resultViews_.Click(line); };
     results_.Call(SCI_USEPOPUP, SC_POPUP_NEVER);
     results_.Call(SCI_SETSCROLLWIDTH, 1);
     results_.Call(SCI_SETSCROLLWIDTHTRACKING, 1);  // our own menu comes through WM_CONTEXTMENU
@@ -218,6 +219,7 @@ void TCode::FlushResultLines() {
     if (queuedResults_.empty()) return;
     std::vector<std::string> lines;
     lines.swap(queuedResults_);
+    resultViews_.Activate(kResultLinesView);
     results_.AppendLines(lines);
 }
 

@@ -14,6 +14,7 @@
 #include "ui/form_window.h"
 #include "ui/page_sheet.h"
 #include "ui/splitter.h"
+#include "ui/view_router.h"
 
 namespace tavrin {
 
@@ -42,6 +43,10 @@ public:
 
     // The result window and the status bar.
     ScintillaView& Results() { return results_; }
+    // The views the result window shows; gutter clicks go to the one shown.
+    ViewRouter& ResultViews() { return resultViews_; }
+    // The plain view of result lines that name files (jump to file and line).
+    static constexpr const char* kResultLinesView = "result lines";
     // Appends a report line to the result window soon, together with the
     // other lines queued until then: appending lines one by one to a visible
     // editor costs a redraw each, which long scans cannot afford.
@@ -87,6 +92,7 @@ private:
     HWND tree_ = nullptr;
     HWND status_ = nullptr;
     ScintillaView results_;
+    ViewRouter resultViews_;
     Splitter treeSplitter_;
     Splitter resultsSplitter_;
     int treeWidth_ = 180;

@@ -81,11 +81,13 @@ TCodePage* NewPage(bool dialog, const std::string& path, DecodedText* preloaded)
     App().CurrentDocument = page;
     page->SetFileName(path, preloaded);
     code.AddPage(std::move(owned));  // makes it the active page, which scans its text
+    TDialog* created = nullptr;
     if (dialog && !FileExists(path) && PageHooks().createDialog) {
-        page->LinkedObject = PageHooks().createDialog(*page);
+        created = PageHooks().createDialog(*page);
+        page->LinkedObject = created;
         page->ScanText();  // the dialog's generated code
     }
-    App().CurrentDialog = dialog ? page->LinkedObject : nullptr;
+    App().CurrentDialog = created;
     UpdateToolbar();
     if (PageHooks().refreshUnits) PageHooks().refreshUnits();
     return page;

@@ -11,6 +11,7 @@
 namespace tavrin {
 
 class TCodePage;
+class TDialog;
 class TreeViewExplorer;
 
 // Creates a page for path (empty: a new unnamed page). With dialog set and no
@@ -30,7 +31,7 @@ void CloseAllCommand();
 struct CodePageHooks {
     // New Dialog: create the dialog for the new page, generate its code and
     // return it (becomes the page's LinkedObject and CurrentDialog).
-    std::function<void*(TCodePage&)> createDialog;
+    std::function<TDialog*(TCodePage&)> createDialog;
     // Dialogs declared in an opened plain file become design forms.
     std::function<void(TCodePage&)> parseDialogs;
     // A project file was opened: create the project for the page.

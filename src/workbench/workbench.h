@@ -11,6 +11,8 @@
 namespace tavrin {
 
 class TDocument;
+class TDialog;
+class TProject;
 class TPageSheet;
 class TLauncher;
 class TDataBase;
@@ -32,8 +34,8 @@ struct Workbench {
 
     TDocument* CurrentDocument = nullptr;
     TPageSheet* ActiveCodePage = nullptr;
-    void* CurrentDialog = nullptr;   // the dialog of the designer, when there is one
-    void* CurrentProject = nullptr;  // the project last created, when there is one
+    TDialog* CurrentDialog = nullptr;    // the dialog of the designer, when there is one
+    TProject* CurrentProject = nullptr;  // the project last created, when there is one
 
     TLauncher* Launcher = nullptr;
     TDataBase* DataBase = nullptr;  // the include database

@@ -45,7 +45,7 @@ void BM_ScanCorpusFiles(benchmark::State& state) {
     scanner.OnReport = [](const std::string&) {};
     size_t lines = 0, types = 0;
     for (auto _ : state) {
-        TScanner::ResetSharedState();
+        scanner.ResetState();
         for (const std::string& file : files) {
             scanner.ScanFile(file);
             lines += scanner.LineCount();
@@ -68,7 +68,7 @@ void BM_BuildDataBase(benchmark::State& state) {
     }
     size_t entries = 0;
     for (auto _ : state) {
-        TScanner::ResetSharedState();
+        scanner.ResetState();
         tavrin::TDataBase db("unused");
         db.Scanner().OnReport = [](const std::string&) {};
         db.AddFolder(CorpusFolder());
@@ -110,7 +110,7 @@ void BM_RescanPage(benchmark::State& state) {
     tavrin::ExplorerTreeModel tree;
     if (state.range(1)) scanner.SetTreeView(&tree);
     for (auto _ : state) {
-        TScanner::ResetSharedState();
+        scanner.ResetState();
         scanner.ScanText(text, "page.bas");
     }
     state.counters["lines"] = static_cast<double>(scanner.LineCount());

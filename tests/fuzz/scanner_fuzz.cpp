@@ -22,7 +22,6 @@ void Check(bool condition) {
 }
 
 void ScanOnce(std::string_view text) {
-    TScanner::ResetSharedState();
     ExplorerTreeModel tree;
     TScanner scanner;
     scanner.OnReport = [](const std::string& line) { Check(!line.empty()); };

@@ -1,5 +1,5 @@
-// Helpers of the analysis tests: a scanner fixture that collects reports and
-// starts from a clean shared state.
+// Helpers of the analysis tests: a scanner fixture that collects the reports
+// of malformed lines.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -16,10 +16,8 @@ namespace tavrin::test {
 class ScannerTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        TScanner::ResetSharedState();
         scanner.OnReport = [this](const std::string& line) { reports.push_back(line); };
     }
-    void TearDown() override { TScanner::ResetSharedState(); }
 
     // Scans lines joined with LF under the name "test.bas".
     void ScanLines(const std::vector<std::string>& lines) {

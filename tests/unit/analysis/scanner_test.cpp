@@ -30,8 +30,8 @@ TEST_F(ScannerTest, FormTypeWithExtendedBaseCollectsItsFields) {
     EXPECT_EQ(button.Kind, "field");
     EXPECT_EQ(button.Line, 2);
     EXPECT_NE(tree.FindPath({"Types", "TMyForm", "Button1"}), ExplorerTree::kNoParent);
-    EXPECT_FALSE(S::InType());
-    EXPECT_EQ(S::CurrentType(), "TMyForm");
+    EXPECT_FALSE(scanner.InType());
+    EXPECT_EQ(scanner.CurrentType(), "TMyForm");
     EXPECT_TRUE(reports.empty());
 }
 
@@ -106,7 +106,7 @@ TEST_F(ScannerTest, DeclaredFunctionGoesToTheCurrentTypeUntilABodyEnds) {
     ASSERT_EQ(Names(S::Functions), std::vector<std::string>{"Count"});
     EXPECT_EQ(List(S::Functions)[0]->Line, 7);
     EXPECT_EQ(Names(S::Subroutines), std::vector<std::string>{"Counter.Reset"});
-    EXPECT_EQ(S::CurrentType(), "");
+    EXPECT_EQ(scanner.CurrentType(), "");
 }
 
 TEST_F(ScannerTest, DeclareFormsOutsideAType) {
@@ -167,13 +167,13 @@ TEST_F(ScannerTest, TypeLineForms) {
     EXPECT_EQ(types[2]->AsType()->AliasOf, "sub");
     EXPECT_EQ(types[2]->AsType()->Rest, ") ");
     EXPECT_EQ(types[3]->AsType()->Rest, "");
-    EXPECT_EQ(S::CurrentType(), "Empty");
+    EXPECT_EQ(scanner.CurrentType(), "Empty");
     EXPECT_TRUE(reports.empty());
 }
 
 TEST_F(ScannerTest, AliasLineEndsTheTypeBody) {
     ScanLines({"type Open", "type Alias as integer", "dim shared x as integer"});
-    EXPECT_FALSE(S::InType());
+    EXPECT_FALSE(scanner.InType());
     EXPECT_EQ(Names(S::Variables), std::vector<std::string>{"x"});
 }
 
@@ -226,15 +226,35 @@ TEST_F(ScannerTest, FindSymbolSearchesCategoriesInOrder) {
     EXPECT_EQ(scanner.FindSymbol("missing"), nullptr);
 }
 
-TEST_F(ScannerTest, SharedStateCarriesAcrossScansAndScanners) {
+TEST_F(ScannerTest, StateCarriesAcrossScansOfScannersGivenOneState) {
+    ScanState common;
+    TScanner first(&common), second(&common);
+    first.ScanText("type Outer\ndim a as integer", "first.bas");
+    EXPECT_TRUE(first.InType());
+    EXPECT_TRUE(second.InType());
+    EXPECT_EQ(second.CurrentType(), "Outer");
+    second.ScanText("type Outer\ndim b as integer\nend type", "second.bas");
+    EXPECT_FALSE(first.InType());
+    // The second scanner starts inside nothing of its own; its Outer has one field.
+    EXPECT_EQ(NamesOf(second.List(S::Types)[0]->Fields), std::vector<std::string>{"b"});
+    EXPECT_EQ(NamesOf(first.List(S::Types)[0]->Fields), std::vector<std::string>{"a"});
+}
+
+// Scanners of different pages (or of a page and an opened dialog) must not see
+// each other's unfinished types.
+TEST_F(ScannerTest, ScannersWithTheirOwnStateDoNotDisturbEachOther) {
     ScanLines({"type Outer", "dim a as integer"});
-    EXPECT_TRUE(S::InType());
+    EXPECT_TRUE(scanner.InType());
     TScanner other;
-    other.ScanText("type Outer\ndim b as integer\nend type", "other.bas");
-    EXPECT_FALSE(S::InType());
-    // This scanner starts inside nothing; its own Outer has one field.
-    EXPECT_EQ(NamesOf(other.List(S::Types)[0]->Fields), std::vector<std::string>{"b"});
-    EXPECT_EQ(NamesOf(List(S::Types)[0]->Fields), std::vector<std::string>{"a"});
+    EXPECT_FALSE(other.InType());
+    other.ScanText("type Inner\ndim b as integer\nend type", "other.bas");
+    EXPECT_TRUE(scanner.InType());
+    EXPECT_EQ(scanner.CurrentType(), "Outer");
+    EXPECT_EQ(other.CurrentType(), "Inner");
+    EXPECT_FALSE(other.InType());
+    scanner.ResetState();
+    EXPECT_FALSE(scanner.InType());
+    EXPECT_EQ(scanner.CurrentType(), "");
 }
 
 }  // namespace

@@ -545,8 +545,9 @@ TEST_F(BuildLoopTest, CurrentProjectSuppliesTheFileToCompile) {
     EXPECT_EQ(projectAsked, 0);
     EXPECT_NE(Record().find("\"" + source_ + "\""), std::string::npos);
 
-    int project = 0;
-    App().CurrentProject = &project;
+    // Only the presence of a current project matters to the compile command.
+    alignas(8) char project[8] = {};
+    App().CurrentProject = reinterpret_cast<TProject*>(project);
     hooks().compile();
     App().CurrentProject = nullptr;
     ProjectCompileHook() = nullptr;
