@@ -2,6 +2,7 @@
 // calls it: registration, and the property protocol of a button created by name.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -144,8 +145,9 @@ TEST(VelpackHost, EveryListedNameOfEveryClassHasAGoodRecord) {
         PackObject object = ObjectOf(host.handle);
         ASSERT_TRUE(window && object) << className;
         for (const std::string& name : pack.PropertyNames(object)) {
-            EXPECT_NO_THROW(EXPECT_TRUE(pack.PropertyInfoOf(object, name)) << className << " " << name)
-                << className << " " << name;
+            std::optional<PropertyInfo> info;
+            EXPECT_NO_THROW(info = pack.PropertyInfoOf(object, name)) << className << " " << name;
+            EXPECT_TRUE(info) << className << " " << name;
         }
         DestroyWindow(window);
     }

@@ -45,13 +45,7 @@ VelpackBinding::VelpackBinding() {
         std::fprintf(stderr, "%s\n", error.what());
         return;
     }
-    const tavrin::PackEntryPoints& entries = library->EntryPoints();
-    getPropList = entries.getPropList;
-    getPropInfo = entries.getPropInfo;
-    getPropValue = entries.getPropValue;
-    setPropValue = entries.setPropValue;
-    registerClasses = entries.registerClasses;
-    version = entries.version;
+    static_cast<tavrin::PackEntryPoints&>(*this) = library->EntryPoints();
     Bind(*library, standards, packapi::kStandardsRegister);
     Bind(*library, menus, packapi::kMenusRegister);
     Bind(*library, mainWindow, "MAINWINDOW@0");

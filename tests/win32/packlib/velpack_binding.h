@@ -19,7 +19,8 @@ struct FbText {
 
 using MessageBoxHook = int(__stdcall*)(HWND, const char*, const char*, unsigned);
 
-class VelpackBinding {
+// The protocol entry points (getPropList ... version) are those the pack host bound.
+class VelpackBinding : public tavrin::PackEntryPoints {
 public:
     VelpackBinding();
     bool Loaded() const { return library != nullptr; }
@@ -31,12 +32,6 @@ public:
     QPropInfo* Info(void* object, const char* name) const;
 
     std::unique_ptr<tavrin::PackLibrary> library;
-    packapi::GetPropListFn getPropList = nullptr;
-    packapi::GetPropInfoFn getPropInfo = nullptr;
-    packapi::GetPropValueFn getPropValue = nullptr;
-    packapi::SetPropValueFn setPropValue = nullptr;
-    packapi::RegisterFn registerClasses = nullptr;
-    packapi::VersionFn version = nullptr;
     char*(__stdcall* standards)() = nullptr;
     char*(__stdcall* menus)() = nullptr;
     HWND(__stdcall* mainWindow)() = nullptr;
