@@ -8,9 +8,17 @@
 
 namespace tavrin {
 
+// What went wrong, for callers that treat the failures differently (a missing
+// file is reported otherwise than a library without "REGISTER@0").
+enum class PackFailure { FileMissing, NotLoadable, NotAPack, MissingEntry, BadRecord, UnreadableText };
+
 class PackError : public CommandError {
 public:
-    using CommandError::CommandError;
+    PackError(PackFailure failure, const std::string& text) : CommandError(text), failure_(failure) {}
+    PackFailure Failure() const { return failure_; }
+
+private:
+    PackFailure failure_;
 };
 
 PackError PackFileMissing(const std::string& path);

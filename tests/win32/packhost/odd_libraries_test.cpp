@@ -4,6 +4,7 @@
 
 #include <fstream>
 #include <functional>
+#include <optional>
 #include <string>
 
 #include "beside_program.h"
@@ -27,6 +28,20 @@ std::string LoadError(const std::string& path) {
     return ErrorOf([&] { PackLibrary library(path); });
 }
 
+// The failure that the action reports, if any.
+std::optional<PackFailure> FailureOf(const std::function<void()>& action) {
+    try {
+        action();
+    } catch (const PackError& error) {
+        return error.Failure();
+    }
+    return std::nullopt;
+}
+
+std::optional<PackFailure> LoadFailure(const std::string& path) {
+    return FailureOf([&] { PackLibrary library(path); });
+}
+
 std::string WriteFile(const std::string& name, const std::string& content) {
     std::string path = BesideProgram(name);
     std::ofstream(path, std::ios::binary) << content;
@@ -38,6 +53,7 @@ TEST(OddLibraries, MissingFilesAreNamed) {
     EXPECT_EQ("The pack file \"" + path + "\" does not exist.", LoadError(path));
     std::string inMissingFolder = BesideProgram("no_such_folder\\Velpack.dll");
     EXPECT_EQ("The pack file \"" + inMissingFolder + "\" does not exist.", LoadError(inMissingFolder));
+    EXPECT_EQ(PackFailure::FileMissing, LoadFailure(path));
 }
 
 TEST(OddLibraries, FilesThatAreNoLibrariesAreNotLoaded) {
@@ -50,6 +66,7 @@ TEST(OddLibraries, FilesThatAreNoLibrariesAreNotLoaded) {
         EXPECT_EQ(std::string::npos, error.find("%1")) << error;
     }
     EXPECT_NE(std::string::npos, LoadError(text).find("(system error 193)")) << LoadError(text);
+    EXPECT_EQ(PackFailure::NotLoadable, LoadFailure(text));
 }
 
 TEST(OddLibraries, LibraryWhoseStartUpFailsIsNotLoaded) {
@@ -59,18 +76,22 @@ TEST(OddLibraries, LibraryWhoseStartUpFailsIsNotLoaded) {
         << error;
     EXPECT_EQ(error, LoadError(path));  // a second try fails the same way
     EXPECT_EQ(nullptr, GetModuleHandleA(path.c_str()));
+    EXPECT_EQ(PackFailure::NotLoadable, LoadFailure(path));
 }
 
 TEST(OddLibraries, LibraryWithoutEntryPointsIsNoPack) {
     std::string path = BesideProgram("not_a_pack.dll");
     EXPECT_EQ("\"" + path + "\" is not a component pack: it exports none of the pack entry points.",
               LoadError(path));
+    EXPECT_EQ(PackFailure::NotAPack, LoadFailure(path));
+    EXPECT_NE(nullptr, GetModuleHandleA(path.c_str()));  // loaded once, it is never unloaded
 }
 
 TEST(OddLibraries, LibraryWithoutRegistrationNamesTheMissingEntry) {
     std::string path = BesideProgram("partial_pack.dll");
     EXPECT_EQ("The pack \"" + path + "\" does not export the entry point \"REGISTER@0\".",
               LoadError(path));
+    EXPECT_EQ(PackFailure::MissingEntry, LoadFailure(path));
 }
 
 class CraftedPack : public ::testing::Test {
@@ -106,6 +127,7 @@ TEST_F(CraftedPack, KindsAreJudgedByTheirLowByte) {
               InfoError("unknownkind"));
     EXPECT_EQ(Expected("returned a bad property record for \"negativekind\": kind -1 is not a property kind."),
               InfoError("negativekind"));
+    EXPECT_EQ(PackFailure::BadRecord, FailureOf([&] { pack.PropertyInfoOf(nullptr, "unknownkind"); }));
 }
 
 TEST_F(CraftedPack, NullTextsAreNoTexts) {
@@ -131,6 +153,7 @@ TEST_F(CraftedPack, WildPointersAreReportedNotFollowed) {
               ErrorOf([&] { pack.PropertyValue(nullptr, "wild"); }));
     EXPECT_EQ(Expected("returned an unreadable text from \"GETPROPVALUE@8\"."),
               ErrorOf([&] { pack.PropertyValue(nullptr, "endless"); }));
+    EXPECT_EQ(PackFailure::UnreadableText, FailureOf([&] { pack.PropertyValue(nullptr, "wild"); }));
 }
 
 TEST_F(CraftedPack, TextsMayCrossFromOneMemoryRegionIntoTheNext) {
