@@ -38,7 +38,7 @@ TEST_F(Protocol, ButtonListsExactlyTheFrameNames) {
 }
 
 TEST_F(Protocol, InfoRecordsOfAButton) {
-    QPropInfoRecord* align = vp.Info(object, "align");
+    QPropInfo* align = vp.Info(object, "align");
     ASSERT_TRUE(align);
     EXPECT_EQ(12, align->Kind);
     EXPECT_EQ("QAlign", Text(align->TypeName));
@@ -46,14 +46,14 @@ TEST_F(Protocol, InfoRecordsOfAButton) {
     EXPECT_EQ("0", Text(align->Value));
     EXPECT_EQ(nullptr, align->Editor);
 
-    QPropInfoRecord* color = vp.Info(object, "Color");
+    QPropInfo* color = vp.Info(object, "Color");
     ASSERT_TRUE(color);
     EXPECT_EQ(3, color->Kind);
     EXPECT_EQ("colorref", Text(color->TypeName));
     EXPECT_EQ("clWindow,clBtnFace,clWindowText", Text(color->Items));
     EXPECT_EQ("TELColorEditor", Text(color->Editor));
 
-    QPropInfoRecord* enabled = vp.Info(object, "Enabled");
+    QPropInfo* enabled = vp.Info(object, "Enabled");
     ASSERT_TRUE(enabled);
     EXPECT_EQ(10, enabled->Kind);
     EXPECT_EQ("boolean", Text(enabled->TypeName));
@@ -61,23 +61,23 @@ TEST_F(Protocol, InfoRecordsOfAButton) {
     EXPECT_EQ("true", Text(enabled->Value));
     EXPECT_EQ("-1", vp.Value(object, "Enabled"));
 
-    QPropInfoRecord* left = vp.Info(object, "Left");
+    QPropInfo* left = vp.Info(object, "Left");
     ASSERT_TRUE(left);
     EXPECT_EQ(3, left->Kind);
     EXPECT_EQ("Left", Text(left->TypeName));
     EXPECT_EQ("left", Text(left->Items));
     EXPECT_EQ("10", Text(left->Value));
 
-    QPropInfoRecord* onclick = vp.Info(object, "onclick");
+    QPropInfo* onclick = vp.Info(object, "onclick");
     ASSERT_TRUE(onclick);
     EXPECT_EQ(0, onclick->Kind);  // the controls answer their click handler themselves
     EXPECT_EQ("Event", Text(onclick->Items));
 
-    QPropInfoRecord* handle = vp.Info(object, "Handle");
+    QPropInfo* handle = vp.Info(object, "Handle");
     ASSERT_TRUE(handle);
     EXPECT_EQ(std::to_string(reinterpret_cast<UINT_PTR>(button)), Text(handle->Value));
 
-    QPropInfoRecord* font = vp.Info(object, "Font");
+    QPropInfo* font = vp.Info(object, "Font");
     ASSERT_TRUE(font);
     EXPECT_EQ(13, font->Kind);
     EXPECT_EQ("Tahoma", Text(font->Value));
@@ -137,7 +137,7 @@ TEST_F(Protocol, SettersReachTheWindow) {
     EXPECT_FALSE(vp.Set(object, "ClientRect", "0"));
     EXPECT_TRUE(vp.Set(object, "onDblClick", "&H1234"));
     EXPECT_EQ("4660", vp.Value(object, "onDblClick"));
-    QPropInfoRecord* dbl = vp.Info(object, "onDblClick");
+    QPropInfo* dbl = vp.Info(object, "onDblClick");
     ASSERT_TRUE(dbl);
     EXPECT_EQ(14, dbl->Kind);
     EXPECT_EQ("QEvent", Text(dbl->TypeName));
@@ -172,7 +172,7 @@ TEST_F(Protocol, FontTrimsNamesAndRecreatesTheFont) {
     LOGFONTA logFont{};
     ASSERT_TRUE(GetObjectA(handle, sizeof logFont, &logFont));
     EXPECT_EQ(700, logFont.lfWeight);
-    QPropInfoRecord* bold = vp.Info(font, "Bold");
+    QPropInfo* bold = vp.Info(font, "Bold");
     ASSERT_TRUE(bold);
     EXPECT_EQ(10, bold->Kind);
     EXPECT_EQ("Bold", Text(bold->Items));
@@ -186,13 +186,13 @@ TEST_F(Protocol, FormInfoRecordsAndChildren) {
     ASSERT_TRUE(form);
     void* formObject = ObjectOf(host.handle);
     ASSERT_NE(object, formObject);
-    QPropInfoRecord* onClick = vp.Info(formObject, "onClick");
+    QPropInfo* onClick = vp.Info(formObject, "onClick");
     ASSERT_TRUE(onClick);
     EXPECT_EQ(14, onClick->Kind);
     EXPECT_EQ("QEvent", Text(onClick->TypeName));
     EXPECT_EQ("onClick", Text(onClick->Items));
     EXPECT_EQ("0", Text(onClick->Value));
-    QPropInfoRecord* border = vp.Info(formObject, "FormBorder");
+    QPropInfo* border = vp.Info(formObject, "FormBorder");
     ASSERT_TRUE(border);
     EXPECT_EQ("bsNone,bsSingle,bsSizeable,bsSizeTool,bsToolWindow", Text(border->Items));
     EXPECT_TRUE(vp.Set(formObject, "FormBorder", "2.5"));
@@ -217,7 +217,7 @@ TEST_F(Protocol, FormInfoRecordsAndChildren) {
               vp.Value(formObject, "CONTROL(1)"));
     EXPECT_EQ(std::to_string(reinterpret_cast<INT_PTR>(formObject)),
               vp.Value(secondObject, "Parent"));
-    QPropInfoRecord* parent = vp.Info(secondObject, "Parent");
+    QPropInfo* parent = vp.Info(secondObject, "Parent");
     ASSERT_TRUE(parent);
     EXPECT_EQ("QForm", Text(parent->Items));
     EXPECT_EQ("<null>", vp.Value(formObject, "Control(-1)"));
@@ -230,7 +230,7 @@ TEST_F(Protocol, ControlCountMakesEmptyChildrenWithinLimits) {
     void* child = reinterpret_cast<void*>(std::stoul(vp.Value(object, "Control(1)")));
     ASSERT_TRUE(child);
     EXPECT_EQ("", vp.Value(child, "ClassName"));
-    QPropInfoRecord* control = vp.Info(child, "Control");
+    QPropInfo* control = vp.Info(child, "Control");
     ASSERT_TRUE(control);
     EXPECT_EQ(0, control->Kind);
     EXPECT_EQ("QFrame", Text(control->TypeName));
@@ -254,7 +254,7 @@ TEST_F(Protocol, EveryListedNameHasARecordInEveryClass) {
             std::size_t end = list.find('\n', from);
             if (end == std::string::npos) end = list.size();
             std::string name = list.substr(from, end - from);
-            QPropInfoRecord* info = vp.Info(made, name.c_str());
+            QPropInfo* info = vp.Info(made, name.c_str());
             EXPECT_TRUE(info) << className << " " << name;
             // Only a child reference without children has no value.
             if (name != "Control") {

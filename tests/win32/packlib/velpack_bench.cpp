@@ -47,7 +47,7 @@ Usage Measure() {
             GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS)};
 }
 
-void FreeInfo(QPropInfoRecord* info) {
+void FreeInfo(QPropInfo* info) {
     if (!info) return;
     std::free(const_cast<char*>(info->TypeName));
     std::free(const_cast<char*>(info->Items));
@@ -68,7 +68,7 @@ int ReadAllProperties(const VelpackBinding& vp, void* object) {
         std::size_t end = all.find('\n', from);
         if (end == std::string::npos) end = all.size();
         std::string name = all.substr(from, end - from);
-        QPropInfoRecord* info = vp.getPropInfo(object, name.c_str());
+        QPropInfo* info = vp.getPropInfo(object, name.c_str());
         // The library remembers its last record; it stays allocated while it is remembered.
         FreeInfo(info);
         std::free(vp.getPropValue(object, name.c_str()));

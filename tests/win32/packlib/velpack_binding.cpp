@@ -1,10 +1,22 @@
 #include "velpack_binding.h"
 
+#include <cstdio>
+
+#include "packhost/pack_error.h"
+
 namespace {
 
 template <class F>
-void Bind(HMODULE module, F& function, const char* name) {
-    function = reinterpret_cast<F>(reinterpret_cast<void*>(GetProcAddress(module, name)));
+void Bind(const tavrin::PackLibrary& library, F& function, const char* name) {
+    function = library.ExportAs<F>(name);
+}
+
+// Velpack.dll beside the test program.
+std::string LibraryPath() {
+    char path[MAX_PATH] = {};
+    GetModuleFileNameA(nullptr, path, MAX_PATH);
+    std::string folder(path);
+    return folder.substr(0, folder.find_last_of("\\/") + 1) + "Velpack.dll";
 }
 
 LRESULT CALLBACK HostProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
@@ -27,23 +39,22 @@ const char* HostClass() {
 }  // namespace
 
 VelpackBinding::VelpackBinding() {
-    module = LoadLibraryA("Velpack.dll");
-    if (!module) return;
-    Bind(module, getPropList, "GETPROPLIST@4");
-    Bind(module, getPropInfo, "GETPROPINFO@8");
-    Bind(module, getPropValue, "GETPROPVALUE@8");
-    Bind(module, setPropValue, "SETPROPVALUE@12");
-    Bind(module, registerClasses, "REGISTER@0");
-    Bind(module, version, "VERSION@0");
-    Bind(module, standards, "_ZN9STANDARDS18REGISTERCOMPONENTSEv@0");
-    Bind(module, menus, "_ZN5MENUS18REGISTERCOMPONENTSEv@0");
-    Bind(module, mainWindow, "MAINWINDOW@0");
-    Bind(module, showMessage, "SHOWMESSAGE@4");
-    Bind(module, messageDlg, "MESSAGEDLG@12");
-    Bind(module, sysErrorMessage, "SYSERRORMESSAGE@4");
-    Bind(module, classNameIs, "CLASSNAMEIS@4");
-    Bind(module, debug, "DEBUG@4");
-    Bind(module, setMessageBoxHook, "VelpackSetMessageBoxHook");
+    try {
+        library = std::make_unique<tavrin::PackLibrary>(LibraryPath());
+    } catch (const tavrin::PackError& error) {
+        std::fprintf(stderr, "%s\n", error.what());
+        return;
+    }
+    static_cast<tavrin::PackEntryPoints&>(*this) = library->EntryPoints();
+    Bind(*library, standards, packapi::kStandardsRegister);
+    Bind(*library, menus, packapi::kMenusRegister);
+    Bind(*library, mainWindow, "MAINWINDOW@0");
+    Bind(*library, showMessage, "SHOWMESSAGE@4");
+    Bind(*library, messageDlg, "MESSAGEDLG@12");
+    Bind(*library, sysErrorMessage, "SYSERRORMESSAGE@4");
+    Bind(*library, classNameIs, "CLASSNAMEIS@4");
+    Bind(*library, debug, "DEBUG@4");
+    Bind(*library, setMessageBoxHook, "VelpackSetMessageBoxHook");
 }
 
 const VelpackBinding& Velpack() {
@@ -67,7 +78,7 @@ bool VelpackBinding::Set(void* object, const char* name, const std::string& valu
     return (setPropValue(object, name, value.c_str()) & 0xFF) != 0;
 }
 
-QPropInfoRecord* VelpackBinding::Info(void* object, const char* name) const {
+QPropInfo* VelpackBinding::Info(void* object, const char* name) const {
     return getPropInfo(object, name);
 }
 

@@ -1,18 +1,15 @@
-// Velpack.dll loaded the way a host loads it: LoadLibrary and GetProcAddress by the
-// decorated export names.
+// Velpack.dll loaded the way the workbench loads it, by the pack host, with its
+// protocol entry points as bound there and its service exports looked up by their
+// decorated names.
 #pragma once
 
 #include <windows.h>
 
+#include <memory>
 #include <string>
 
-struct QPropInfoRecord {
-    int Kind;
-    const char* TypeName;
-    const char* Items;
-    const char* Value;
-    const char* Editor;
-};
+#include "packapi/pack_protocol.h"
+#include "packhost/pack_library.h"
 
 struct FbText {
     const char* data;
@@ -22,24 +19,19 @@ struct FbText {
 
 using MessageBoxHook = int(__stdcall*)(HWND, const char*, const char*, unsigned);
 
-class VelpackBinding {
+// The protocol entry points (getPropList ... version) are those the pack host bound.
+class VelpackBinding : public tavrin::PackEntryPoints {
 public:
     VelpackBinding();
-    bool Loaded() const { return module != nullptr; }
+    bool Loaded() const { return library != nullptr; }
 
     std::string List(void* object) const;
     // The value text, or "<null>" when the library returns none.
     std::string Value(void* object, const char* name) const;
     bool Set(void* object, const char* name, const std::string& value) const;
-    QPropInfoRecord* Info(void* object, const char* name) const;
+    QPropInfo* Info(void* object, const char* name) const;
 
-    HMODULE module = nullptr;
-    char*(__stdcall* getPropList)(void*) = nullptr;
-    QPropInfoRecord*(__stdcall* getPropInfo)(void*, const char*) = nullptr;
-    char*(__stdcall* getPropValue)(void*, const char*) = nullptr;
-    int(__stdcall* setPropValue)(void*, const char*, const char*) = nullptr;
-    char*(__stdcall* registerClasses)() = nullptr;
-    char*(__stdcall* version)() = nullptr;
+    std::unique_ptr<tavrin::PackLibrary> library;
     char*(__stdcall* standards)() = nullptr;
     char*(__stdcall* menus)() = nullptr;
     HWND(__stdcall* mainWindow)() = nullptr;

@@ -178,7 +178,7 @@ TEST_F(Windows, StaticAlignmentAdjustsTheStoredStyle) {
     EXPECT_EQ("2", vp.Value(object, "Alignment"));
     EXPECT_TRUE(vp.Set(object, "Alignment", "0"));
     EXPECT_EQ(std::to_string(0x40000108), vp.Value(object, "Style"));
-    QPropInfoRecord* info = vp.Info(object, "Alignment");
+    QPropInfo* info = vp.Info(object, "Alignment");
     ASSERT_TRUE(info);
     EXPECT_EQ("taLeft,taCenter,taRight", Text(info->Items));
 }
