@@ -7,6 +7,9 @@
 #include <cstring>
 
 #include "analysis/record_pool.h"
+#include "common/line_breaks.h"
+#include "common/string_list.h"
+#include "common/text_codec.h"
 #include "analysis/source_line.h"
 #include "common/file_search.h"
 #include "common/message_pump.h"
@@ -88,16 +91,9 @@ void TScanner::SetText(std::string_view text) {
 void TScanner::SplitTextIntoLines() {
     lines_.clear();
     const char* data = text_.data();
-    const char* end = data + text_.size();
-    const char* lineStart = data;
-    while (lineStart < end) {
-        const char* lineBreak = FindLineBreak(lineStart, end);
-        lines_.push_back({static_cast<size_t>(lineStart - data),
-                          static_cast<size_t>(lineBreak - lineStart)});
-        if (lineBreak == end) break;
-        lineStart = lineBreak + 1;
-        if (*lineBreak == '\r' && lineStart < end && *lineStart == '\n') ++lineStart;
-    }
+    ForEachLine(text_, [&](std::string_view line, std::string_view) {
+        lines_.push_back({static_cast<size_t>(line.data() - data), line.size()});
+    });
 }
 
 void TScanner::SetLines(const std::vector<std::string>& lines) {
@@ -123,67 +119,8 @@ void TScanner::Scan(const std::string& fileNameOrText) {
     ScanText(text, fileNameOrText);
 }
 
-namespace {
-
-// Reads a whole file into buffer, reusing its storage.
-bool ReadFileInto(const std::string& path, std::string& buffer) {
-    std::FILE* file = std::fopen(NativePath(path).c_str(), "rb");
-    if (!file) return false;
-    buffer.clear();
-    if (std::fseek(file, 0, SEEK_END) == 0) {
-        long size = std::ftell(file);
-        if (size > 0) buffer.resize(static_cast<size_t>(size));
-        std::fseek(file, 0, SEEK_SET);
-    }
-    size_t used = 0;
-    bool ok = true;
-    while (true) {
-        if (used == buffer.size()) {  // the file may be longer than it said
-            char probe;
-            if (std::fread(&probe, 1, 1, file) != 1) {
-                ok = !std::ferror(file);
-                break;
-            }
-            buffer.resize(std::max<size_t>(buffer.size() * 2, 65536));
-            buffer[used++] = probe;
-        }
-        size_t got = std::fread(buffer.data() + used, 1, buffer.size() - used, file);
-        used += got;
-        if (got == 0) {
-            ok = !std::ferror(file);
-            break;
-        }
-    }
-    std::fclose(file);
-    buffer.resize(ok ? used : 0);
-    return ok;
-}
-
-// Sources marked as Unicode by a byte-order mark: UTF-8 loses its mark,
-// UTF-16 becomes 8-bit text (characters beyond 8 bits read as "?").
-void DropByteOrderMark(std::string& text) {
-    auto starts = [&](const char* mark, size_t length) {
-        return text.size() >= length && text.compare(0, length, mark, length) == 0;
-    };
-    if (starts("\xEF\xBB\xBF", 3)) {
-        text.erase(0, 3);
-        return;
-    }
-    bool little = starts("\xFF\xFE", 2), big = starts("\xFE\xFF", 2);
-    if (!little && !big) return;
-    size_t out = 0;
-    for (size_t i = 2; i + 1 < text.size(); i += 2) {
-        unsigned char low = static_cast<unsigned char>(text[little ? i : i + 1]);
-        unsigned char high = static_cast<unsigned char>(text[little ? i + 1 : i]);
-        text[out++] = high == 0 ? static_cast<char>(low) : '?';
-    }
-    text.resize(out);
-}
-
-}  // namespace
-
 bool TScanner::ScanFile(const std::string& fileName) {
-    if (!ReadFileInto(fileName, fileBuffer_)) return false;
+    if (ReadWholeFile(NativePath(fileName), fileBuffer_) != FileReadStatus::Ok) return false;
     DropByteOrderMark(fileBuffer_);
     for (char& c : fileBuffer_) c = (c == '\t' || c == '\0') ? ' ' : c;
     SetFileNameText(fileName);

@@ -94,13 +94,6 @@ std::string_view StripComments(std::string_view line, bool& inBlock, std::string
     return scratch;
 }
 
-const char* FindLineBreak(const char* p, const char* end) {
-    // Eight bytes at a time while none of them is below 14 (CR is 13, LF 10).
-    while (end - p >= 8 && !((Load8(p) - kOnes * 14) & ~Load8(p) & kHighs)) p += 8;
-    while (p < end && *p != '\n' && *p != '\r') ++p;
-    return p;
-}
-
 bool EndsWithContinuation(std::string_view code) {
     code = TrimBlanks(code);
     if (code.empty() || code.back() != '_') return false;

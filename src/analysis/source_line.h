@@ -20,9 +20,6 @@ std::string_view TrimBlanks(std::string_view text);
 // refers either to line or to scratch.
 std::string_view StripComments(std::string_view line, bool& inBlock, std::string& scratch);
 
-// The first CR or LF in [p, end), or end.
-const char* FindLineBreak(const char* p, const char* end);
-
 // True when trimmed code ends with the continuation mark: a "_" word.
 bool EndsWithContinuation(std::string_view code);
 

@@ -1,39 +1,14 @@
 #include "common/file_search.h"
 
 #include <algorithm>
-#include <filesystem>
-#include <system_error>
 
 #include "common/file_checks.h"
 #include "common/message_pump.h"
+#include "common/platform_files.h"
 #include "common/text.h"
 
-#ifdef _WIN32
-// The ANSI folder listing of the system, declared here so that the portable
-// layer stays free of <windows.h>. std::filesystem would hand back names in
-// UTF-8, while the workbench's names are 8-bit text in the system code page.
-namespace {
-struct FileTimeValue {
-    unsigned long low, high;
-};
-struct FindDataA {  // the layout of WIN32_FIND_DATAA
-    unsigned long attributes;
-    FileTimeValue created, accessed, written;
-    unsigned long sizeHigh, sizeLow, reserved0, reserved1;
-    char fileName[260];
-    char alternateFileName[14];
-};
-}  // namespace
-extern "C" __declspec(dllimport) void* __stdcall FindFirstFileA(const char* pattern, FindDataA* data);
-extern "C" __declspec(dllimport) int __stdcall FindNextFileA(void* find, FindDataA* data);
-extern "C" __declspec(dllimport) int __stdcall FindClose(void* find);
-#endif
 
 namespace tavrin {
-
-#ifndef _WIN32
-namespace fs = std::filesystem;
-#endif
 
 std::string NativePath(std::string_view path) {
     std::string result(path);
@@ -85,42 +60,10 @@ bool LessNoCase(const std::string& a, const std::string& b) {
     return la != lb ? la < lb : a < b;
 }
 
-#ifdef _WIN32
-void ListFolder(const std::string& folder, FolderEntries& entries) {
-    const unsigned long kDirectory = 0x10, kReparsePoint = 0x400;
-    FindDataA data{};
-    void* find = FindFirstFileA(JoinPath(folder, "*").c_str(), &data);
-    if (find == reinterpret_cast<void*>(-1)) return;
-    do {
-        std::string name = data.fileName;
-        if (name == "." || name == "..") continue;
-        if (data.attributes & kDirectory) {
-            if (!(data.attributes & kReparsePoint)) entries.folders.push_back(std::move(name));
-        } else {
-            entries.files.push_back(std::move(name));
-        }
-    } while (FindNextFileA(find, &data));
-    FindClose(find);
-}
-#else
-void ListFolder(const std::string& folder, FolderEntries& entries) {
-    std::error_code error;
-    fs::directory_iterator it(fs::path(NativePath(folder)), error), end;
-    for (; !error && it != end; it.increment(error)) {
-        std::string name = it->path().filename().string();
-        std::error_code kindError;
-        if (it->is_directory(kindError)) {
-            if (!it->is_symlink(kindError)) entries.folders.push_back(std::move(name));
-        } else if (!kindError) {
-            entries.files.push_back(std::move(name));
-        }
-    }
-}
-#endif
 
 FolderEntries ReadFolder(const std::string& folder) {
     FolderEntries entries;
-    ListFolder(folder, entries);
+    ListFolderEntries(folder, entries.files, entries.folders);
     std::sort(entries.files.begin(), entries.files.end(), LessNoCase);
     std::sort(entries.folders.begin(), entries.folders.end(), LessNoCase);
     return entries;

@@ -5,8 +5,10 @@
 #include <optional>
 #include <unordered_set>
 
+#include "common/line_breaks.h"
 #include "common/string_list.h"
 #include "common/text.h"
+#include "common/text_codec.h"
 
 namespace tavrin {
 
@@ -75,24 +77,14 @@ class Document {
 public:
     explicit Document(std::string content) : content_(std::move(content)) {
         std::string_view all = content_;
-        if (all.substr(0, 3) == "\xEF\xBB\xBF") {
-            bom_ = all.substr(0, 3);
-            all.remove_prefix(3);
+        if (all.substr(0, kUtf8ByteOrderMark.size()) == kUtf8ByteOrderMark) {
+            bom_ = all.substr(0, kUtf8ByteOrderMark.size());
+            all.remove_prefix(kUtf8ByteOrderMark.size());
         }
-        size_t start = 0, i = 0;
-        while (i < all.size()) {
-            if (all[i] != '\r' && all[i] != '\n') {
-                ++i;
-                continue;
-            }
-            size_t breakLength =
-                (all[i] == '\r' && i + 1 < all.size() && all[i + 1] == '\n') ? 2 : 1;
-            if (lines_.empty() && all[i] == '\n') lineBreak_ = "\n";
-            lines_.push_back(ParseLine(all.substr(start, i - start), all.substr(i, breakLength)));
-            i += breakLength;
-            start = i;
-        }
-        if (start < all.size()) lines_.push_back(ParseLine(all.substr(start), {}));
+        ForEachLine(all, [this](std::string_view line, std::string_view lineBreak) {
+            if (lines_.empty() && lineBreak == "\n") lineBreak_ = "\n";
+            lines_.push_back(ParseLine(line, lineBreak));
+        });
     }
     Document(const Document&) = delete;
     Document& operator=(const Document&) = delete;

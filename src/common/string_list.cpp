@@ -1,45 +1,42 @@
 #include "common/string_list.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <stdexcept>
 
+#include "common/platform_files.h"
 #include "common/text.h"
 
-#ifdef _WIN32
-// Declared here so that the portable layer stays free of <windows.h>.
-extern "C" __declspec(dllimport) int __stdcall MoveFileExA(const char* existing,
-                                                           const char* replacement,
-                                                           unsigned long flags);
-#endif
-
 namespace tavrin {
-
-namespace {
-
-bool ReplaceFile(const std::string& source, const std::string& target) {
-#ifdef _WIN32
-    const unsigned long kReplaceExisting = 0x1, kWriteThrough = 0x8;
-    return MoveFileExA(source.c_str(), target.c_str(), kReplaceExisting | kWriteThrough) != 0;
-#else
-    return std::rename(source.c_str(), target.c_str()) == 0;
-#endif
-}
-
-}  // namespace
 
 FileReadStatus ReadWholeFile(const std::string& path, std::string& content) {
     content.clear();
     errno = 0;
     FILE* file = std::fopen(path.c_str(), "rb");
     if (!file) return errno == ENOENT ? FileReadStatus::Missing : FileReadStatus::Failed;
-    char buffer[65536];
-    size_t got;
-    while ((got = std::fread(buffer, 1, sizeof buffer, file)) > 0)
-        content.append(buffer, got);
-    bool failed = std::ferror(file) != 0;
+    // Sized by the file (reusing the caller's storage); a file that grows
+    // while it is read is still read to its end. The size is only a hint: a
+    // folder or a device may report anything.
+    constexpr long kLargestHint = 256L * 1024 * 1024;
+    size_t used = 0;
+    if (std::fseek(file, 0, SEEK_END) == 0) {
+        long size = std::ftell(file);
+        if (size > 0 && size <= kLargestHint) content.resize(static_cast<size_t>(size));
+        std::fseek(file, 0, SEEK_SET);
+    }
+    bool failed = false;
+    while (true) {
+        if (used == content.size()) content.resize(std::max<size_t>(content.size() * 2, 65536));
+        size_t got = std::fread(&content[used], 1, content.size() - used, file);
+        used += got;
+        if (got == 0) {
+            failed = std::ferror(file) != 0;
+            break;
+        }
+    }
     std::fclose(file);
-    if (failed) content.clear();
+    content.resize(failed ? 0 : used);
     return failed ? FileReadStatus::Failed : FileReadStatus::Ok;
 }
 
@@ -50,7 +47,7 @@ bool WriteFileReplacing(const std::string& path, std::string_view content) {
     bool written = std::fwrite(content.data(), 1, content.size(), file) == content.size();
     written = std::fflush(file) == 0 && written;
     written = std::fclose(file) == 0 && written;
-    if (!written || !ReplaceFile(temporary, path)) {
+    if (!written || !ReplaceFileWith(temporary, path)) {
         std::remove(temporary.c_str());
         return false;
     }

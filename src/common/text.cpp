@@ -1,5 +1,7 @@
 #include "common/text.h"
 
+#include "common/line_breaks.h"
+
 #include <limits>
 
 namespace tavrin {
@@ -60,17 +62,7 @@ std::string Join(const std::vector<std::string>& parts, std::string_view separat
 
 std::vector<std::string> SplitLines(std::string_view text) {
     std::vector<std::string> lines;
-    size_t start = 0, i = 0;
-    while (i < text.size()) {
-        if (text[i] == '\r' || text[i] == '\n') {
-            lines.emplace_back(text.substr(start, i - start));
-            if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
-            start = ++i;
-        } else {
-            ++i;
-        }
-    }
-    if (start < text.size()) lines.emplace_back(text.substr(start));
+    ForEachLine(text, [&](std::string_view line, std::string_view) { lines.emplace_back(line); });
     return lines;
 }
 

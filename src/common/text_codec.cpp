@@ -7,7 +7,7 @@ namespace tavrin {
 
 namespace {
 
-constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";
+constexpr std::string_view kUtf8Mark = kUtf8ByteOrderMark;
 constexpr std::string_view kUtf16LEMark = "\xFF\xFE";
 constexpr std::string_view kUtf16BEMark = "\xFE\xFF";
 constexpr std::string_view kUtf32LEMark{"\xFF\xFE\x00\x00", 4};
@@ -256,6 +256,23 @@ std::string EncodeSourceText(std::string_view text, const TextFormat& format) {
     }
     out += format.tail;
     return out;
+}
+
+void DropByteOrderMark(std::string& text) {
+    std::string_view bytes = text;
+    if (bytes.substr(0, kUtf8Mark.size()) == kUtf8Mark) {
+        text.erase(0, kUtf8Mark.size());
+        return;
+    }
+    bool little = bytes.substr(0, 2) == kUtf16LEMark, big = bytes.substr(0, 2) == kUtf16BEMark;
+    if (!little && !big) return;
+    size_t out = 0;
+    for (size_t i = 2; i + 1 < text.size(); i += 2) {
+        unsigned char low = static_cast<unsigned char>(text[little ? i : i + 1]);
+        unsigned char high = static_cast<unsigned char>(text[little ? i + 1 : i]);
+        text[out++] = high == 0 ? static_cast<char>(low) : '?';
+    }
+    text.resize(out);
 }
 
 }  // namespace tavrin

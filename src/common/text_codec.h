@@ -24,6 +24,14 @@
 namespace tavrin {
 
 enum class TextEncoding { Ansi, Utf8Bom, Utf16LE, Utf16BE, Utf32LE, Utf32BE };
+
+// The UTF-8 byte-order mark.
+inline constexpr std::string_view kUtf8ByteOrderMark = "\xEF\xBB\xBF";
+
+// Bytes of a source file as 8-bit text for readers that only look at its
+// words (the scanner): a UTF-8 mark is dropped, UTF-16 becomes 8-bit text
+// (characters beyond 8 bits read as "?"); other bytes stay as they are.
+void DropByteOrderMark(std::string& bytes);
 enum class LineEnd { CrLf, Lf, Cr };
 
 struct TextFormat {

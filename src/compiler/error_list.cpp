@@ -2,6 +2,7 @@
 
 #include "compiler/message_location.h"
 #include "common/text.h"
+#include "editor/error_record.h"
 
 #include <unordered_map>
 
@@ -11,18 +12,20 @@ ErrorMark MakeErrorMark(long long line, ErrorKind kind) {
     ErrorMark mark;
     mark.line = line;
     mark.kind = kind;
+    // The parser's colours override the editor's kind colours for errors and
+    // warnings: plain white and black instead of the window's colours.
     switch (kind) {
     case ErrorKind::Error:
-        mark.background = 255;
-        mark.foreground = 0xFFFFFF;
+        mark.background = kRed;
+        mark.foreground = kWhite;
         break;
     case ErrorKind::Warning:
-        mark.background = 0xFFFF;
-        mark.foreground = 0;
+        mark.background = kYellow;
+        mark.foreground = kBlack;
         break;
     case ErrorKind::Neither:
-        mark.background = 0xFF000005;  // window background
-        mark.foreground = 0xFF000008;  // window text
+        mark.background = kWindowBackground;
+        mark.foreground = kWindowText;
         break;
     }
     return mark;

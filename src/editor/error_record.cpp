@@ -5,9 +5,9 @@ namespace tavrin {
 void TError::SetKind(std::uint8_t kind) {
     kind_ = kind;
     switch (kind) {
-    case 0: Background = 0x0000FF; Foreground = kWindowBackground; break;
-    case 1: Background = 0x00FFFF; Foreground = kWindowText; break;
-    case 2: Background = 0xFFFF00; Foreground = kWindowText; break;
+    case 0: Background = kRed; Foreground = kWindowBackground; break;
+    case 1: Background = kYellow; Foreground = kWindowText; break;
+    case 2: Background = kAqua; Foreground = kWindowText; break;
     case 3: Background = kWindowBackground; Foreground = kWindowText; break;
     default: break;
     }

@@ -10,8 +10,15 @@
 
 namespace tavrin {
 
+// The colours of marked lines, in one place for the editor and the compiler's
+// message parser.
 inline constexpr std::uint32_t kWindowBackground = 0xFF000005;
 inline constexpr std::uint32_t kWindowText = 0xFF000008;
+inline constexpr std::uint32_t kRed = 0x0000FF;
+inline constexpr std::uint32_t kYellow = 0x00FFFF;
+inline constexpr std::uint32_t kAqua = 0xFFFF00;
+inline constexpr std::uint32_t kWhite = 0xFFFFFF;
+inline constexpr std::uint32_t kBlack = 0x000000;
 
 class TError {
 public:

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "common/text.h"
+
 namespace tavrin {
 
 int LineDocument::FindTag(LineTag tag, int from) const {
@@ -20,19 +22,6 @@ int LineDocument::RemoveLinesOf(LineTag tag) {
         }
     }
     return removed;
-}
-
-std::vector<std::string> SplitTextLines(std::string_view text) {
-    std::vector<std::string> lines;
-    size_t start = 0;
-    for (size_t i = 0; i < text.size(); ++i) {
-        if (text[i] != '\r' && text[i] != '\n') continue;
-        lines.emplace_back(text.substr(start, i - start));
-        if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
-        start = i + 1;
-    }
-    if (start < text.size()) lines.emplace_back(text.substr(start));
-    return lines;
 }
 
 std::string VectorLineDocument::Line(int index) const {
@@ -58,7 +47,7 @@ std::string VectorLineDocument::Text() const {
 
 void VectorLineDocument::SetText(std::string_view text) {
     lines_.clear();
-    for (std::string& line : SplitTextLines(text)) lines_.push_back({std::move(line), nullptr});
+    for (std::string& line : SplitLines(text)) lines_.push_back({std::move(line), nullptr});
 }
 
 void VectorLineDocument::InsertLine(int index, std::string_view text, LineTag tag) {

@@ -37,8 +37,6 @@ public:
     int RemoveLinesOf(LineTag tag);
 };
 
-// Splits at CR LF, LF or a lone CR; a final line break adds no empty line.
-std::vector<std::string> SplitTextLines(std::string_view text);
 
 class VectorLineDocument : public LineDocument {
 public:

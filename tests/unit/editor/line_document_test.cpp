@@ -1,4 +1,5 @@
 #include "editor/line_document.h"
+#include "common/text.h"
 
 #include <gtest/gtest.h>
 
@@ -52,10 +53,10 @@ TEST(LineDocument, IndexesOutsideTheTextChangeNothing) {
 }
 
 TEST(LineDocument, SplittingKnowsEveryLineEnd) {
-    EXPECT_EQ(SplitTextLines("a\r\nb\nc\rd"), (std::vector<std::string>{"a", "b", "c", "d"}));
-    EXPECT_EQ(SplitTextLines("a\n"), (std::vector<std::string>{"a"}));
-    EXPECT_EQ(SplitTextLines("\n\n"), (std::vector<std::string>{"", ""}));
-    EXPECT_TRUE(SplitTextLines("").empty());
+    EXPECT_EQ(SplitLines("a\r\nb\nc\rd"), (std::vector<std::string>{"a", "b", "c", "d"}));
+    EXPECT_EQ(SplitLines("a\n"), (std::vector<std::string>{"a"}));
+    EXPECT_EQ(SplitLines("\n\n"), (std::vector<std::string>{"", ""}));
+    EXPECT_TRUE(SplitLines("").empty());
 }
 
 }  // namespace

@@ -1,0 +1,32 @@
+// The Windows side of platform_files.h: ANSI calls, so that names stay 8-bit
+// text in the system code page (std::filesystem would hand back UTF-8).
+#include "common/platform_files.h"
+
+#include <windows.h>
+
+#include "common/file_search.h"
+
+namespace tavrin {
+
+bool ReplaceFileWith(const std::string& source, const std::string& target) {
+    return MoveFileExA(source.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+}
+
+void ListFolderEntries(const std::string& folder, std::vector<std::string>& files,
+                       std::vector<std::string>& folders) {
+    WIN32_FIND_DATAA data{};
+    HANDLE find = FindFirstFileA(JoinPath(folder, "*").c_str(), &data);
+    if (find == INVALID_HANDLE_VALUE) return;
+    do {
+        std::string name = data.cFileName;
+        if (name == "." || name == "..") continue;
+        if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+            if (!(data.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT)) folders.push_back(std::move(name));
+        } else {
+            files.push_back(std::move(name));
+        }
+    } while (FindNextFileA(find, &data));
+    FindClose(find);
+}
+
+}  // namespace tavrin
