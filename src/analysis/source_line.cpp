@@ -1,5 +1,7 @@
 #include "analysis/source_line.h"
 
+#include "common/byte_words.h"
+
 #include <array>
 #include <cstdint>
 #include <cstring>
@@ -28,17 +30,9 @@ size_t FindBlockEnd(std::string_view line, size_t from) {
     return std::string_view::npos;
 }
 
-constexpr std::uint64_t kOnes = 0x0101010101010101ull;
-constexpr std::uint64_t kHighs = 0x8080808080808080ull;
-
-std::uint64_t Load8(const char* p) {
-    std::uint64_t word;
-    std::memcpy(&word, p, sizeof word);
-    return word;
-}
-
-// Non-zero when one of the eight bytes is zero.
-std::uint64_t HasZeroByte(std::uint64_t word) { return (word - kOnes) & ~word & kHighs; }
+using bytewords::HasZeroByte;
+using bytewords::kOnes;
+using bytewords::Load8;
 
 // First "'" or '"' at or after from, or the line's size.
 size_t FindQuoteOrApostrophe(std::string_view line, size_t from) {
