@@ -34,7 +34,9 @@ public:
     // hide, save. Hooks are set by the owner of the include database.
     // The splash is shown without taking the activation: under Wine without
     // a window manager, a window that was once active is handed to the
-    // (absent) window manager and hiding it then stalls for two seconds.
+    // (absent) window manager and hiding it then stalls for two seconds. Its
+    // style (a popup without caption, frame or system menu) keeps it out of
+    // the window manager's hands as long as it is never active.
     void RunDatabaseStep();
     std::function<bool()> LoadDataBase;  // true when the database holds entries
     std::function<void()> BuildDataBase;
