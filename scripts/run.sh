@@ -2,7 +2,9 @@
 # Sets the machine up, builds the workbench and Velpack, assembles the
 # application folder (build/win32/app, with Tavrin2.ini listing Velpack.dll)
 # and starts Tavrin2 under Wine.
-#  - With a desktop (DISPLAY set) it runs there, in a Wine prefix of its own.
+#  - With a desktop (DISPLAY set) it runs there, in a Wine prefix of its own
+#    (.cache/wine-app) set up like the tests' one; its window settings follow
+#    whether a window manager runs on that display.
 #  - Without one it runs on the project's Xvfb display and saves a screenshot
 #    to out/workbench.png; Ctrl+C stops it.
 set -euo pipefail
@@ -14,13 +16,21 @@ app="$root/build/win32/app"
 if [ -n "${DISPLAY:-}" ]; then
   export WINEPREFIX="$root/.cache/wine-app" WINEARCH=win32 WINEDEBUG=-all
   export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
+  source "$root/scripts/wine-prefix.sh"
   if [ ! -f "$WINEPREFIX/.tavrin-ready" ]; then
     echo "Creating the Wine prefix (once)..."
-    wineboot -i >/dev/null 2>&1
-    wineserver -w
-    mkdir -p "$WINEPREFIX/drive_c/windows/Fonts"
-    cp /usr/share/wine/fonts/*.ttf "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
+    create_wine_prefix
     touch "$WINEPREFIX/.tavrin-ready"
+  fi
+  # The settings follow the desktop of this start: with a window manager it
+  # frames and places the windows; without one Wine must not wait for it.
+  mode=$(window_manager_mode)
+  if [ "$(cat "$WINEPREFIX/.tavrin-window-manager" 2>/dev/null)" != "$mode" ]; then
+    if apply_wine_settings "$mode"; then
+      echo "$mode" > "$WINEPREFIX/.tavrin-window-manager"
+    else
+      echo "warning: the Wine prefix's window settings could not be written" >&2
+    fi
   fi
   cd "$app"
   exec wine "$app/Tavrin2.exe"

@@ -8,6 +8,7 @@
 #   source scripts/wine-env.sh vars            only export the variables
 set -uo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+source "$root/scripts/wine-prefix.sh"
 state="$root/.cache/wine"
 mkdir -p "$state/tmp"
 
@@ -50,15 +51,8 @@ prepare_prefix() {
   [ -f "$WINEPREFIX/.tavrin-ready" ] && return 0
   echo "wine-env: creating Wine prefix (once)" >&2
   rm -rf "$WINEPREFIX"
-  wineboot -i </dev/null >/dev/null 2>&1 9>&-
-  wineserver -w
-  mkdir -p "$WINEPREFIX/drive_c/windows/Fonts"
-  cp /usr/share/wine/fonts/*.ttf "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
-  wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1 9>&-
-  wine reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /d N /f >/dev/null 2>&1 9>&-
-  wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null 2>&1 9>&-
-  wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'Courier New' /d 'DejaVu Sans Mono' /f >/dev/null 2>&1 9>&-
-  wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'Lucida Console' /d 'DejaVu Sans Mono' /f >/dev/null 2>&1 9>&-
+  create_wine_prefix
+  apply_wine_settings N test  # Xvfb runs no window manager
   wineserver -w
   touch "$WINEPREFIX/.tavrin-ready"
 }

@@ -47,7 +47,7 @@ void WireIncludeDatabase() {
         if (App().Splash) App().Splash->SetProgress(fileName);
     };
     database->OnScanEnd = [](const std::string& timeText) {
-        if (App().Splash) App().Splash->SetProgress(timeText);
+        if (App().Splash) App().Splash->NoteProgress(timeText);
     };
 
     TSplash* splash = app.Splash;

@@ -16,10 +16,14 @@ TSplash::TSplash(std::string title)
 
 void TSplash::SetProgress(const std::string& text) {
     progress_ = text;
-    if (Handle()) {
-        InvalidateRect(Handle(), nullptr, TRUE);
-        UpdateWindow(Handle());
-    }
+    if (!Visible()) return;
+    DWORD now = GetTickCount();
+    if (progressPainted_ && now - lastProgressPaint_ < kProgressIntervalMs) return;
+    progressPainted_ = true;
+    lastProgressPaint_ = now;
+    ++progressPaints_;
+    InvalidateRect(Handle(), nullptr, FALSE);
+    UpdateWindow(Handle());
 }
 
 void TSplash::RunDatabaseStep() {
@@ -27,7 +31,9 @@ void TSplash::RunDatabaseStep() {
     SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
     SIZE size = InitialSize();
     SetWindowPos(Handle(), HWND_TOPMOST, (work.right - work.left - size.cx) / 2,
-                 (work.bottom - work.top - size.cy) / 2, size.cx, size.cy, SWP_SHOWWINDOW);
+                 (work.bottom - work.top - size.cy) / 2, size.cx, size.cy,
+                 SWP_SHOWWINDOW | SWP_NOACTIVATE);
+    progressPainted_ = false;
     UpdateWindow(Handle());
     bool hasEntries = LoadDataBase ? LoadDataBase() : true;
     if (!hasEntries && BuildDataBase) BuildDataBase();
@@ -68,6 +74,8 @@ LRESULT TSplash::HandleMessage(UINT message, WPARAM wp, LPARAM lp) {
     }
     case WM_ERASEBKGND:
         return 1;
+    case WM_MOUSEACTIVATE:
+        return MA_NOACTIVATE;  // a click closes the splash without activating it
     case WM_LBUTTONDOWN:
         Hide();
         if (SaveDataBase) SaveDataBase();

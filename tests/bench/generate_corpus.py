@@ -3,7 +3,11 @@
 headers: type aliases, types with fields, enumerations, constants, declares,
 block and line comments, continued lines and preprocessor lines.
 
-usage: generate_corpus.py OUT_FOLDER [FILES] [LINES_PER_FILE]
+usage: generate_corpus.py OUT_FOLDER [FILES] [LINES_PER_FILE] [BYTES_PER_LINE]
+
+BYTES_PER_LINE, when given, lengthens lines with trailing comments until the
+files reach about that average line length (real headers carry long
+declarations and notes).
 """
 import os
 import random
@@ -80,7 +84,21 @@ def declare(rng, out):
                    rng.choice(TYPES))
 
 
-def write_file(rng, path, lines):
+def pad_lines(rng, out, bytes_per_line):
+    """Appends comments to code lines until the average line length is about
+    bytes_per_line. Continued, preprocessor and comment lines stay as they are."""
+    deficit = bytes_per_line * len(out) - sum(len(line) + 2 for line in out)
+    candidates = [i for i, line in enumerate(out)
+                  if line.strip() and not line.rstrip().endswith("_") and
+                  not line.lstrip().startswith(("#", "'", "/'"))]
+    while deficit > 0 and candidates:
+        i = rng.choice(candidates)
+        note = "  ' " + " ".join(rng.choice(WORDS).lower() for _ in range(rng.randrange(3, 9)))
+        out[i] += note
+        deficit -= len(note)
+
+
+def write_file(rng, path, lines, bytes_per_line=0):
     out = ["'' " + os.path.basename(path) + ": generated header", "#pragma once",
            "#include once \"win/winnt.bi\"", ""]
     while len(out) < lines:
@@ -107,6 +125,8 @@ def write_file(rng, path, lines):
             declare(rng, out)
         if rng.randrange(4) == 0:
             out.append("")
+    if bytes_per_line:
+        pad_lines(rng, out, bytes_per_line)
     with open(path, "w", newline="\r\n") as f:
         f.write("\n".join(out) + "\n")
     return len(out)
@@ -116,12 +136,14 @@ def main():
     out_folder = sys.argv[1]
     files = int(sys.argv[2]) if len(sys.argv) > 2 else 2000
     lines = int(sys.argv[3]) if len(sys.argv) > 3 else 1500
+    bytes_per_line = int(sys.argv[4]) if len(sys.argv) > 4 else 0
     rng = random.Random(20261209)
     total = 0
     for i in range(files):
         folder = os.path.join(out_folder, "win" if i % 3 else "crt", "part%02d" % (i % 20))
         os.makedirs(folder, exist_ok=True)
-        total += write_file(rng, os.path.join(folder, "header%04d.bi" % i), lines)
+        total += write_file(rng, os.path.join(folder, "header%04d.bi" % i), lines,
+                            bytes_per_line)
     print(total)
 
 

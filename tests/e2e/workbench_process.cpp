@@ -71,12 +71,20 @@ AppFolder::AppFolder(const std::string& exeSource) {
 
 AppFolder::~AppFolder() { RemoveTree(path_); }
 
-void AppFolder::WriteIni(const std::string& text) const {
-    std::ofstream(Ini(), std::ios::binary) << text;
+void AppFolder::WriteIni(const std::string& text) const { WriteText("Tavrin2.ini", text); }
+
+std::string AppFolder::ReadIni() const { return ReadText("Tavrin2.ini"); }
+
+void AppFolder::WriteText(const std::string& relative, const std::string& text) const {
+    for (size_t slash = relative.find('\\'); slash != std::string::npos;
+         slash = relative.find('\\', slash + 1))
+        CreateDirectoryA((path_ + "\\" + relative.substr(0, slash)).c_str(), nullptr);
+    std::ofstream(path_ + "\\" + relative, std::ios::binary) << text;
 }
 
-std::string AppFolder::ReadIni() const {
-    std::ifstream in(Ini(), std::ios::binary);
+std::string AppFolder::ReadText(const std::string& relative) const {
+    std::ifstream in(path_ + "\\" + relative, std::ios::binary);
+    if (!in) return "<missing>";
     std::stringstream text;
     text << in.rdbuf();
     return text.str();
@@ -110,27 +118,33 @@ WorkbenchProcess::~WorkbenchProcess() {
     }
 }
 
-std::map<std::string, SeenWindow> WorkbenchProcess::Windows() const {
+std::map<std::string, SeenWindow> WindowsOfProcess(DWORD processId) {
     std::map<std::string, SeenWindow> windows;
-    EnumState state{info_.dwProcessId, &windows};
+    EnumState state{processId, &windows};
     EnumWindows(CollectWindow, reinterpret_cast<LPARAM>(&state));
     return windows;
 }
 
+std::map<std::string, SeenWindow> WorkbenchProcess::Windows() const {
+    return WindowsOfProcess(info_.dwProcessId);
+}
+
 long WorkbenchProcess::WaitUntilIdle(DWORD timeoutMs) {
+    auto shown = [](const std::map<std::string, SeenWindow>& windows, const char* className) {
+        auto found = windows.find(className);
+        return found != windows.end() && found->second.visible;
+    };
     DWORD start = GetTickCount();
     while (GetTickCount() - start < timeoutMs) {
         auto windows = Windows();
-        auto main = windows.find("TMain");
-        auto code = windows.find("TCode");
-        auto splash = windows.find("TSplash");
-        if (main != windows.end() && main->second.visible && code != windows.end() &&
-            code->second.visible && splash != windows.end() && !splash->second.visible) {
-            main_ = main->second.handle;
-            WaitForInputIdle(info_.hProcess, 5000);
+        bool splashHidden = windows.count("TSplash") && !shown(windows, "TSplash");
+        if (shown(windows, "TMain") && shown(windows, "TCode") && shown(windows, "TObjectsTree") &&
+            shown(windows, "TInspector") && splashHidden) {
+            main_ = windows["TMain"].handle;
+            if (WaitForInputIdle(info_.hProcess, timeoutMs) != 0) return -1;
             return static_cast<long>(GetTickCount() - startTick_);
         }
-        if (WaitForSingleObject(info_.hProcess, 10) == WAIT_OBJECT_0) return -1;
+        if (WaitForSingleObject(info_.hProcess, 5) == WAIT_OBJECT_0) return -1;
     }
     return -1;
 }

@@ -26,6 +26,10 @@ public:
     std::string Ini() const { return path_ + "\\Tavrin2.ini"; }
     void WriteIni(const std::string& text) const;
     std::string ReadIni() const;
+    // A file of the folder by its relative path ("inc\\a.bi"); writing
+    // creates the sub-folders. Reading a missing file gives "<missing>".
+    void WriteText(const std::string& relative, const std::string& text) const;
+    std::string ReadText(const std::string& relative) const;
     std::string IniValue(const char* section, const char* key) const;
 
 private:
@@ -36,8 +40,10 @@ class WorkbenchProcess {
 public:
     explicit WorkbenchProcess(const AppFolder& folder);
     ~WorkbenchProcess();
-    // Waits until the main window exists and the first showing has run
-    // (the code window is visible); returns the milliseconds since the start.
+    // Waits until the first showing has run as a user sees it: the main
+    // window, the code window, the objects tree and the inspector visible,
+    // the splash hidden, and the workbench waiting for input. Returns the
+    // milliseconds since the process was created, or -1.
     long WaitUntilIdle(DWORD timeoutMs = 20000);
     HWND Main() const { return main_; }
     std::map<std::string, SeenWindow> Windows() const;  // by window class
@@ -50,6 +56,9 @@ private:
     DWORD startTick_ = 0;
     HWND main_ = nullptr;
 };
+
+// The top-level windows of a process, by window class.
+std::map<std::string, SeenWindow> WindowsOfProcess(DWORD processId);
 
 // Turns a Linux path given on the command line under Wine into a Windows one.
 std::string WindowsPath(std::string path);
