@@ -51,7 +51,7 @@ SRC
 fi
 
 packages=(g++-mingw-w64-i686 wine wine32:i386 fonts-wine xvfb xauth cmake ninja-build
-          googletest libgtest-dev libbenchmark-dev imagemagick xdotool g++ universal-ctags
+          googletest libgtest-dev libbenchmark-dev imagemagick xdotool x11-utils g++ universal-ctags
           ca-certificates)
 missing=()
 for p in "${packages[@]}"; do
