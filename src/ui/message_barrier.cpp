@@ -3,15 +3,8 @@
 namespace tavrin {
 
 LRESULT FailedMessageResult(HWND window, UINT message) noexcept {
-    switch (message) {
-    case WM_NCCREATE:
-        return FALSE;
-    case WM_PAINT:
-        ValidateRect(window, nullptr);
-        return 0;
-    default:
-        return 0;
-    }
+    if (message == WM_PAINT) ValidateRect(window, nullptr);
+    return 0;  // for WM_NCCREATE: FALSE, the window is not created
 }
 
 }  // namespace tavrin

@@ -12,8 +12,8 @@
 
 namespace tavrin {
 
-// The result of a message whose handler failed: FALSE for WM_NCCREATE (the
-// window is not created), 0 otherwise. A failed WM_PAINT also validates the
+// The result of a message whose handler failed: 0 (for WM_NCCREATE that is
+// FALSE: the window is not created). A failed WM_PAINT also validates the
 // window, so that the paint does not come back at once and fail again.
 LRESULT FailedMessageResult(HWND window, UINT message) noexcept;
 
