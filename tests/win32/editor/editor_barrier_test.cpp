@@ -14,23 +14,18 @@ namespace {
 
 using Kind = ScriptedPrompts::Kind;
 
-class EditorBarrierTest : public PageTest {
+class EditorBarrierTest : public EditorFrameTest {
 protected:
     void SetUp() override {
-        PageTest::SetUp();
-        App().Main->Hooks.newPage(false);
-        page_ = ActivePage();
-        ASSERT_NE(page_, nullptr);
+        EditorFrameTest::SetUp();
         savedOnChanged_ = page_->Editor().OnChanged;
     }
     void TearDown() override {
         if (page_) page_->Editor().OnChanged = savedOnChanged_;
-        PageTest::TearDown();
+        EditorFrameTest::TearDown();
     }
-    TELSuperEdit& Edit() { return page_->Editor().Edit(); }
     std::vector<std::string> Errors() const { return Prompts().TextsOf(Kind::Error); }
 
-    TCodePage* page_ = nullptr;
     std::function<void()> savedOnChanged_;
 };
 
