@@ -20,7 +20,7 @@ public:
     static constexpr const char* kTitle = "Completion Proposal";
 
     CompletionBox() = default;
-    ~CompletionBox();
+    ~CompletionBox() override;
 
     // rows: entries with up to three columns separated by tabs; insert: the
     // text each entry inserts (same order).

@@ -15,7 +15,8 @@
 
 namespace tavrin {
 
-// BoundWindow comes first: the window's user data points at this object.
+// BoundWindow comes first, so that the object the window is bound to (its
+// user data) has the FormWindow's address as well.
 class FormWindow : public BoundWindow, public ApplicationWindow {
 public:
     FormWindow(std::string className, std::string name, std::string caption);
