@@ -2,32 +2,26 @@
 
 namespace tavrin {
 
-namespace {
-constexpr UINT_PTR kSubclassId = 0x7E02;
-}
-
 TreeViewExplorer::TreeViewExplorer(HWND tree) : tree_(tree), parent_(GetParent(tree)) {
     // The tree's notifications go to its parent: expanding a node fills it.
-    if (parent_) SetWindowSubclass(parent_, ParentProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
+    parentSubclass_.Attach(parent_, [this](UINT message, WPARAM wp, LPARAM lp) {
+        return HandleParentMessage(message, wp, lp);
+    });
 }
 
-TreeViewExplorer::~TreeViewExplorer() {
-    if (parent_ && IsWindow(parent_)) RemoveWindowSubclass(parent_, ParentProc, kSubclassId);
-}
+TreeViewExplorer::~TreeViewExplorer() = default;
 
-LRESULT CALLBACK TreeViewExplorer::ParentProc(HWND window, UINT message, WPARAM wp, LPARAM lp, UINT_PTR,
-                                              DWORD_PTR data) {
-    auto* self = reinterpret_cast<TreeViewExplorer*>(data);
+LRESULT TreeViewExplorer::HandleParentMessage(UINT message, WPARAM wp, LPARAM lp) {
     if (message == WM_NOTIFY) {
         auto* header = reinterpret_cast<NMHDR*>(lp);
-        if (header->hwndFrom == self->tree_ && header->code == TVN_ITEMEXPANDINGA) {
+        if (header->hwndFrom == tree_ && header->code == TVN_ITEMEXPANDINGA) {
             auto* info = reinterpret_cast<NMTREEVIEWA*>(lp);
             size_t index = static_cast<size_t>(info->itemNew.lParam);
-            if ((info->action & TVE_EXPAND) && index >= 1 && index <= self->nodes_.size())
-                self->Populate(index - 1);
+            if ((info->action & TVE_EXPAND) && index >= 1 && index <= nodes_.size())
+                Populate(index - 1);
         }
     }
-    return DefSubclassProc(window, message, wp, lp);
+    return parentSubclass_.CallNext(message, wp, lp);
 }
 
 void TreeViewExplorer::BeginUpdate() {

@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "analysis/explorer_tree.h"
+#include "ui/window_subclass.h"
 
 namespace tavrin {
 
@@ -50,8 +51,8 @@ private:
         HTREEITEM item = nullptr;
         bool populated = false;  // children inserted into the control
     };
-    static LRESULT CALLBACK ParentProc(HWND window, UINT message, WPARAM wp, LPARAM lp, UINT_PTR id,
-                                       DWORD_PTR data);
+    // The parent window's messages (subclassed), before its own handling.
+    LRESULT HandleParentMessage(UINT message, WPARAM wp, LPARAM lp);
     HTREEITEM Insert(size_t index, HTREEITEM parent);
     void Populate(size_t index);
     void PopulateAll(size_t index);
@@ -61,6 +62,7 @@ private:
     std::vector<Node> nodes_;  // node id = index + 1; keeps its capacity from tree to tree
     std::vector<size_t> roots_;
     int updating_ = 0;
+    WindowSubclass parentSubclass_;  // last: ends before the nodes go
 };
 
 }  // namespace tavrin

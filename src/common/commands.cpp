@@ -4,23 +4,34 @@
 
 namespace tavrin {
 
+namespace {
+
+void ShowError(const char* text) noexcept {
+    try {
+        UserPrompts().Error(text);
+    } catch (...) {
+    }
+}
+
+}  // namespace
+
+void ReportCurrentError() noexcept {
+    try {
+        throw;
+    } catch (const CommandAborted&) {
+    } catch (const std::exception& error) {
+        ShowError(error.what());
+    } catch (...) {
+        ShowError("internal error. $01");
+    }
+}
+
 bool RunCommand(const std::function<void()>& command) {
     try {
         command();
         return true;
-    } catch (const CommandAborted&) {
-        return false;
-    } catch (const std::exception& error) {
-        try {
-            UserPrompts().Error(error.what());
-        } catch (...) {
-        }
-        return false;
     } catch (...) {
-        try {
-            UserPrompts().Error("internal error. $01");
-        } catch (...) {
-        }
+        ReportCurrentError();
         return false;
     }
 }

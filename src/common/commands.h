@@ -22,4 +22,9 @@ public:
 // Runs a command; returns false when it was aborted or failed.
 bool RunCommand(const std::function<void()>& command);
 
+// Reports the exception being handled as RunCommand does: a CommandAborted
+// silently, any other error in an error box. Call it only inside a catch
+// block; it never throws.
+void ReportCurrentError() noexcept;
+
 }  // namespace tavrin

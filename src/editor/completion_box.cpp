@@ -21,45 +21,42 @@ bool StartsWithNoCase(const std::string& text, const std::string& prefix) {
 }  // namespace
 
 CompletionBox::~CompletionBox() {
-    if (window_) DestroyWindow(window_);
+    DestroyBound();  // the list uses the font until then
     if (font_) DeleteObject(font_);
 }
 
-LRESULT CALLBACK CompletionBox::WindowProc(HWND window, UINT message, WPARAM wp, LPARAM lp) {
-    if (message == WM_MOUSEACTIVATE) return MA_NOACTIVATE;  // the editor keeps the focus
-    if (message == WM_CLOSE) {
-        ShowWindow(window, SW_HIDE);
+LRESULT CompletionBox::HandleMessage(UINT message, WPARAM wp, LPARAM lp) {
+    switch (message) {
+    case WM_MOUSEACTIVATE:
+        return MA_NOACTIVATE;  // the editor keeps the focus
+    case WM_CLOSE:
+        Hide();
         return 0;
+    case WM_NOTIFY:
+        if (reinterpret_cast<NMHDR*>(lp)->code == NM_DBLCLK) {
+            if (OnChoose) OnChoose();
+            return 0;
+        }
+        break;
     }
-    if (message == WM_NOTIFY && reinterpret_cast<NMHDR*>(lp)->code == NM_DBLCLK) {
-        auto* self = reinterpret_cast<CompletionBox*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-        if (self && self->OnChoose) self->OnChoose();
-        return 0;
-    }
-    return DefWindowProcA(window, message, wp, lp);
+    return DefaultProc(message, wp, lp);
 }
 
 void CompletionBox::Create(HWND owner) {
-    static bool registered = false;
-    if (!registered) {
-        WNDCLASSA windowClass{};
-        windowClass.lpfnWndProc = WindowProc;
-        windowClass.hInstance = GetModuleHandleA(nullptr);
-        windowClass.lpszClassName = kBoxClass;
-        windowClass.hCursor = LoadCursor(nullptr, IDC_ARROW);
-        windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
-        registered = RegisterClassA(&windowClass) != 0;
-    }
-    window_ = CreateWindowExA(WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE | WS_EX_TOPMOST, kBoxClass, kTitle,
-                              WS_POPUP | WS_CAPTION | WS_BORDER, 0, 0, kWidth, kHeight, owner, nullptr,
-                              GetModuleHandleA(nullptr), nullptr);
-    SetWindowLongPtrA(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    WNDCLASSEXA description{};
+    description.lpszClassName = kBoxClass;
+    description.hCursor = LoadCursor(nullptr, IDC_ARROW);
+    description.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
+    RegisterBoundClass(description);
+    if (!CreateBound(WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE | WS_EX_TOPMOST, kBoxClass, kTitle,
+                     WS_POPUP | WS_CAPTION | WS_BORDER, 0, 0, kWidth, kHeight, owner))
+        return;
     RECT client{};
-    GetClientRect(window_, &client);
+    GetClientRect(Handle(), &client);
     list_ = CreateWindowExA(0, WC_LISTVIEWA, "",
                             WS_CHILD | WS_VISIBLE | LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS |
                                 LVS_NOCOLUMNHEADER,
-                            0, 0, client.right, client.bottom, window_, nullptr, GetModuleHandleA(nullptr),
+                            0, 0, client.right, client.bottom, Handle(), nullptr, GetModuleHandleA(nullptr),
                             nullptr);
     HDC dc = GetDC(nullptr);
     int height = -MulDiv(9, GetDeviceCaps(dc, LOGPIXELSY), 72);
@@ -78,19 +75,19 @@ void CompletionBox::Create(HWND owner) {
 
 void CompletionBox::Show(HWND owner, POINT screen, const std::vector<std::string>& rows,
                          const std::vector<std::string>& insert) {
-    if (!window_) Create(owner);
+    if (!Handle()) Create(owner);
     rows_ = rows;
     insert_ = insert;
     insert_.resize(rows_.size());
     Filter("");
-    SetWindowPos(window_, HWND_TOPMOST, screen.x, screen.y, kWidth, kHeight, SWP_NOACTIVATE | SWP_SHOWWINDOW);
+    SetWindowPos(Handle(), HWND_TOPMOST, screen.x, screen.y, kWidth, kHeight, SWP_NOACTIVATE | SWP_SHOWWINDOW);
 }
 
 void CompletionBox::Hide() {
-    if (window_) ShowWindow(window_, SW_HIDE);
+    if (Handle()) ShowWindow(Handle(), SW_HIDE);
 }
 
-bool CompletionBox::Visible() const { return window_ && IsWindowVisible(window_); }
+bool CompletionBox::Visible() const { return Handle() && IsWindowVisible(Handle()); }
 
 void CompletionBox::Filter(const std::string& typed) {
     shown_.clear();
@@ -142,12 +139,12 @@ std::string CompletionBox::SelectedInsert() const {
 }
 
 bool CompletionBox::Owns(HWND window) const {
-    return window_ && window && (window == window_ || IsChild(window_, window));
+    return Handle() && window && (window == Handle() || IsChild(Handle(), window));
 }
 
 std::string CompletionBox::WindowTitle() const {
     char title[64] = {};
-    if (window_) GetWindowTextA(window_, title, sizeof(title));
+    if (Handle()) GetWindowTextA(Handle(), title, sizeof(title));
     return title;
 }
 

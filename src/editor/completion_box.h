@@ -11,16 +11,16 @@
 #include <string>
 #include <vector>
 
+#include "ui/bound_window.h"
+
 namespace tavrin {
 
-class CompletionBox {
+class CompletionBox : public BoundWindow {
 public:
     static constexpr const char* kTitle = "Completion Proposal";
 
     CompletionBox() = default;
-    ~CompletionBox();
-    CompletionBox(const CompletionBox&) = delete;
-    CompletionBox& operator=(const CompletionBox&) = delete;
+    ~CompletionBox() override;
 
     // rows: entries with up to three columns separated by tabs; insert: the
     // text each entry inserts (same order).
@@ -28,7 +28,6 @@ public:
               const std::vector<std::string>& insert);
     void Hide();
     bool Visible() const;
-    HWND Handle() const { return window_; }
 
     // Limits the list to the entries whose insert text begins with typed.
     void Filter(const std::string& typed);
@@ -44,12 +43,13 @@ public:
     std::function<void()> OnChoose;
     int ColumnCount() const;
 
+protected:
+    LRESULT HandleMessage(UINT message, WPARAM wp, LPARAM lp) override;
+
 private:
-    static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wp, LPARAM lp);
     void Create(HWND owner);
     void Fill();
 
-    HWND window_ = nullptr;
     HWND list_ = nullptr;
     HFONT font_ = nullptr;
     std::vector<std::string> rows_, insert_;

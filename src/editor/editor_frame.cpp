@@ -20,7 +20,6 @@ namespace {
 
 constexpr const char* kFrameClass = "TEditor";
 constexpr int kEditId = 1;
-constexpr UINT_PTR kSubclassId = 0x7E01;
 constexpr UINT_PTR kCompletionTimer = 1;
 constexpr UINT kCompletionDelayMs = 60;  // the box's own delay after the "."
 
@@ -39,40 +38,29 @@ constexpr const char* kDirectives =
     "#assert #cmdline #define #else #elseif #endif #endmacro #error #if #ifdef #ifndef #inclib "
     "#include #lang #libpath #line #macro #pragma #print #undef";
 
-void RegisterFrameClass(WNDPROC proc) {
-    static bool registered = false;
-    if (registered) return;
-    WNDCLASSA windowClass{};
-    windowClass.lpfnWndProc = proc;
-    windowClass.hInstance = GetModuleHandleA(nullptr);
-    windowClass.lpszClassName = kFrameClass;
-    windowClass.hCursor = LoadCursor(nullptr, IDC_ARROW);
-    registered = RegisterClassA(&windowClass) != 0;
-}
-
 }  // namespace
 
 TEditor::TEditor() : lines_(edit_, TELSuperEdit::kTagMarker) {}
 
 TEditor::~TEditor() {
-    if (edit_.Handle()) RemoveWindowSubclass(edit_.Handle(), EditSubclassProc, kSubclassId);
-    if (frame_) {
-        SetWindowLongPtrA(frame_, GWLP_USERDATA, 0);
-        DestroyWindow(frame_);
-    }
+    editSubclass_.Detach();
+    DestroyBound();  // with the editor control, before the members go
 }
 
 void TEditor::Create(HWND parent) {
-    RegisterFrameClass(FrameProc);
-    frame_ = CreateWindowExA(0, kFrameClass, "", WS_CHILD | WS_CLIPCHILDREN, 0, 0, 100, 100, parent,
-                             nullptr, GetModuleHandleA(nullptr), nullptr);
-    SetWindowLongPtrA(frame_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-    edit_.CreateEdit(frame_, kEditId);
+    WNDCLASSEXA description{};
+    description.lpszClassName = kFrameClass;
+    description.hCursor = LoadCursor(nullptr, IDC_ARROW);
+    RegisterBoundClass(description);
+    CreateBound(0, kFrameClass, "", WS_CHILD | WS_CLIPCHILDREN, 0, 0, 100, 100, parent);
+    edit_.CreateEdit(Handle(), kEditId);
     edit_.Call(SCI_USEPOPUP, SC_POPUP_NEVER);  // our own menu comes through WM_CONTEXTMENU
     edit_.Call(SCI_SETMODEVENTMASK, SC_MOD_INSERTTEXT | SC_MOD_DELETETEXT | SC_MOD_BEFOREDELETE);
     const EditorOptions& options = SharedEditorOptions();
     ApplyFont(options.fontName, options.fontSize);
-    SetWindowSubclass(edit_.Handle(), EditSubclassProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
+    editSubclass_.Attach(edit_.Handle(), [this](UINT message, WPARAM wp, LPARAM lp) {
+        return HandleEditMessage(message, wp, lp);
+    });
     box_.OnChoose = [this] {
         CompleteFromBox();
         SetFocus(edit_.Handle());
@@ -126,12 +114,6 @@ void TEditor::SetReadOnly(bool readOnly) {
     Status(1, "ReadOnly");
 }
 
-LRESULT CALLBACK TEditor::FrameProc(HWND window, UINT message, WPARAM wp, LPARAM lp) {
-    auto* self = reinterpret_cast<TEditor*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-    if (self) return self->HandleMessage(message, wp, lp);
-    return DefWindowProcA(window, message, wp, lp);
-}
-
 LRESULT TEditor::HandleMessage(UINT message, WPARAM wp, LPARAM lp) {
     switch (message) {
     case WM_SIZE:
@@ -142,7 +124,7 @@ LRESULT TEditor::HandleMessage(UINT message, WPARAM wp, LPARAM lp) {
         return 0;
     case WM_TIMER:
         if (wp == kCompletionTimer) {
-            KillTimer(frame_, kCompletionTimer);
+            KillTimer(Handle(), kCompletionTimer);
             ShowCompletion();
             return 0;
         }
@@ -154,41 +136,39 @@ LRESULT TEditor::HandleMessage(UINT message, WPARAM wp, LPARAM lp) {
         POINT screen{GET_X_LPARAM(lp), GET_Y_LPARAM(lp)};
         if (screen.x == -1 && screen.y == -1) GetCursorPos(&screen);
         HMENU menu = BuildPopupMenu();
-        int item = TrackPopupMenu(menu, TPM_RIGHTBUTTON | TPM_RETURNCMD, screen.x, screen.y, 0, frame_, nullptr);
+        int item = TrackPopupMenu(menu, TPM_RIGHTBUTTON | TPM_RETURNCMD, screen.x, screen.y, 0, Handle(), nullptr);
         DestroyMenu(menu);
         if (item) RunCommand([&] { RunMenuCommand(item); });
         return 0;
     }
     }
-    return DefWindowProcA(frame_, message, wp, lp);
+    return DefaultProc(message, wp, lp);
 }
 
-LRESULT CALLBACK TEditor::EditSubclassProc(HWND window, UINT message, WPARAM wp, LPARAM lp, UINT_PTR,
-                                           DWORD_PTR data) {
-    auto* self = reinterpret_cast<TEditor*>(data);
-    if (message == WM_KEYDOWN && self->box_.Visible() && self->CompletionKeyDown(wp)) return 0;
+LRESULT TEditor::HandleEditMessage(UINT message, WPARAM wp, LPARAM lp) {
+    if (message == WM_KEYDOWN && box_.Visible() && CompletionKeyDown(wp)) return 0;
     if (message == WM_CHAR && wp == ' ' && GetKeyState(VK_CONTROL) < 0) return 0;  // Ctrl+Space
     if (message == WM_CHAR) {
         LRESULT result = 0;
-        if (self->CompletionChar(window, wp, lp, result)) return result;
+        if (CompletionChar(wp, lp, result)) return result;
     }
-    if (message == WM_KILLFOCUS && !self->box_.Owns(reinterpret_cast<HWND>(wp))) self->box_.Hide();
+    if (message == WM_KILLFOCUS && !box_.Owns(reinterpret_cast<HWND>(wp))) box_.Hide();
     if (message == WM_KEYDOWN) {
         bool control = GetKeyState(VK_CONTROL) < 0;
         if (wp == VK_RETURN) {
-            RunCommand([self] { self->EnterPressed(); });
+            RunCommand([this] { EnterPressed(); });
         } else if (wp == VK_SPACE && control) {
-            self->anchor_ = -1;  // the word at the caret
-            self->ShowCompletion();
+            anchor_ = -1;  // the word at the caret
+            ShowCompletion();
             return 0;
         } else if (wp == VK_INSERT && !control && GetKeyState(VK_SHIFT) >= 0) {
-            LRESULT result = DefSubclassProc(window, message, wp, lp);
-            self->Status(1, "Insert");
-            if (self->OnChanged) self->OnChanged();
+            LRESULT result = editSubclass_.CallNext(message, wp, lp);
+            Status(1, "Insert");
+            if (OnChanged) OnChanged();
             return result;
         }
     }
-    return DefSubclassProc(window, message, wp, lp);
+    return editSubclass_.CallNext(message, wp, lp);
 }
 
 void TEditor::Status(int panel, const std::string& text) {
@@ -243,7 +223,7 @@ void TEditor::DotTyped() {
     CompletionLookups lookups = Lookups ? Lookups() : CompletionLookups{};
     completion_ = FindDotCompletion(edit_.CaretLine(), [this](int line) { return edit_.Line(line); }, lookups);
     anchor_ = edit_.Call(SCI_GETCURRENTPOS);  // just after the "."
-    if (!completion_.items.empty()) SetTimer(frame_, kCompletionTimer, kCompletionDelayMs, nullptr);
+    if (!completion_.items.empty()) SetTimer(Handle(), kCompletionTimer, kCompletionDelayMs, nullptr);
 }
 
 void TEditor::ShowCompletion() {
@@ -254,7 +234,7 @@ void TEditor::ShowCompletion() {
     POINT at{static_cast<LONG>(edit_.Call(SCI_POINTXFROMPOSITION, 0, anchor_)),
              static_cast<LONG>(edit_.Call(SCI_POINTYFROMPOSITION, 0, anchor_) + edit_.Call(SCI_TEXTHEIGHT, line))};
     ClientToScreen(edit_.Handle(), &at);
-    box_.Show(frame_, at, completion_.items, completion_.insert);
+    box_.Show(Handle(), at, completion_.items, completion_.insert);
     box_.Filter(TypedSinceAnchor());
 }
 
@@ -280,7 +260,7 @@ bool TEditor::CompletionKeyDown(WPARAM key) {
     }
 }
 
-bool TEditor::CompletionChar(HWND window, WPARAM ch, LPARAM lp, LRESULT& result) {
+bool TEditor::CompletionChar(WPARAM ch, LPARAM lp, LRESULT& result) {
     if (swallowNextChar_) {
         swallowNextChar_ = false;
         if (ch == '\t' || ch == '\r' || ch == 27) return true;
@@ -289,7 +269,7 @@ bool TEditor::CompletionChar(HWND window, WPARAM ch, LPARAM lp, LRESULT& result)
     // An end-of-token character completes, then is typed.
     if (ch < 128 && std::string_view("()[]. ").find(static_cast<char>(ch)) != std::string_view::npos)
         CompleteFromBox();
-    result = DefSubclassProc(window, WM_CHAR, ch, lp);
+    result = editSubclass_.CallNext(WM_CHAR, ch, lp);
     if (box_.Visible()) {
         if (edit_.Call(SCI_GETCURRENTPOS) < anchor_) box_.Hide();
         else box_.Filter(TypedSinceAnchor());

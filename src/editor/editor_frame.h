@@ -14,10 +14,12 @@
 #include "editor/editor_rules.h"
 #include "editor/scintilla_line_document.h"
 #include "editor/super_edit.h"
+#include "ui/bound_window.h"
+#include "ui/window_subclass.h"
 
 namespace tavrin {
 
-class TEditor {
+class TEditor : public BoundWindow {
 public:
     // Right-click menu items.
     enum MenuItem {
@@ -26,12 +28,9 @@ public:
     };
 
     TEditor();
-    ~TEditor();
-    TEditor(const TEditor&) = delete;
-    TEditor& operator=(const TEditor&) = delete;
+    ~TEditor() override;
 
     void Create(HWND parent);
-    HWND Handle() const { return frame_; }
     TELSuperEdit& Edit() { return edit_; }
     // The page's lines with their tags.
     ScintillaLineDocument& Lines() { return lines_; }
@@ -71,11 +70,13 @@ public:
 
     static constexpr const char* kCompletionTitle = "Completion Proposal";
 
+protected:
+    // The frame's messages.
+    LRESULT HandleMessage(UINT message, WPARAM wp, LPARAM lp) override;
+
 private:
-    static LRESULT CALLBACK FrameProc(HWND window, UINT message, WPARAM wp, LPARAM lp);
-    static LRESULT CALLBACK EditSubclassProc(HWND window, UINT message, WPARAM wp, LPARAM lp,
-                                             UINT_PTR id, DWORD_PTR data);
-    LRESULT HandleMessage(UINT message, WPARAM wp, LPARAM lp);
+    // The editor control's messages (subclassed), before the control's own handling.
+    LRESULT HandleEditMessage(UINT message, WPARAM wp, LPARAM lp);
     void HandleNotify(const NMHDR* header);
     void SetUpHighlighter();
     std::string SelectedText() const;
@@ -84,12 +85,12 @@ private:
     void Status(int panel, const std::string& text);
     // Keys while the completion box is open; true when the key was used up.
     bool CompletionKeyDown(WPARAM key);
-    bool CompletionChar(HWND window, WPARAM ch, LPARAM lp, LRESULT& result);
+    bool CompletionChar(WPARAM ch, LPARAM lp, LRESULT& result);
     void CompleteFromBox();
     std::string TypedSinceAnchor() const;
 
-    HWND frame_ = nullptr;
     TELSuperEdit edit_;
+    WindowSubclass editSubclass_;
     ScintillaLineDocument lines_;
     CompletionLists completion_;
     CompletionBox box_;

@@ -21,33 +21,22 @@ HFONT GuiFont() {
 FormWindow::FormWindow(std::string className, std::string name, std::string caption)
     : className_(std::move(className)), name_(std::move(name)), caption_(std::move(caption)) {}
 
-FormWindow::~FormWindow() {
-    if (handle_) {
-        SetWindowLongPtrA(handle_, GWLP_USERDATA, 0);
-        DestroyWindow(handle_);
-    }
-}
+FormWindow::~FormWindow() { DestroyBound(); }
 
 void FormWindow::RegisterWindowClass() {
     HINSTANCE instance = GetModuleHandleA(nullptr);
-    WNDCLASSEXA existing{};
-    existing.cbSize = sizeof(existing);
-    if (GetClassInfoExA(instance, className_.c_str(), &existing)) return;
     WNDCLASSEXA wc{};
-    wc.cbSize = sizeof(wc);
     wc.style = CS_DBLCLKS;
-    wc.lpfnWndProc = WindowProc;
-    wc.hInstance = instance;
     wc.hIcon = LoadIconA(instance, "MAINICON");
     wc.hIconSm = wc.hIcon;
     wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
     wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
     wc.lpszClassName = className_.c_str();
-    RegisterClassExA(&wc);
+    RegisterBoundClass(wc);
 }
 
 void FormWindow::Create(HWND owner) {
-    if (handle_) return;
+    if (Handle()) return;
     RegisterWindowClass();
     // Centred on the work area until saved bounds or a layout move it.
     SIZE size = InitialSize();
@@ -55,31 +44,9 @@ void FormWindow::Create(HWND owner) {
     SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
     int x = work.left + std::max(0, static_cast<int>(work.right - work.left - size.cx) / 2);
     int y = work.top + std::max(0, static_cast<int>(work.bottom - work.top - size.cy) / 2);
-    handle_ = CreateWindowExA(ExStyle(), className_.c_str(), caption_.c_str(), Style(), x, y,
-                              size.cx, size.cy, owner, nullptr, GetModuleHandleA(nullptr), this);
-    if (!handle_) throw CommandError("Cannot create the window " + name_);
-}
-
-LRESULT CALLBACK FormWindow::WindowProc(HWND window, UINT message, WPARAM wp, LPARAM lp) {
-    FormWindow* self = nullptr;
-    if (message == WM_NCCREATE) {
-        self = static_cast<FormWindow*>(reinterpret_cast<CREATESTRUCTA*>(lp)->lpCreateParams);
-        self->handle_ = window;
-        SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-    } else {
-        self = reinterpret_cast<FormWindow*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-    }
-    if (!self) return DefWindowProcA(window, message, wp, lp);
-    LRESULT result = 0;
-    // Errors inside a message handler are shown like those of commands and
-    // never leave the window procedure.
-    bool handled = RunCommand([&] { result = self->HandleMessage(message, wp, lp); });
-    if (!handled && message == WM_NCCREATE) return FALSE;
-    return result;
-}
-
-LRESULT FormWindow::DefaultProc(UINT message, WPARAM wp, LPARAM lp) {
-    return DefWindowProcA(handle_, message, wp, lp);
+    if (!CreateBound(ExStyle(), className_.c_str(), caption_.c_str(), Style(), x, y, size.cx,
+                     size.cy, owner))
+        throw CommandError("Cannot create the window " + name_);
 }
 
 LRESULT FormWindow::HandleMessage(UINT message, WPARAM wp, LPARAM lp) {
@@ -112,29 +79,29 @@ void FormWindow::OnClose() {
 }
 
 std::string FormWindow::Caption() const {
-    if (!handle_) return caption_;
-    int length = GetWindowTextLengthA(handle_);
+    if (!Handle()) return caption_;
+    int length = GetWindowTextLengthA(Handle());
     std::vector<char> buffer(static_cast<size_t>(length) + 1, '\0');
-    GetWindowTextA(handle_, buffer.data(), length + 1);
+    GetWindowTextA(Handle(), buffer.data(), length + 1);
     return buffer.data();
 }
 
 void FormWindow::SetCaption(const std::string& caption) {
     caption_ = caption;
-    if (handle_) SetWindowTextA(handle_, caption.c_str());
+    if (Handle()) SetWindowTextA(Handle(), caption.c_str());
 }
 
 WindowBounds FormWindow::Bounds() const {
     RECT r{};
-    if (handle_) {
+    if (Handle()) {
         WINDOWPLACEMENT placement{};
         placement.length = sizeof(placement);
         // The restored bounds, so that a minimized or maximized window keeps
         // its normal position in the settings.
-        if (GetWindowPlacement(handle_, &placement) && placement.showCmd != SW_SHOWNORMAL)
+        if (GetWindowPlacement(Handle(), &placement) && placement.showCmd != SW_SHOWNORMAL)
             r = placement.rcNormalPosition;
         else
-            GetWindowRect(handle_, &r);
+            GetWindowRect(Handle(), &r);
     }
     return WindowBounds{r.left, r.top, r.right - r.left, r.bottom - r.top};
 }
@@ -146,8 +113,8 @@ WindowBounds FormWindow::WithField(int WindowBounds::*field, int value) const {
 }
 
 void FormWindow::MoveTo(const WindowBounds& b) {
-    if (handle_)
-        SetWindowPos(handle_, nullptr, b.left, b.top, b.width, b.height,
+    if (Handle())
+        SetWindowPos(Handle(), nullptr, b.left, b.top, b.width, b.height,
                      SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
@@ -160,62 +127,90 @@ void FormWindow::SetWidth(int value) { MoveTo(WithField(&WindowBounds::width, va
 void FormWindow::SetHeight(int value) { MoveTo(WithField(&WindowBounds::height, value)); }
 
 void FormWindow::Show() {
-    if (!handle_) Create();
+    if (!Handle()) Create();
     OnShow();
-    ShowWindow(handle_, SW_SHOW);
-    SetForegroundWindow(handle_);
+    ShowWindow(Handle(), SW_SHOW);
+    SetForegroundWindow(Handle());
 }
 
 void FormWindow::Hide() {
-    if (handle_) ShowWindow(handle_, SW_HIDE);
+    if (Handle()) ShowWindow(Handle(), SW_HIDE);
 }
 
-bool FormWindow::Visible() const { return handle_ && IsWindowVisible(handle_); }
+bool FormWindow::Visible() const { return Handle() && IsWindowVisible(Handle()); }
 
 namespace {
 
-struct DisabledWindows {
-    HWND keep;
-    std::vector<HWND> windows;
-};
-
-BOOL CALLBACK DisableOthers(HWND window, LPARAM lp) {
-    auto* state = reinterpret_cast<DisabledWindows*>(lp);
-    if (window != state->keep && IsWindowVisible(window) && IsWindowEnabled(window)) {
-        EnableWindow(window, FALSE);
-        state->windows.push_back(window);
+// The top-level windows of the thread that a modal window disables; they are
+// enabled again by EnableAgain, or when the modal showing fails.
+class DisabledWindows {
+public:
+    explicit DisabledWindows(HWND keep) : keep_(keep) {
+        EnumThreadWindows(GetCurrentThreadId(), DisableOne, reinterpret_cast<LPARAM>(this));
     }
-    return TRUE;
-}
+    ~DisabledWindows() { EnableAgain(); }
+    DisabledWindows(const DisabledWindows&) = delete;
+    DisabledWindows& operator=(const DisabledWindows&) = delete;
+
+    void EnableAgain() {
+        for (HWND window : windows_)
+            if (IsWindow(window)) EnableWindow(window, TRUE);
+        windows_.clear();
+    }
+
+private:
+    static BOOL CALLBACK DisableOne(HWND window, LPARAM lp) {
+        auto* self = reinterpret_cast<DisabledWindows*>(lp);
+        if (window == self->keep_ || !IsWindowVisible(window) || !IsWindowEnabled(window))
+            return TRUE;
+        try {
+            self->windows_.push_back(window);  // recorded first: never left disabled
+        } catch (...) {
+            return FALSE;  // no exception crosses the enumeration
+        }
+        EnableWindow(window, FALSE);
+        return TRUE;
+    }
+
+    HWND keep_;
+    std::vector<HWND> windows_;
+};
 
 }  // namespace
 
 int FormWindow::ShowModal() {
-    if (!handle_) Create();
-    DisabledWindows disabled{handle_, {}};
-    EnumThreadWindows(GetCurrentThreadId(), DisableOthers, reinterpret_cast<LPARAM>(&disabled));
+    if (!Handle()) Create();
+    DisabledWindows disabled(Handle());
+    struct LoopFlag {
+        bool& running;
+        ~LoopFlag() { running = false; }
+    } loopFlag{modalRunning_};
     modalRunning_ = true;
     modalResult_ = 0;
     OnShow();
-    ShowWindow(handle_, SW_SHOW);
-    SetForegroundWindow(handle_);
+    ShowWindow(Handle(), SW_SHOW);
+    SetForegroundWindow(Handle());
     MSG msg;
     while (modalRunning_) {
-        BOOL got = GetMessageA(&msg, nullptr, 0, 0);
-        if (got <= 0) {
-            if (got == 0) PostQuitMessage(static_cast<int>(msg.wParam));
-            modalRunning_ = false;
+        if (!Handle()) {  // the window was destroyed meanwhile
             modalResult_ = IDCANCEL;
             break;
         }
-        if (!IsDialogMessageA(handle_, &msg)) {
+        BOOL got = GetMessageA(&msg, nullptr, 0, 0);
+        if (got <= 0) {
+            if (got == 0) PostQuitMessage(static_cast<int>(msg.wParam));
+            modalResult_ = IDCANCEL;
+            break;
+        }
+        if (!IsDialogMessageA(Handle(), &msg)) {
             TranslateMessage(&msg);
             DispatchMessageA(&msg);
         }
     }
-    for (HWND window : disabled.windows)
-        if (IsWindow(window)) EnableWindow(window, TRUE);
-    ShowWindow(handle_, SW_HIDE);
+    modalRunning_ = false;
+    // Enabled before hiding, so that the activation returns to the owner.
+    disabled.EnableAgain();
+    if (Handle()) ShowWindow(Handle(), SW_HIDE);
     return modalResult_;
 }
 
@@ -227,7 +222,7 @@ void FormWindow::EndModal(int result) {
 HWND FormWindow::AddControl(const char* windowClass, const char* text, DWORD style, int x, int y,
                             int width, int height, int id, DWORD exStyle) {
     HWND control = CreateWindowExA(exStyle, windowClass, text, WS_CHILD | WS_VISIBLE | style, x, y,
-                                   width, height, handle_,
+                                   width, height, Handle(),
                                    reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
                                    GetModuleHandleA(nullptr), nullptr);
     if (control) SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(GuiFont()), FALSE);

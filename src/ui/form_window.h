@@ -1,7 +1,9 @@
 // Base of the workbench's own top-level windows: a registered window class
 // named after the workbench class (TMain, TCode, ...), a name under which the
 // settings keep its bounds, modeless and modal showing, and helpers to add
-// child controls. Subclasses handle messages by overriding HandleMessage.
+// child controls. Subclasses handle messages by overriding HandleMessage; the
+// window is bound to the object and every message runs inside the exception
+// barrier of BoundWindow.
 #pragma once
 
 #include <windows.h>
@@ -9,19 +11,19 @@
 #include <string>
 
 #include "ui/app_windows.h"
+#include "ui/bound_window.h"
 
 namespace tavrin {
 
-class FormWindow : public ApplicationWindow {
+// BoundWindow comes first, so that the object the window is bound to (its
+// user data) has the FormWindow's address as well.
+class FormWindow : public BoundWindow, public ApplicationWindow {
 public:
     FormWindow(std::string className, std::string name, std::string caption);
     ~FormWindow() override;
-    FormWindow(const FormWindow&) = delete;
-    FormWindow& operator=(const FormWindow&) = delete;
 
     // Creates the (hidden) window. Owner may be null.
     void Create(HWND owner = nullptr);
-    HWND Handle() const { return handle_; }
     const std::string& ClassName() const { return className_; }
     std::string Caption() const;
     void SetCaption(const std::string& caption);
@@ -37,8 +39,10 @@ public:
     void Show();
     void Hide();
     bool Visible() const;
-    // Shows the window modally: every other top-level window of the thread is
-    // disabled until EndModal; returns the result given to EndModal.
+    // Shows the window modally: every other visible top-level window of the
+    // thread is disabled until EndModal; returns the result given to EndModal.
+    // A WM_QUIT that arrives meanwhile ends the modal loop with IDCANCEL and
+    // is posted again for the main loop.
     int ShowModal();
     void EndModal(int result);
     bool InModalLoop() const { return modalRunning_; }
@@ -56,7 +60,7 @@ protected:
     // Closing a tool window only hides it (the default); modal windows end
     // their modal loop with IDCANCEL.
     virtual void OnClose();
-    virtual LRESULT HandleMessage(UINT message, WPARAM wp, LPARAM lp);
+    LRESULT HandleMessage(UINT message, WPARAM wp, LPARAM lp) override;
     // Size limits of the window (tracking sizes); the default keeps none.
     virtual void OnGetMinMaxInfo(MINMAXINFO* info) {}
 
@@ -67,10 +71,7 @@ protected:
                    bool isDefault = false);
     HWND AddLabel(const char* text, int x, int y, int width, int height);
 
-    LRESULT DefaultProc(UINT message, WPARAM wp, LPARAM lp);
-
 private:
-    static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wp, LPARAM lp);
     void RegisterWindowClass();
     void MoveTo(const WindowBounds& bounds);
     // The current bounds with one field changed.
@@ -79,7 +80,6 @@ private:
     std::string className_;
     std::string name_;
     std::string caption_;
-    HWND handle_ = nullptr;
     bool modalRunning_ = false;
     int modalResult_ = 0;
 };

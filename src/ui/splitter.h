@@ -5,20 +5,22 @@
 
 #include <functional>
 
+#include "ui/bound_window.h"
+
 namespace tavrin {
 
-class Splitter {
+class Splitter : public BoundWindow {
 public:
     // vertical: a bar between left and right panels (dragged horizontally).
     void Create(HWND parent, bool vertical);
-    HWND Handle() const { return handle_; }
     // Called while dragging with the bar's new position in parent client coordinates.
     std::function<void(int position)> OnMoved;
     bool Vertical() const { return vertical_; }
 
+protected:
+    LRESULT HandleMessage(UINT message, WPARAM wp, LPARAM lp) override;
+
 private:
-    static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wp, LPARAM lp);
-    HWND handle_ = nullptr;
     bool vertical_ = true;
     bool dragging_ = false;
 };

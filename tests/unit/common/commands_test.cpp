@@ -26,6 +26,36 @@ TEST(Commands, CancelEndsTheCommandSilentlyAndErrorsAreShown) {
               (std::vector<std::string>{"Internal error $2.\nNo dialog attached.", "internal error. $01"}));
 }
 
+// What window procedures use: the error being handled, shown as RunCommand
+// shows it, and never an exception out of the report.
+TEST(Commands, TheErrorBeingHandledIsReportedAsACommandsError) {
+    test::ScriptedPrompts prompts;
+    auto report = [](auto&& thrower) {
+        try {
+            thrower();
+        } catch (...) {
+            ReportCurrentError();
+        }
+    };
+    report([] { throw CommandError("Internal error $cc - Can't compile."); });
+    report([] { throw CommandAborted{}; });
+    report([] { throw std::out_of_range("bad index"); });
+    report([] { throw "text"; });
+    EXPECT_EQ(prompts.TextsOf(test::ScriptedPrompts::Kind::Error),
+              (std::vector<std::string>{"Internal error $cc - Can't compile.", "bad index",
+                                        "internal error. $01"}));
+
+    class FailingPrompts : public test::ScriptedPrompts {
+    public:
+        FailingPrompts() : ScriptedPrompts(false) {}
+        void Error(const std::string&) override { throw std::runtime_error("no box"); }
+    } failing;
+    SetUserPrompts(&failing);
+    EXPECT_NO_THROW(report([] { throw CommandError("lost"); }));
+    EXPECT_FALSE(RunCommand([] { throw CommandError("lost"); }));
+    SetUserPrompts(&prompts);
+}
+
 TEST(Commands, MessagePumpRunsOnlyWhenInstalled) {
     PumpMessages();  // nothing installed: no effect, no crash
     int pumped = 0;

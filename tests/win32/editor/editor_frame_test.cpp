@@ -14,30 +14,6 @@
 namespace tavrin::test {
 namespace {
 
-class EditorFrameTest : public PageTest {
-protected:
-    void SetUp() override {
-        PageTest::SetUp();
-        App().Main->Hooks.newPage(false);
-        page_ = ActivePage();
-        ASSERT_NE(page_, nullptr);
-    }
-    void SetText(const std::string& text) {
-        page_->Editor().Lines().SetText(text);
-        Pump(20);
-    }
-    TELSuperEdit& Edit() { return page_->Editor().Edit(); }
-    std::unique_ptr<TError> Error(int line, uint8_t kind, uint32_t fg, uint32_t bg) {
-        auto error = std::make_unique<TError>();
-        error->SetKind(kind);
-        error->Line = line;
-        error->Foreground = fg;
-        error->Background = bg;
-        return error;
-    }
-    TCodePage* page_ = nullptr;
-};
-
 TEST_F(EditorFrameTest, TwoErrorsOnOneLinePaintItInTheColoursOfTheLast) {
     SetText("one\r\ntwo\r\nthree\r\nfour\r\n");
     Edit().AddError(Error(3, 0, 0xFFFFFF, 0x0000FF));

@@ -1,9 +1,11 @@
 // Shared set-up of the code page tests: a clean workbench with no pages, a
-// scratch folder and small file helpers.
+// scratch folder and small file helpers; the editor tests' new page.
 #pragma once
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <memory>
 #include <string>
 
 #include "../workbench/workbench_fixture.h"
@@ -27,6 +29,31 @@ protected:
     void AnswerSaveBox(const std::string& path, int filterIndex);
 
     std::string folder_;
+};
+
+// A page test on a new code page with its editor frame.
+class EditorFrameTest : public PageTest {
+protected:
+    void SetUp() override {
+        PageTest::SetUp();
+        App().Main->Hooks.newPage(false);
+        page_ = ActivePage();
+        ASSERT_NE(page_, nullptr);
+    }
+    void SetText(const std::string& text) {
+        page_->Editor().Lines().SetText(text);
+        Pump(20);
+    }
+    TELSuperEdit& Edit() { return page_->Editor().Edit(); }
+    std::unique_ptr<TError> Error(int line, uint8_t kind, uint32_t fg, uint32_t bg) {
+        auto error = std::make_unique<TError>();
+        error->SetKind(kind);
+        error->Line = line;
+        error->Foreground = fg;
+        error->Background = bg;
+        return error;
+    }
+    TCodePage* page_ = nullptr;
 };
 
 }  // namespace tavrin::test
