@@ -5,6 +5,7 @@
 #include "designer/container_rules.h"
 #include "designer/mouse_transparency.h"
 #include "ui/form_window.h"
+#include "ui/window_class.h"
 
 namespace tavrin {
 
@@ -16,21 +17,6 @@ constexpr const char* kContainerProperty = "Container";
 std::function<std::string(const std::string&)>& ClassOwner() {
     static std::function<std::string(const std::string&)> owner;
     return owner;
-}
-
-void RegisterContainerClass() {
-    HINSTANCE instance = GetModuleHandleA(nullptr);
-    WNDCLASSEXA existing{};
-    existing.cbSize = sizeof existing;
-    if (GetClassInfoExA(instance, kWindowClass, &existing)) return;
-    WNDCLASSEXA wc{};
-    wc.cbSize = sizeof wc;
-    wc.style = CS_DBLCLKS;
-    wc.lpfnWndProc = DefWindowProcA;  // replaced per window once the container is bound
-    wc.hInstance = instance;
-    wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
-    wc.lpszClassName = kWindowClass;
-    RegisterClassExA(&wc);
 }
 
 // A window class of that name exists for the workbench's module or the system.
@@ -66,7 +52,8 @@ TContainer::~TContainer() {
 
 HWND TContainer::Handle() {
     if (window_) return window_;
-    RegisterContainerClass();
+    // The class procedure serves until the window is bound to its container.
+    RegisterWindowClassOnce(kWindowClass, DefWindowProcA, CS_DBLCLKS);
     DWORD style = parent_ ? (WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS) : WS_POPUP;
     window_ = CreateWindowExA(0, kWindowClass, text_.c_str(), style, left_, top_, width_, height_, parent_,
                               nullptr, GetModuleHandleA(nullptr), nullptr);

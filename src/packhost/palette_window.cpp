@@ -6,6 +6,7 @@
 
 #include "common/commands.h"
 #include "ui/form_window.h"
+#include "ui/window_class.h"
 
 namespace tavrin {
 
@@ -15,26 +16,12 @@ constexpr const char* kStripClass = "TPaletteControl";
 constexpr const char* kPageClass = "TPalettePage";
 constexpr int kButtonSize = kPaletteCell;
 
-void RegisterClassOnce(const char* name, WNDPROC procedure) {
-    HINSTANCE instance = GetModuleHandleA(nullptr);
-    WNDCLASSEXA existing{};
-    existing.cbSize = sizeof existing;
-    if (GetClassInfoExA(instance, name, &existing)) return;
-    WNDCLASSEXA wc{};
-    wc.cbSize = sizeof wc;
-    wc.lpfnWndProc = procedure;
-    wc.hInstance = instance;
-    wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
-    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    wc.lpszClassName = name;
-    RegisterClassExA(&wc);
-}
-
 }  // namespace
 
 PaletteWindow::PaletteWindow(HWND parent, int x, int y, int width, int height) {
-    RegisterClassOnce(kStripClass, StripProc);
-    RegisterClassOnce(kPageClass, PageProc);
+    const auto face = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    RegisterWindowClassOnce(kStripClass, StripProc, 0, face);
+    RegisterWindowClassOnce(kPageClass, PageProc, 0, face);
     HINSTANCE instance = GetModuleHandleA(nullptr);
     handle_ = CreateWindowExA(0, kStripClass, "", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, x, y, width, height,
                               parent, nullptr, instance, nullptr);

@@ -13,6 +13,7 @@
 #include "packhost/pack_error.h"
 #include "packhost/pack_loader.h"
 #include "support/fake_pack_api.h"
+#include "support/temp_folder.h"
 
 namespace tavrin::test {
 
@@ -52,6 +53,13 @@ public:
         pack.module = ModuleOf(path);
         pack.modulePath = path;
         return pack;
+    }
+
+    // A library file that exists in the folder and opens as the library described.
+    std::string AddFile(TempFolder& folder, const std::string& name, FakeLibrary library) {
+        std::string path = folder.Write(name, "MZ");
+        libraries[path] = std::move(library);
+        return path;
     }
 
     // The same path gives the same module, as the system's loader does.

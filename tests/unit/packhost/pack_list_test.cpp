@@ -4,28 +4,16 @@
 #include "common/commands.h"
 #include "common/ini_file.h"
 #include "packhost/pack_list.h"
-#include "settings/launcher.h"
-#include "support/fake_pack_loader.h"
-#include "support/scripted_prompts.h"
-#include "support/temp_folder.h"
+#include "registry_fixture.h"
 
 namespace tavrin::test {
 namespace {
 
 using Kind = ScriptedPrompts::Kind;
 
-class PackListTest : public testing::Test {
+class PackListTest : public RegistryFixture {
 protected:
-    PackListTest()
-        : settings(folder.Path("Tavrin2.ini")), registry(settings, palette, loader, folder.Path()),
-          list(registry) {
-        palette.SetPageClientWidth(600);
-    }
-    std::string Library(const std::string& name, FakeLibrary library) {
-        std::string path = folder.Write(name, "MZ");
-        loader.libraries[path] = std::move(library);
-        return path;
-    }
+    PackListTest() : list(registry) {}
     // The settings' list loaded at start-up, then the window shown.
     void StartWith(const std::vector<std::string>& paths) {
         for (const auto& path : paths) settings.Libs.Add(path);
@@ -35,12 +23,6 @@ protected:
     }
     void Check(std::size_t index, bool checked = true) { list.Entries.at(index).checked = checked; }
 
-    TempFolder folder;
-    ScriptedPrompts prompts;
-    TLauncher settings;
-    TPaletteControl palette;
-    FakePackLoader loader;
-    PackRegistry registry;
     PackList list;
 };
 

@@ -4,11 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "common/commands.h"
-#include "packhost/pack_registry.h"
-#include "settings/launcher.h"
-#include "support/fake_pack_loader.h"
-#include "support/scripted_prompts.h"
-#include "support/temp_folder.h"
+#include "registry_fixture.h"
 
 namespace tavrin::test {
 namespace {
@@ -18,19 +14,8 @@ using Kind = ScriptedPrompts::Kind;
 const char* const kStandards =
     "Standards:QStatic,QImage,QButton,QCheckBox,QRadioButton,QGroupBox,QEdit,QComboBox,QListBox,QScrollBar";
 
-class PackRegistryTest : public testing::Test {
+class PackRegistryTest : public RegistryFixture {
 protected:
-    PackRegistryTest()
-        : settings(folder.Path("Tavrin2.ini")), registry(settings, palette, loader, folder.Path()) {
-        palette.SetPageClientWidth(600);
-    }
-
-    // A library file that exists, opened as the fake library given.
-    std::string Library(const std::string& name, FakeLibrary library) {
-        std::string path = folder.Write(name, "MZ");
-        loader.libraries[path] = std::move(library);
-        return path;
-    }
     std::string Velpack() { return Library("Velpack.dll", {kStandards}); }
 
     // A pack loaded by hand, as Install does it.
@@ -41,13 +26,6 @@ protected:
         pack.Load(path);
         return pack;
     }
-
-    TempFolder folder;
-    ScriptedPrompts prompts;
-    TLauncher settings;
-    TPaletteControl palette;
-    FakePackLoader loader;
-    PackRegistry registry;
 };
 
 TEST_F(PackRegistryTest, RegisteringAsksThenReportsAndListsThePack) {

@@ -6,59 +6,15 @@
 #include <windows.h>
 
 #include <cstdlib>
-#include <fstream>
 #include <memory>
 #include <vector>
 
 #include "designer/container.h"
 #include "loaded_packs.h"
+#include "support/win32_test_windows.h"
 
 namespace tavrin::test {
 namespace {
-
-void Pump(DWORD milliseconds) {
-    DWORD start = GetTickCount();
-    MSG msg;
-    do {
-        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&msg);
-            DispatchMessageA(&msg);
-        }
-        Sleep(5);
-    } while (GetTickCount() - start < milliseconds);
-}
-
-// Saves the screen's pixels inside the rectangle as a 24-bit bitmap file.
-bool SaveScreenArea(const RECT& area, const char* file) {
-    int width = area.right - area.left, height = area.bottom - area.top;
-    HDC screen = GetDC(nullptr);
-    HDC memory = CreateCompatibleDC(screen);
-    HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
-    HGDIOBJ old = SelectObject(memory, bitmap);
-    BitBlt(memory, 0, 0, width, height, screen, area.left, area.top, SRCCOPY);
-    SelectObject(memory, old);
-    BITMAPINFOHEADER info{};
-    info.biSize = sizeof info;
-    info.biWidth = width;
-    info.biHeight = height;
-    info.biPlanes = 1;
-    info.biBitCount = 24;
-    int rowBytes = (width * 3 + 3) & ~3;
-    std::vector<char> pixels(static_cast<std::size_t>(rowBytes) * height);
-    GetDIBits(memory, bitmap, 0, height, pixels.data(), reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS);
-    DeleteObject(bitmap);
-    DeleteDC(memory);
-    ReleaseDC(nullptr, screen);
-    BITMAPFILEHEADER header{};
-    header.bfType = 0x4D42;
-    header.bfOffBits = sizeof header + sizeof info;
-    header.bfSize = header.bfOffBits + static_cast<DWORD>(pixels.size());
-    std::ofstream out(file, std::ios::binary);
-    out.write(reinterpret_cast<const char*>(&header), sizeof header);
-    out.write(reinterpret_cast<const char*>(&info), sizeof info);
-    out.write(pixels.data(), static_cast<std::streamsize>(pixels.size()));
-    return out.good();
-}
 
 TEST(ContainerShot, HostedWindowsOnADesignWindow) {
     const char* file = std::getenv("TAVRIN_CONTAINER_SHOT");
@@ -86,7 +42,7 @@ TEST(ContainerShot, HostedWindowsOnADesignWindow) {
         ASSERT_TRUE(IsWindow(container->HostHandle())) << one.host;
         containers.push_back(std::move(container));
     }
-    Pump(600);
+    PumpMessagesFor(600);
     RECT area{};
     GetWindowRect(dialog, &area);
     EXPECT_TRUE(SaveScreenArea(area, file));

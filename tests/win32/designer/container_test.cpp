@@ -16,6 +16,7 @@
 #include "designer/container.h"
 #include "designer/mouse_transparency.h"
 #include "loaded_packs.h"
+#include "support/win32_test_windows.h"
 
 namespace tavrin::test {
 namespace {
@@ -23,33 +24,6 @@ namespace {
 using Kind = ScriptedPrompts::Kind;
 
 constexpr UINT kProbeMouseCount = WM_APP + 0x51;  // ProbePack's count of mouse messages seen
-
-void Pump(DWORD milliseconds) {
-    DWORD start = GetTickCount();
-    MSG msg;
-    do {
-        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&msg);
-            DispatchMessageA(&msg);
-        }
-        Sleep(5);
-    } while (GetTickCount() - start < milliseconds);
-}
-
-const char* HostClass() {
-    static bool registered = false;
-    if (!registered) {
-        WNDCLASSA info{};
-        info.lpfnWndProc = DefWindowProcA;
-        info.hInstance = GetModuleHandleA(nullptr);
-        info.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-        info.hCursor = LoadCursor(nullptr, IDC_ARROW);
-        info.lpszClassName = "ContainerTestDialog";
-        RegisterClassA(&info);
-        registered = true;
-    }
-    return "ContainerTestDialog";
-}
 
 std::string WindowText(HWND window) {
     char text[256] = {};
@@ -61,13 +35,6 @@ std::string ClassOf(HWND window) {
     char name[64] = {};
     GetClassNameA(window, name, sizeof name);
     return name;
-}
-
-RECT ChildRect(HWND child) {
-    RECT r{};
-    GetWindowRect(child, &r);
-    MapWindowPoints(nullptr, GetParent(child), reinterpret_cast<POINT*>(&r), 2);
-    return r;
 }
 
 class RecordingNode : public ContainerNode {
@@ -90,7 +57,7 @@ protected:
     void SetUp() override {
         Packs();
         Prompts().shown.clear();
-        dialog = CreateWindowExA(0, HostClass(), "dialog", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 60, 60, 420, 300,
+        dialog = CreateWindowExA(0, PlainWindowClass("ContainerTestDialog"), "dialog", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 60, 60, 420, 300,
                                  nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
         ASSERT_TRUE(dialog);
     }
@@ -336,12 +303,12 @@ TEST_F(ContainerTest, AClickOnAHostedButtonReachesTheContainerAndNotTheButton) {
     containerProcedure = reinterpret_cast<WNDPROC>(
         SetWindowLongPtrA(button.Handle(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(RecordCommands)));
     SetForegroundWindow(dialog);
-    Pump(100);
+    PumpMessagesFor(100);
     for (TContainer* container : {&button, &probe}) {
         RECT r{};
         GetWindowRect(container->HostHandle(), &r);
         ClickAt({(r.left + r.right) / 2, (r.top + r.bottom) / 2});
-        Pump(300);
+        PumpMessagesFor(300);
     }
     EXPECT_EQ((std::vector<std::string>{"Button1 down", "Button1 up", "Probe1 down", "Probe1 up"}), seen);
     EXPECT_TRUE(commandsSeen.empty()) << "the button was clicked";

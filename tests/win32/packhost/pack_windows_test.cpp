@@ -19,6 +19,7 @@
 #include "packhost/win32_pack_loader.h"
 #include "settings/launcher.h"
 #include "support/scripted_prompts.h"
+#include "support/win32_test_windows.h"
 
 namespace tavrin::test {
 namespace {
@@ -28,27 +29,6 @@ using Kind = ScriptedPrompts::Kind;
 std::string Folder() {
     std::string path = BesideProgram("");
     return path.substr(0, path.size() - 1);
-}
-
-const char* ParentClass() {
-    static bool registered = false;
-    if (!registered) {
-        WNDCLASSA info{};
-        info.lpfnWndProc = DefWindowProcA;
-        info.hInstance = GetModuleHandleA(nullptr);
-        info.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-        info.lpszClassName = "PaletteTestParent";
-        RegisterClassA(&info);
-        registered = true;
-    }
-    return "PaletteTestParent";
-}
-
-RECT ChildRect(HWND child) {
-    RECT r{};
-    GetWindowRect(child, &r);
-    MapWindowPoints(nullptr, GetParent(child), reinterpret_cast<POINT*>(&r), 2);
-    return r;
 }
 
 std::string TabText(HWND tabs, int index) {
@@ -116,7 +96,7 @@ class PackWindowsTest : public testing::Test {
 protected:
     PackWindowsTest() : settings(BesideProgram("pack_windows.ini")) {
         DeleteFileA(settings.SettingsFile().Path().c_str());
-        parent = CreateWindowExA(0, ParentClass(), "palette", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 700, 140,
+        parent = CreateWindowExA(0, PlainWindowClass("PaletteTestParent"), "palette", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 700, 140,
                                  nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
         strip = std::make_unique<PaletteWindow>(parent, 0, 0, 640, 90);
         strip->Palette().SetFlat(true);
