@@ -3,6 +3,8 @@
 // click, and the failures that a pack can bring.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "common/commands.h"
 #include "registry_fixture.h"
 
@@ -162,7 +164,9 @@ TEST_F(PackRegistryTest, EmptyAndMalformedRegistrationsAreReportedByPackName) {
 TEST_F(PackRegistryTest, GlyphsComeFromTheControlsFolder) {
     std::string glyph = folder.Write("controls/QButton.bmp", "BM");
     Load(Velpack(), true);
-    EXPECT_EQ(glyph, palette.FindButton("QButton")->Glyph());
+    std::string loaded = palette.FindButton("QButton")->Glyph();
+    EXPECT_EQ(registry.GlyphFile("QButton"), loaded);
+    EXPECT_TRUE(std::filesystem::equivalent(glyph, loaded)) << loaded;
     EXPECT_EQ("", palette.FindButton("QEdit")->Glyph());
 }
 
