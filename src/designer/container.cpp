@@ -77,6 +77,8 @@ void TContainer::CreateHost() {
     hostStyle_ = HostWindowStyle(host_, hostStyle_);
     try {
         HWND parent = Handle();
+        // Only what the pack leaves during this creation counts as its object.
+        RemovePropA(parent, "this");
         hostHandle_ = CreateWindowExA(hostExStyle_, host_.c_str(), text_.c_str(), hostStyle_ | WS_CHILD, 0, 0,
                                       width_, height_, parent,
                                       reinterpret_cast<HMENU>(static_cast<INT_PTR>(id_)),

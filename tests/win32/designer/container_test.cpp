@@ -243,6 +243,33 @@ TEST_F(ContainerTest, AClassThatRefusesItsWindowIsReportedByPack) {
     EXPECT_NE(nullptr, container.PackObject());
 }
 
+// A class whose windows leave an object on their parent and never take it
+// back, and one whose windows leave none.
+LRESULT CALLBACK LeavesObjectBehind(HWND window, UINT message, WPARAM wp, LPARAM lp) {
+    static int object = 0;
+    if (message == WM_NCCREATE) SetPropA(GetParent(window), "THIS", &object);
+    return DefWindowProcA(window, message, wp, lp);
+}
+
+void RegisterTestClass(const char* name, WNDPROC procedure) {
+    WNDCLASSA info{};
+    info.lpfnWndProc = procedure;
+    info.hInstance = GetModuleHandleA(nullptr);
+    info.lpszClassName = name;
+    RegisterClassA(&info);
+}
+
+TEST_F(ContainerTest, AWindowThatLeavesNoObjectGivesNoObject) {
+    RegisterTestClass("LeavesObjectBehind", LeavesObjectBehind);
+    RegisterTestClass("LeavesNoObject", DefWindowProcA);
+    TContainer& container = Make("Container1");
+    container.SetHost("LeavesObjectBehind");
+    EXPECT_NE(nullptr, container.PackObject());
+    container.SetHost("LeavesNoObject");
+    EXPECT_TRUE(IsWindow(container.HostHandle()));
+    EXPECT_EQ(nullptr, container.PackObject()) << "the object of the window before";
+}
+
 TEST_F(ContainerTest, TheLiveWindowAndItsChildrenAreTransparentToTheMouse) {
     TContainer& container = Make("Container1", 20, 20, 120, 40);
     container.SetHost("QProbe");
