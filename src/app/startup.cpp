@@ -7,7 +7,10 @@
 #include "workbench/code_window.h"
 #include "app/build_wiring.h"
 #include "app/database_wiring.h"
+#include "app/pack_wiring.h"
 #include "compiler/switch_window.h"
+#include "packhost/customize_palette_window.h"
+#include "packhost/packs_window.h"
 #include "common/message_pump.h"
 #include "workbench/about_window.h"
 #include "workbench/file_commands.h"
@@ -56,7 +59,7 @@ void CreateWindows() {
     AddTool("TFormsList", "FormsList", "FormsList", {260, 240, false, false, 0, 186});
     AddTool("TSettings", "Settings", "Settings", {520, 420});
     AddTool("TProjects", "Projects", "Projects", {260, 360});
-    AddTool("TPacks", "Packs", "Packs", {380, 300});
+    AddWindow<TPacks>(WorkbenchPacks());
     AddWindow<TSwitch>(app.Launcher->PredefinedSwitches);
     app.About = AddWindow<TAbout>();
     app.ImageShow = AddWindow<TimageShow>();
@@ -72,7 +75,7 @@ void CreateWindows() {
     app.Splash = AddWindow<TSplash>(app.Title);
     AddTool("TDialog", "Dialog", "Dialog", {400, 300});
     AddTool("TLanguagesDlg", "LanguagesDlg", "Languages", {300, 260, true});
-    AddTool("TCustomizePalette", "CustomizePalette", "CustomizePalette", {420, 320});
+    AddWindow<TCustomizePalette>(app.Main->Palette(), app.Launcher->SettingsFile());
     AddTool("TInstallClass", "InstallClass", "Install Class", {360, 200, false, true});
 }
 
@@ -158,6 +161,7 @@ void StartWorkbench() {
     PlaceWindowsFirstTime();
     WireCodePages();
     WireIncludeDatabase();
+    WirePacks();
     app.Main->OnFirstShow = FirstShow;
     ShowWindow(app.Main->Handle(), SW_SHOW);
     UpdateWindow(app.Main->Handle());

@@ -78,7 +78,9 @@ SIZE TMain::InitialSize() const {
 void TMain::OnCreate() {
     BuildMenus();
     BuildToolbars();
-    palette_ = AddControl(WC_TABCONTROLA, "", WS_CLIPSIBLINGS, kToolbarWidth, 0, 200, 60);
+    paletteWindow_ = std::make_unique<PaletteWindow>(Handle(), kToolbarWidth, 0, 200, 60);
+    paletteWindow_->Palette().SetFlat(true);
+    palette_ = paletteWindow_->Handle();
     RECT work{};
     SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
     SetWindowPos(Handle(), nullptr, work.left, work.top, work.right - work.left, kHeight,

@@ -6,8 +6,10 @@
 #include <commctrl.h>
 
 #include <functional>
+#include <memory>
 #include <string>
 
+#include "packhost/palette_window.h"
 #include "ui/form_window.h"
 
 namespace tavrin {
@@ -67,6 +69,9 @@ public:
     HWND ToolBarFiles() const { return toolBarFiles_; }
     HWND ToolBarActions() const { return toolBarActions_; }
     HWND PaletteArea() const { return palette_; }
+    // The component palette shown in the palette area.
+    TPaletteControl& Palette() { return paletteWindow_->Palette(); }
+    PaletteWindow& PaletteStrip() { return *paletteWindow_; }
     bool ToolButtonEnabled(int command) const;
     void SetToolButtonEnabled(int command, bool enabled);
     // Evaluates the enable rules of one top menu as when it opens.
@@ -117,6 +122,7 @@ private:
     HWND toolBarFiles_ = nullptr;
     HWND toolBarActions_ = nullptr;
     HWND palette_ = nullptr;
+    std::unique_ptr<PaletteWindow> paletteWindow_;
     bool shownOnce_ = false;
 };
 

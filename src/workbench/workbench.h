@@ -24,6 +24,7 @@ class TAbout;
 class TimageShow;
 class THelps;
 class TPrintDialog;
+class PackRegistry;
 
 struct Workbench {
     // Folder of the workbench executable, without trailing separator.
@@ -39,6 +40,7 @@ struct Workbench {
 
     TLauncher* Launcher = nullptr;
     TDataBase* DataBase = nullptr;  // the include database
+    PackRegistry* Packs = nullptr;  // the loaded packs and the palette's selection
 
     TMain* Main = nullptr;
     TCode* Code = nullptr;

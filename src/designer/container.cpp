@@ -1,0 +1,279 @@
+#include "designer/container.h"
+
+#include "common/commands.h"
+#include "common/prompts.h"
+#include "designer/container_rules.h"
+#include "designer/mouse_transparency.h"
+#include "ui/form_window.h"
+#include "ui/window_class.h"
+
+namespace tavrin {
+
+namespace {
+
+constexpr const char* kWindowClass = "TContainer";
+constexpr const char* kContainerProperty = "Container";
+
+std::function<std::string(const std::string&)>& ClassOwner() {
+    static std::function<std::string(const std::string&)> owner;
+    return owner;
+}
+
+// A window class of that name exists for the workbench's module or the system.
+bool ClassRegistered(const std::string& name) {
+    WNDCLASSEXA info{};
+    info.cbSize = sizeof info;
+    return GetClassInfoExA(GetModuleHandleA(nullptr), name.c_str(), &info) ||
+           GetClassInfoExA(nullptr, name.c_str(), &info);
+}
+
+int ToInt(const std::string& decimal) {
+    return static_cast<int>(std::stol(decimal));
+}
+
+}  // namespace
+
+void SetContainerClassOwner(std::function<std::string(const std::string&)> owner) {
+    ClassOwner() = std::move(owner);
+}
+
+TContainer::TContainer(HWND parent) : parent_(parent), font_(GuiFont()) {
+    DeclareProperties();
+}
+
+TContainer::~TContainer() {
+    DestroyHost();
+    node_.reset();
+    if (window_) {
+        SetWindowLongPtrA(window_, GWLP_USERDATA, 0);
+        DestroyWindow(window_);
+    }
+}
+
+HWND TContainer::Handle() {
+    if (window_) return window_;
+    // The class procedure serves until the window is bound to its container.
+    RegisterWindowClassOnce(kWindowClass, DefWindowProcA, CS_DBLCLKS);
+    DWORD style = parent_ ? (WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS) : WS_POPUP;
+    window_ = CreateWindowExA(0, kWindowClass, text_.c_str(), style, left_, top_, width_, height_, parent_,
+                              nullptr, GetModuleHandleA(nullptr), nullptr);
+    if (!window_) throw CommandError("Cannot create the window of the container " + name_ + ".");
+    SetWindowLongPtrA(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    SetWindowLongPtrA(window_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(WindowProc));
+    return window_;
+}
+
+TContainer* TContainer::OfWindow(HWND window) {
+    return static_cast<TContainer*>(GetPropA(window, kContainerProperty));
+}
+
+void TContainer::SetHost(const std::string& name) {
+    host_ = name;
+    if (!name.empty()) CreateHost();
+}
+
+void TContainer::CreateHost() {
+    DestroyHost();
+    hostStyle_ = HostWindowStyle(host_, hostStyle_);
+    try {
+        HWND parent = Handle();
+        // Only what the pack leaves during this creation counts as its object.
+        RemovePropA(parent, "this");
+        hostHandle_ = CreateWindowExA(hostExStyle_, host_.c_str(), text_.c_str(), hostStyle_ | WS_CHILD, 0, 0,
+                                      width_, height_, parent,
+                                      reinterpret_cast<HMENU>(static_cast<INT_PTR>(id_)),
+                                      GetModuleHandleA(nullptr), nullptr);
+        if (!hostHandle_) {
+            // A class that no pack registered gives an empty container, silently;
+            // a registered class that refused its window is worth a word.
+            if (ClassRegistered(host_)) ReportRefusedClass();
+            return;
+        }
+        SetPropA(hostHandle_, kContainerProperty, this);
+        MakeMouseTransparent(hostHandle_);
+        SendMessageA(hostHandle_, WM_SETFONT, reinterpret_cast<WPARAM>(font_), TRUE);
+        ShowWindow(hostHandle_, SW_SHOW);
+        packObject_ = GetPropA(parent, "this");
+    } catch (const std::exception& error) {
+        UserPrompts().Error(error.what());
+    }
+}
+
+void TContainer::ReportRefusedClass() const {
+    std::string pack = ClassOwner() ? ClassOwner()(host_) : std::string();
+    UserPrompts().Error("The class \"" + host_ + "\"" + (pack.empty() ? std::string() : " of the pack " + pack) +
+                        " did not create its window.");
+}
+
+void TContainer::DestroyHost() {
+    if (hostHandle_ && IsWindow(hostHandle_)) {
+        RemovePropA(hostHandle_, kContainerProperty);
+        DestroyWindow(hostHandle_);
+    }
+    hostHandle_ = nullptr;
+    // The pack may free its object with the window: never hand the old address on.
+    packObject_ = nullptr;
+}
+
+void TContainer::Setid(int value) {
+    id_ = value;
+    if (hostHandle_ && IsWindow(hostHandle_)) SetWindowLongPtrA(hostHandle_, GWLP_ID, value);
+}
+
+void TContainer::SetNode(std::unique_ptr<ContainerNode> node) {
+    node_ = std::move(node);
+    if (node_) node_->SetText(name_);
+}
+
+void TContainer::SetName(const std::string& name) {
+    bool textFollows = text_ == name_;
+    name_ = name;
+    if (textFollows) SetText(name);
+}
+
+void TContainer::SetText(const std::string& text) {
+    text_ = text;
+    if (window_) SetWindowTextA(window_, text.c_str());
+    if (hostHandle_ && IsWindow(hostHandle_)) {
+        SetWindowTextA(hostHandle_, text.c_str());
+        if (node_) node_->SetText(text);
+    }
+}
+
+void TContainer::SetBounds(int left, int top, int width, int height) {
+    bool resized = width != width_ || height != height_;
+    bool moved = left != left_ || top != top_;
+    left_ = left;
+    top_ = top;
+    width_ = width;
+    height_ = height;
+    if (window_) {
+        MoveWindow(window_, left, top, width, height, TRUE);  // the window's messages do the rest
+        return;
+    }
+    if (resized) Resized();
+    if (moved) Moved();
+}
+
+void TContainer::SetFont(HFONT font) {
+    font_ = font ? font : GuiFont();
+    if (hostHandle_ && IsWindow(hostHandle_))
+        SendMessageA(hostHandle_, WM_SETFONT, reinterpret_cast<WPARAM>(font_), TRUE);
+}
+
+void TContainer::Resized() {
+    if (hostHandle_ && IsWindow(hostHandle_)) MoveWindow(hostHandle_, 0, 0, width_, height_, TRUE);
+    if (Grid) {
+        Grid->SetRowValue("width", std::to_string(width_));
+        Grid->SetRowValue("height", std::to_string(height_));
+    }
+}
+
+void TContainer::Moved() {
+    if (Grid) {
+        Grid->SetRowValue("left", std::to_string(left_));
+        Grid->SetRowValue("top", std::to_string(top_));
+    }
+}
+
+void TContainer::TakeWindowBounds() {
+    RECT r{};
+    GetWindowRect(window_, &r);
+    if (HWND parent = GetParent(window_); parent && (GetWindowLongPtrA(window_, GWL_STYLE) & WS_CHILD))
+        MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&r), 2);
+    left_ = r.left;
+    top_ = r.top;
+    width_ = r.right - r.left;
+    height_ = r.bottom - r.top;
+}
+
+LRESULT CALLBACK TContainer::WindowProc(HWND window, UINT message, WPARAM wp, LPARAM lp) {
+    auto* self = reinterpret_cast<TContainer*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+    if (!self) return DefWindowProcA(window, message, wp, lp);
+    LRESULT result = 0;
+    if (!RunCommand([&] { result = self->HandleMessage(message, wp, lp); })) return 0;
+    return result;
+}
+
+LRESULT TContainer::HandleMessage(UINT message, WPARAM wp, LPARAM lp) {
+    if (message >= kFirstMouseMessage && message <= kLastMouseMessage) {
+        if (OnMouse) OnMouse(*this, message, wp, lp);
+        return 0;
+    }
+    switch (message) {
+    case WM_WINDOWPOSCHANGED: {
+        const auto* position = reinterpret_cast<const WINDOWPOS*>(lp);
+        TakeWindowBounds();
+        if (!(position->flags & SWP_NOSIZE)) Resized();
+        if (!(position->flags & SWP_NOMOVE)) Moved();
+        return 0;
+    }
+    case WM_SETFONT:
+        SetFont(reinterpret_cast<HFONT>(wp));
+        return 0;
+    case WM_ERASEBKGND: {
+        RECT area{};
+        GetClientRect(window_, &area);
+        HBRUSH brush = color_ < 0 ? GetSysColorBrush(color_ & 0xFF) : CreateSolidBrush(static_cast<COLORREF>(color_));
+        FillRect(reinterpret_cast<HDC>(wp), &area, brush);
+        if (color_ >= 0) DeleteObject(brush);
+        return 1;
+    }
+    case WM_PAINT: {
+        PAINTSTRUCT paint;
+        HDC dc = BeginPaint(window_, &paint);
+        Paint(dc);
+        EndPaint(window_, &paint);
+        return 0;
+    }
+    }
+    return DefWindowProcA(window_, message, wp, lp);
+}
+
+void TContainer::DeclareProperties() {
+    auto text = [](std::string name, std::string* field, std::function<void(const std::string&)> set = {}) {
+        DesignProperty property{std::move(name), DesignKind::Text, {}, [field] { return *field; }, {}};
+        property.set = set ? std::move(set) : [field](const std::string& value) { *field = value; };
+        return property;
+    };
+    auto integer = [](std::string name, int* field, std::function<void(int)> set = {}) {
+        DesignProperty property{std::move(name), DesignKind::Integer, {}, [field] { return std::to_string(*field); }, {}};
+        property.set = [field, set](const std::string& value) {
+            if (set) set(ToInt(value));
+            else *field = ToInt(value);
+        };
+        return property;
+    };
+    auto enumeration = [](std::string name, std::vector<std::string> values, std::string* field) {
+        return DesignProperty{std::move(name), DesignKind::Enumeration, std::move(values), [field] { return *field; },
+                              [field](const std::string& value) { *field = value; }};
+    };
+    AddProperty(text("Name", &name_, [this](const std::string& value) { SetName(value); }));
+    AddProperty(integer("Tag", &tag_));
+    AddProperty(integer("Left", &left_, [this](int value) { SetBounds(value, top_, width_, height_); }));
+    AddProperty(integer("Top", &top_, [this](int value) { SetBounds(left_, value, width_, height_); }));
+    AddProperty(integer("Width", &width_, [this](int value) { SetBounds(left_, top_, value, height_); }));
+    AddProperty(integer("Height", &height_, [this](int value) { SetBounds(left_, top_, width_, value); }));
+    AddProperty(integer("Cursor", &cursor_));
+    AddProperty(text("Hint", &hint_));
+    AddProperty(enumeration("HelpType", {"htKeyword", "htContext"}, &helpType_));
+    AddProperty(text("HelpKeyword", &helpKeyword_));
+    AddProperty(integer("HelpContext", &helpContext_));
+    AddProperty(enumeration("Align", {"alNone", "alTop", "alBottom", "alLeft", "alRight", "alClient", "alCustom"},
+                            &align_));
+    AddProperty(integer("Color", &color_, [this](int value) {
+        color_ = value;
+        if (window_) InvalidateRect(window_, nullptr, TRUE);
+    }));
+    AddProperty(text("Text", &text_, [this](const std::string& value) { SetText(value); }));
+    AddProperty(integer("id", &id_, [this](int value) { Setid(value); }));
+    AddProperty(text("Host", &host_, [this](const std::string& value) { SetHost(value); }));
+    AddProperty(DesignProperty{"HostHandle", DesignKind::Integer, {},
+                               [this] { return std::to_string(reinterpret_cast<std::uintptr_t>(hostHandle_)); },
+                               [this](const std::string& value) {
+                                   SetHostHandle(reinterpret_cast<HWND>(static_cast<std::uintptr_t>(static_cast<std::uint32_t>(ToInt(value)))));
+                               }});
+    AddProperty(DesignProperty{"Node", DesignKind::Text, {}, [this] { return std::string(node_ ? "(node)" : ""); }, {}});
+}
+
+}  // namespace tavrin

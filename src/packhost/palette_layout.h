@@ -1,0 +1,28 @@
+// Where the buttons of a palette page stand: wrapping rows of 28-pixel cells.
+// The arrow button keeps the first cell; the class buttons follow in creation
+// order, a new row starting whenever the next cell would reach the page's
+// right edge.
+#pragma once
+
+#include <cstddef>
+#include <vector>
+
+namespace tavrin {
+
+inline constexpr int kPaletteCell = 28;    // width and height of one button cell
+inline constexpr int kPaletteMargin = 4;   // left and top margin of the first cell
+
+struct PalettePoint {
+    int x = 0;
+    int y = 0;
+    bool operator==(const PalettePoint&) const = default;
+};
+
+// The arrow button's place: the first cell.
+PalettePoint ArrowButtonPosition();
+
+// The places of count class buttons on a page whose client area is
+// clientWidth pixels wide.
+std::vector<PalettePoint> ClassButtonPositions(std::size_t count, int clientWidth);
+
+}  // namespace tavrin

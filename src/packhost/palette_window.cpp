@@ -1,0 +1,249 @@
+#include "packhost/palette_window.h"
+
+#include <commctrl.h>
+
+#include <algorithm>
+
+#include "common/commands.h"
+#include "ui/form_window.h"
+#include "ui/window_class.h"
+
+namespace tavrin {
+
+namespace {
+
+constexpr const char* kStripClass = "TPaletteControl";
+constexpr const char* kPageClass = "TPalettePage";
+constexpr int kButtonSize = kPaletteCell;
+
+}  // namespace
+
+PaletteWindow::PaletteWindow(HWND parent, int x, int y, int width, int height) {
+    const auto face = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    RegisterWindowClassOnce(kStripClass, StripProc, 0, face);
+    RegisterWindowClassOnce(kPageClass, PageProc, 0, face);
+    HINSTANCE instance = GetModuleHandleA(nullptr);
+    handle_ = CreateWindowExA(0, kStripClass, "", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, x, y, width, height,
+                              parent, nullptr, instance, nullptr);
+    if (!handle_) throw CommandError("Cannot create the component palette.");
+    SetWindowLongPtrA(handle_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    tabs_ = CreateWindowExA(0, WC_TABCONTROLA, "", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, 0, 0, width, height,
+                            handle_, nullptr, instance, nullptr);
+    SendMessageA(tabs_, WM_SETFONT, reinterpret_cast<WPARAM>(GuiFont()), FALSE);
+    tooltip_ = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
+                               CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, handle_, nullptr,
+                               instance, nullptr);
+    arrowGlyph_ = LoadArrowGlyph();
+    palette_.SetView(this);
+    Layout();
+}
+
+PaletteWindow::~PaletteWindow() {
+    palette_.SetView(nullptr);
+    if (handle_ && IsWindow(handle_)) {
+        SetWindowLongPtrA(handle_, GWLP_USERDATA, 0);
+        DestroyWindow(handle_);
+    }
+}
+
+HWND PaletteWindow::PageWindow(const TPalettePage& page) const {
+    auto found = pages_.find(&page);
+    return found == pages_.end() ? nullptr : found->second;
+}
+
+HWND PaletteWindow::ButtonWindow(const TPaletteButton& button) const {
+    auto found = buttons_.find(&button);
+    return found == buttons_.end() ? nullptr : found->second.window;
+}
+
+int PaletteWindow::PageIndex(const TPalettePage* page) const {
+    auto found = std::find(pageOrder_.begin(), pageOrder_.end(), page);
+    return found == pageOrder_.end() ? -1 : static_cast<int>(found - pageOrder_.begin());
+}
+
+TPaletteButton* PaletteWindow::ButtonOf(HWND window) const {
+    for (const auto& [button, state] : buttons_)
+        if (state.window == window) return const_cast<TPaletteButton*>(button);
+    return nullptr;
+}
+
+RECT PaletteWindow::PageArea() const {
+    RECT area{};
+    GetClientRect(tabs_, &area);
+    SendMessageA(tabs_, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&area));
+    return area;
+}
+
+void PaletteWindow::Layout() {
+    RECT client{};
+    GetClientRect(handle_, &client);
+    MoveWindow(tabs_, 0, 0, client.right, client.bottom, TRUE);
+    RECT area = PageArea();
+    for (const auto& [page, window] : pages_)
+        MoveWindow(window, area.left, area.top, std::max(0L, area.right - area.left),
+                   std::max(0L, area.bottom - area.top), TRUE);
+    palette_.SetPageClientWidth(std::max(0L, area.right - area.left));
+}
+
+void PaletteWindow::PageAdded(TPalettePage& page) {
+    std::size_t index = 0;
+    while (index < palette_.Pages().size() && palette_.Pages()[index].get() != &page) ++index;
+    pageOrder_.insert(pageOrder_.begin() + static_cast<std::ptrdiff_t>(std::min(index, pageOrder_.size())), &page);
+    TCITEMA item{};
+    item.mask = TCIF_TEXT;
+    item.pszText = const_cast<char*>(page.Caption().c_str());
+    SendMessageA(tabs_, TCM_INSERTITEMA, static_cast<WPARAM>(PageIndex(&page)), reinterpret_cast<LPARAM>(&item));
+    RECT area = PageArea();
+    HWND window = CreateWindowExA(0, kPageClass, page.Caption().c_str(), WS_CHILD | WS_CLIPSIBLINGS, area.left,
+                                  area.top, std::max(0L, area.right - area.left),
+                                  std::max(0L, area.bottom - area.top), handle_, nullptr,
+                                  GetModuleHandleA(nullptr), nullptr);
+    SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    SetWindowPos(window, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    pages_[&page] = window;
+    page.SetClientWidth(std::max(0L, area.right - area.left));
+    CreateButtonWindow(page.Arrow());
+}
+
+void PaletteWindow::PageRemoving(TPalettePage& page) {
+    ButtonRemoving(page.Arrow());
+    for (const auto& button : page.Buttons()) ButtonRemoving(*button);
+    int index = PageIndex(&page);
+    if (index >= 0) {
+        SendMessageA(tabs_, TCM_DELETEITEM, static_cast<WPARAM>(index), 0);
+        pageOrder_.erase(pageOrder_.begin() + index);
+    }
+    auto found = pages_.find(&page);
+    if (found != pages_.end()) {
+        DestroyWindow(found->second);
+        pages_.erase(found);
+    }
+}
+
+void PaletteWindow::CreateButtonWindow(TPaletteButton& button) {
+    HWND page = PageWindow(button.Page());
+    if (!page) return;
+    PalettePoint at = button.Position();
+    HWND window = CreateWindowExA(0, "BUTTON", "", WS_CHILD | WS_VISIBLE | BS_OWNERDRAW, at.x, at.y, kButtonSize,
+                                  kButtonSize, page, nullptr, GetModuleHandleA(nullptr), nullptr);
+    ButtonWindowState& state = buttons_[&button];
+    state.window = window;
+    UpdateGlyph(state, button);
+    TTTOOLINFOA tool{};
+    tool.cbSize = sizeof tool;
+    tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+    tool.hwnd = page;
+    tool.uId = reinterpret_cast<UINT_PTR>(window);
+    tool.lpszText = const_cast<char*>(button.Hint().c_str());
+    SendMessageA(tooltip_, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+}
+
+void PaletteWindow::ButtonAdded(TPaletteButton& button) {
+    CreateButtonWindow(button);
+}
+
+void PaletteWindow::ButtonRemoving(TPaletteButton& button) {
+    auto found = buttons_.find(&button);
+    if (found == buttons_.end()) return;
+    TTTOOLINFOA tool{};
+    tool.cbSize = sizeof tool;
+    tool.hwnd = GetParent(found->second.window);
+    tool.uId = reinterpret_cast<UINT_PTR>(found->second.window);
+    SendMessageA(tooltip_, TTM_DELTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+    DestroyWindow(found->second.window);
+    buttons_.erase(found);
+}
+
+void PaletteWindow::UpdateGlyph(ButtonWindowState& state, const TPaletteButton& button) {
+    if (state.glyph && state.glyphFile == button.Glyph()) return;
+    state.glyphFile = button.Glyph();
+    state.glyph = LoadGlyphFile(state.glyphFile);
+}
+
+void PaletteWindow::ButtonChanged(TPaletteButton& button) {
+    auto found = buttons_.find(&button);
+    if (found == buttons_.end()) return;
+    UpdateGlyph(found->second, button);
+    PalettePoint at = button.Position();
+    SetWindowPos(found->second.window, nullptr, at.x, at.y, kButtonSize, kButtonSize,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+    InvalidateRect(found->second.window, nullptr, TRUE);
+}
+
+void PaletteWindow::ActivePageChanged(TPalettePage* page) {
+    int index = PageIndex(page);
+    if (index >= 0 && SendMessageA(tabs_, TCM_GETCURSEL, 0, 0) != index)
+        SendMessageA(tabs_, TCM_SETCURSEL, static_cast<WPARAM>(index), 0);
+    for (const auto& [candidate, window] : pages_) ShowWindow(window, candidate == page ? SW_SHOW : SW_HIDE);
+}
+
+void PaletteWindow::DrawButton(const DRAWITEMSTRUCT& item) {
+    TPaletteButton* button = ButtonOf(item.hwndItem);
+    if (!button) return;
+    HDC dc = item.hDC;
+    RECT area = item.rcItem;
+    bool down = button->Pressed() || (item.itemState & ODS_SELECTED);
+    if (down) {
+        // The pressed button of a group: a lighter face, sunk in.
+        HBRUSH light = CreateSolidBrush(RGB(236, 236, 244));
+        FillRect(dc, &area, light);
+        DeleteObject(light);
+        DrawEdge(dc, &area, BDR_SUNKENOUTER, BF_RECT);
+        OffsetRect(&area, 1, 1);
+    } else {
+        FillRect(dc, &area, GetSysColorBrush(COLOR_BTNFACE));
+        if (!button->Flat()) DrawEdge(dc, &area, EDGE_RAISED, BF_RECT);
+    }
+    const ButtonWindowState& state = buttons_[button];
+    HBITMAP glyph = button->IsArrow() ? arrowGlyph_.Get() : state.glyph.Get();
+    if (glyph) DrawGlyph(dc, glyph, area);
+    else DrawFallbackGlyph(dc, button->Hint(), button->IsArrow(), area);
+}
+
+LRESULT CALLBACK PaletteWindow::StripProc(HWND window, UINT message, WPARAM wp, LPARAM lp) {
+    auto* self = reinterpret_cast<PaletteWindow*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+    if (!self) return DefWindowProcA(window, message, wp, lp);
+    LRESULT result = 0;
+    if (!RunCommand([&] { result = self->StripMessage(message, wp, lp); })) return 0;
+    return result;
+}
+
+LRESULT CALLBACK PaletteWindow::PageProc(HWND window, UINT message, WPARAM wp, LPARAM lp) {
+    auto* self = reinterpret_cast<PaletteWindow*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+    if (!self) return DefWindowProcA(window, message, wp, lp);
+    LRESULT result = 0;
+    if (!RunCommand([&] { result = self->PageMessage(window, message, wp, lp); })) return 0;
+    return result;
+}
+
+LRESULT PaletteWindow::StripMessage(UINT message, WPARAM wp, LPARAM lp) {
+    switch (message) {
+    case WM_SIZE:
+        Layout();
+        return 0;
+    case WM_NOTIFY: {
+        auto* header = reinterpret_cast<NMHDR*>(lp);
+        if (header->hwndFrom == tabs_ && header->code == TCN_SELCHANGE) {
+            auto index = static_cast<std::size_t>(SendMessageA(tabs_, TCM_GETCURSEL, 0, 0));
+            if (index < pageOrder_.size()) palette_.SetActivePalette(pageOrder_[index]);
+        }
+        return 0;
+    }
+    }
+    return DefWindowProcA(handle_, message, wp, lp);
+}
+
+LRESULT PaletteWindow::PageMessage(HWND page, UINT message, WPARAM wp, LPARAM lp) {
+    switch (message) {
+    case WM_DRAWITEM:
+        DrawButton(*reinterpret_cast<DRAWITEMSTRUCT*>(lp));
+        return TRUE;
+    case WM_COMMAND:
+        if (HIWORD(wp) == BN_CLICKED || HIWORD(wp) == BN_DOUBLECLICKED)
+            if (TPaletteButton* button = ButtonOf(reinterpret_cast<HWND>(lp))) button->Click();
+        return 0;
+    }
+    return DefWindowProcA(page, message, wp, lp);
+}
+
+}  // namespace tavrin
