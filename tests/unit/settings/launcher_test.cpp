@@ -189,6 +189,36 @@ TEST_F(LauncherTest, DefaultMenuShowsTwentyOneEntriesAndRebuildsOnlyForANewMenu)
     EXPECT_EQ(launcher.MRUMenu, nullptr);
 }
 
+TEST_F(LauncherTest, TheRecentFileListKeepsFiftyEntriesInMemoryAndInTheFile) {
+    std::string mru = "[general]\nmrucount=100\n[mru]\n";
+    for (int i = 0; i < 20000; ++i) mru += "old" + std::to_string(i) + ".bas=" + std::to_string(i) + "\n";
+    Given(mru + "[editor]\nfont.size=11\n");
+    TLauncher launcher(path);
+    launcher.LoadSettings();
+    ASSERT_EQ(launcher.MRU.Count(), 50u) << "the first fifty, as the menu shows them";
+    EXPECT_EQ(launcher.MRU[0], "old0.bas");
+    EXPECT_EQ(launcher.MRU[49], "old49.bas");
+    EXPECT_EQ(SharedEditorOptions().fontSize, 11);
+
+    EXPECT_TRUE(launcher.AddToMRU("new.bas"));
+    EXPECT_EQ(launcher.MRU.Count(), 50u);
+    EXPECT_EQ(launcher.MRU[0], "new.bas");
+    EXPECT_EQ(launcher.MRU.IndexOf("old49.bas"), -1) << "the last entry made room";
+    FakeMenu menu;
+    launcher.AttachMRUMenu(&menu);
+    EXPECT_EQ(menu.items.size(), 50u) << "MRUCount + 1 items, but no more than the list holds";
+
+    ASSERT_TRUE(launcher.SaveSettings());
+    TLauncher next(path);
+    next.LoadSettings();
+    EXPECT_EQ(next.MRU.Count(), 50u);
+    IniFile file(path);
+    EXPECT_EQ(file.ReadSectionKeys("mru").size(), 50u) << "the entries beyond the list left the file";
+    EXPECT_EQ(file.ReadString("mru", "old48.bas", ""), "49");
+    EXPECT_EQ(file.ReadString("mru", "new.bas", ""), "0");
+    EXPECT_EQ(file.ReadString("editor", "font.size", ""), "11");
+}
+
 TEST_F(LauncherTest, FlagsStoredAsTextReadAsDefaultAndNonZeroNumbersAsTrue) {
     Given(
         "[general]\nAutocreateForms=true\nAllowCompletion=true\nGUIResources=2\n"
