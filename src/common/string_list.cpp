@@ -6,27 +6,7 @@
 
 #include "common/text.h"
 
-#ifdef _WIN32
-// Declared here so that the portable layer stays free of <windows.h>.
-extern "C" __declspec(dllimport) int __stdcall MoveFileExA(const char* existing,
-                                                           const char* replacement,
-                                                           unsigned long flags);
-#endif
-
 namespace tavrin {
-
-namespace {
-
-bool ReplaceFile(const std::string& source, const std::string& target) {
-#ifdef _WIN32
-    const unsigned long kReplaceExisting = 0x1, kWriteThrough = 0x8;
-    return MoveFileExA(source.c_str(), target.c_str(), kReplaceExisting | kWriteThrough) != 0;
-#else
-    return std::rename(source.c_str(), target.c_str()) == 0;
-#endif
-}
-
-}  // namespace
 
 FileReadStatus ReadWholeFile(const std::string& path, std::string& content) {
     content.clear();
@@ -41,20 +21,6 @@ FileReadStatus ReadWholeFile(const std::string& path, std::string& content) {
     std::fclose(file);
     if (failed) content.clear();
     return failed ? FileReadStatus::Failed : FileReadStatus::Ok;
-}
-
-bool WriteFileReplacing(const std::string& path, std::string_view content) {
-    const std::string temporary = path + ".tmp";
-    FILE* file = std::fopen(temporary.c_str(), "wb");
-    if (!file) return false;
-    bool written = std::fwrite(content.data(), 1, content.size(), file) == content.size();
-    written = std::fflush(file) == 0 && written;
-    written = std::fclose(file) == 0 && written;
-    if (!written || !ReplaceFile(temporary, path)) {
-        std::remove(temporary.c_str());
-        return false;
-    }
-    return true;
 }
 
 StringList::StringList(std::initializer_list<std::string> texts) {

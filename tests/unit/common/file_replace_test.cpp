@@ -3,8 +3,6 @@
 // read-only target is left as it is.
 #include <gtest/gtest.h>
 
-#include <sys/stat.h>
-
 #include <algorithm>
 #include <filesystem>
 #include <string>
@@ -18,6 +16,8 @@ namespace tavrin {
 namespace {
 
 using test::ReadBytes;
+using test::SetReadOnly;
+using test::Writable;
 using test::TempFolder;
 using test::WriteBytes;
 
@@ -27,17 +27,6 @@ std::vector<std::string> Names(const std::string& folder) {
         names.push_back(entry.path().filename().string());
     std::sort(names.begin(), names.end());
     return names;
-}
-
-void MakeReadOnly(const std::string& path) {
-    std::filesystem::permissions(path, std::filesystem::perms::owner_write | std::filesystem::perms::group_write |
-                                           std::filesystem::perms::others_write,
-                                 std::filesystem::perm_options::remove);
-}
-
-bool Writable(const std::string& path) {
-    return (std::filesystem::status(path).permissions() & std::filesystem::perms::owner_write) !=
-           std::filesystem::perms::none;
 }
 
 TEST(WriteFileReplacing, AUsersFilesNamedLikeTemporaryFilesAreLeftAlone) {
@@ -68,12 +57,12 @@ TEST(WriteFileReplacing, AReadOnlyTargetIsNeitherReplacedNorMadeWritable) {
     TempFolder folder;
     const std::string target = folder.Path("read_only.bas");
     WriteBytes(target, "kept");
-    MakeReadOnly(target);
+    SetReadOnly(target, true);
     EXPECT_FALSE(WriteFileReplacing(target, "lost"));
     EXPECT_EQ(ReadBytes(target), "kept");
     EXPECT_FALSE(Writable(target));
     EXPECT_EQ(Names(folder.Path()), std::vector<std::string>{"read_only.bas"});
-    std::filesystem::permissions(target, std::filesystem::perms::owner_write, std::filesystem::perm_options::add);
+    SetReadOnly(target, false);
 }
 
 TEST(WriteFileReplacing, AFailedReplacementRemovesOnlyItsOwnTemporaryFile) {
