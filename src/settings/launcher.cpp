@@ -6,6 +6,7 @@
 #include "common/text.h"
 #include "editor/editor_options.h"
 #include "settings/help_file.h"
+#include "settings/window_placement.h"
 
 namespace tavrin {
 
@@ -130,17 +131,25 @@ bool TLauncher::SaveSettings() {
 
 void TLauncher::LoadForms() {
     std::vector<ApplicationWindow*> windows;
-    if (windows_) windows = windows_->Windows();
+    DesktopGeometry desktop;
+    if (windows_) {
+        windows = windows_->Windows();
+        desktop = windows_->Desktop();
+    }
     IniBatch batch(file_);
     for (const std::string& part : Split(file_.ReadString(kGeneral, "forms", ""), ',')) {
         std::string_view name = Trim(part);
         if (name.empty()) continue;
         ApplicationWindow* window = FindWindow(windows, name);
         if (!window) continue;
-        window->SetLeft(file_.ReadInteger(name, "left", 0));
-        window->SetTop(file_.ReadInteger(name, "top", 0));
-        window->SetWidth(file_.ReadInteger(name, "width", 300));
-        window->SetHeight(file_.ReadInteger(name, "height", 200));
+        const WindowBounds saved{file_.ReadInteger(name, "left", 0), file_.ReadInteger(name, "top", 0),
+                                 file_.ReadInteger(name, "width", 300), file_.ReadInteger(name, "height", 200)};
+        // Saved bounds may be off every screen now: the window is brought back onto one.
+        const WindowBounds placed = PlaceOnDesktop(saved, desktop);
+        window->SetLeft(placed.left);
+        window->SetTop(placed.top);
+        window->SetWidth(placed.width);
+        window->SetHeight(placed.height);
     }
 }
 

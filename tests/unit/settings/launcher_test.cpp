@@ -60,6 +60,8 @@ public:
             result.push_back(window.get());
         return result;
     }
+    DesktopGeometry Desktop() const override { return desktop; }
+    DesktopGeometry desktop;
 
 private:
     std::vector<std::unique_ptr<FakeWindow>> windows_;
@@ -305,6 +307,23 @@ TEST_F(LauncherTest, WindowBoundsAreAppliedInOrderWithDefaultsAndUnknownNamesSki
     EXPECT_TRUE(SameBounds(code.Bounds(), {0, 5, 300, 200}));
     EXPECT_TRUE(SameBounds(inspector.Bounds(), {7, 7, 7, 7}));
     EXPECT_EQ(main.calls, (std::vector<std::string>{"left", "top", "width", "height"}));
+}
+
+TEST_F(LauncherTest, WindowBoundsOffEveryScreenAreBroughtOntoTheDesktop) {
+    Given(
+        "[general]\nforms=Main,Code\n[Main]\nleft=-32000\ntop=-32000\nwidth=900\nheight=119\n"
+        "[Code]\nleft=2147483647\ntop=20\nwidth=640\nheight=420\n");
+    FakeRegistry registry;
+    registry.desktop = {{{0, 0, 1280, 1000}, {1280, 0, 2560, 1000}}, 30};
+    FakeWindow& main = registry.Create("Main", {1, 1, 1, 1}, 119);
+    FakeWindow& code = registry.Create("Code", {1, 1, 1, 1});
+    TLauncher launcher(path, &registry);
+    launcher.LoadSettings();
+    EXPECT_TRUE(SameBounds(main.Bounds(), {0, 0, 900, 119}));
+    EXPECT_TRUE(SameBounds(code.Bounds(), {1920, 20, 640, 420})) << "onto the nearest monitor";
+    EXPECT_EQ(code.calls, (std::vector<std::string>{"left", "top", "width", "height"}));
+    ASSERT_TRUE(launcher.SaveForms());
+    EXPECT_EQ(IniFile(path).ReadInteger("Code", "left", 0), 1920) << "the placed bounds are saved";
 }
 
 TEST_F(LauncherTest, SavedWindowsAreWrittenInCreationOrderAndReadBack) {
