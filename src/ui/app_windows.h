@@ -47,13 +47,13 @@ public:
     virtual DesktopGeometry Desktop() const { return {}; }
 };
 
-// The drop-down menu that shows the recently used files. Its owner opens the
-// file named by the caption of a clicked item.
+// The drop-down menu that shows the recently used files. Each item shows a
+// path; its owner opens that path when the item is clicked.
 class MRUMenuView {
 public:
     virtual ~MRUMenuView() = default;
     virtual void RemoveAllItems() = 0;
-    virtual void AddItem(const std::string& caption) = 0;
+    virtual void AddItem(const std::string& path) = 0;
 };
 
 }  // namespace tavrin

@@ -44,9 +44,13 @@ public:
     // file's text already read and decoded); see the file commands for the rest.
     void SetFileName(const std::string& path, DecodedText* preloaded = nullptr);
     void SetSaved(bool saved);
-    // Writes the text when the page's file exists.
-    void Save();
-    // Asks for a name; returns false when the box was cancelled.
+    // Writes the text when the page's file exists; true when the text is in a
+    // file now. A read-only file is not written over: the user is told so and
+    // asked for another name (false when that box is cancelled). A failed
+    // write raises CommandError and leaves the file and the page as they were.
+    bool Save();
+    // Asks for a name (again while the name is a read-only file's); returns
+    // false when the box was cancelled.
     bool SaveAs();
     // Scans the editor's present text (the page's scanner, then the explorer).
     void ScanText();

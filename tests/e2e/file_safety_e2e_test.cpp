@@ -73,11 +73,18 @@ public:
         return process_->WaitUntilIdle() >= 0;
     }
 
-    // Opens the recent file at that position of the menu; returns its editor.
-    HWND OpenRecent(int position) {
+    // Opens the recent file at that position of the menu and returns its
+    // editor once the file is loaded and the open command has ended, so that
+    // typing counts as an edit.
+    HWND OpenRecent(int position, const std::string& name) {
         std::set<HWND> before = process_->Editors();
         process_->PostCommand(cmdMRUFirst + position);
-        return process_->WaitForNewEditor(before);
+        HWND editor = process_->WaitForNewEditor(before);
+        if (!editor) return nullptr;
+        const LRESULT length = static_cast<LRESULT>(ReadFile(Path(name)).size());
+        for (int i = 0; i < 500 && SendMessageA(editor, WM_GETTEXTLENGTH, 0, 0) != length; ++i) Sleep(10);
+        Sleep(300);
+        return editor;
     }
 
     // Waits for the next box and returns its text ("<no box>" when none came).
@@ -109,7 +116,7 @@ TEST(FileSafety, ASaveThatFailsAtExitKeepsTheWorkbenchAndTheEdit) {
     const std::string file = session.Path("y.bas");
     WriteFile(file, "print 1\r\n");
     ASSERT_TRUE(session.Start({"y.bas"}));
-    HWND editor = session.OpenRecent(0);
+    HWND editor = session.OpenRecent(0, "y.bas");
     ASSERT_NE(editor, nullptr);
     e2e::TypeInto(editor, "x");
 
@@ -146,11 +153,11 @@ TEST(FileSafety, SavingLeavesAUsersFileNamedLikeATemporaryFileAlone) {
     ASSERT_TRUE(CreateDirectoryA(session.Path("z.bas.tmp").c_str(), nullptr));
     ASSERT_TRUE(session.Start({"y.bas", "z.bas"}));
 
-    HWND editor = session.OpenRecent(0);
+    HWND editor = session.OpenRecent(0, "y.bas");
     ASSERT_NE(editor, nullptr);
     e2e::TypeInto(editor, "a");
     session.Process().PostCommand(cmdSave);
-    editor = session.OpenRecent(1);
+    editor = session.OpenRecent(1, "z.bas");
     ASSERT_NE(editor, nullptr);
     e2e::TypeInto(editor, "b");
     session.Process().PostCommand(cmdSave);
@@ -164,8 +171,8 @@ TEST(FileSafety, SavingLeavesAUsersFileNamedLikeATemporaryFileAlone) {
     EXPECT_EQ(ReadFile(session.Path("z.bas")), "bprint 2\r\n");
     std::vector<std::string> names = FolderNames(session.Folder().Path());
     std::sort(names.begin(), names.end());
-    EXPECT_EQ(names, (std::vector<std::string>{"Tavrin2.exe", "Tavrin2.ini", "y.bas", "y.bas.tmp",
-                                               "z.bas", "z.bas.tmp"}))
+    EXPECT_EQ(names, (std::vector<std::string>{"DataBase.ini", "Tavrin2.exe", "Tavrin2.ini", "y.bas",
+                                               "y.bas.tmp", "z.bas", "z.bas.tmp"}))
         << "no temporary file is left behind";
 }
 
@@ -174,7 +181,7 @@ TEST(FileSafety, ARecentFileWhoseNameHoldsAnAmpersandOpensThatFile) {
     WriteFile(session.Path("a&b.bas"), "print 1\r\n");
     WriteFile(session.Path("ab.bas"), "print 2\r\n");
     ASSERT_TRUE(session.Start({"a&b.bas"}));
-    HWND editor = session.OpenRecent(0);
+    HWND editor = session.OpenRecent(0, "a&b.bas");
     ASSERT_NE(editor, nullptr);
     e2e::TypeInto(editor, "x");
     session.Process().PostCommand(cmdSave);
@@ -189,7 +196,7 @@ TEST(FileSafety, SaveOverAReadOnlyFileAsksForAnotherNameAndKeepsTheFile) {
     WriteFile(file, "print 1\r\n");
     ASSERT_TRUE(SetFileAttributesA(file.c_str(), FILE_ATTRIBUTE_READONLY));
     ASSERT_TRUE(session.Start({"y.bas"}));
-    HWND editor = session.OpenRecent(0);
+    HWND editor = session.OpenRecent(0, "y.bas");
     ASSERT_NE(editor, nullptr);
     e2e::TypeInto(editor, "x");
 
