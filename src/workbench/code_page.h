@@ -26,6 +26,9 @@ public:
     bool IsCodePage() const override { return true; }
     std::string FileName() const override { return fileName_; }
     HWND ClientWindow() const override { return editor_.Handle(); }
+    // Asks whether to save a modified page. False keeps the page: Cancel, or
+    // Yes whose save box was cancelled; a failed save raises its error, and
+    // the page stays too.
     bool Close() override;
     void DeleteErrors() override { editor_.Edit().DeleteErrors(); }
     void Rescan() override;
