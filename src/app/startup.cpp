@@ -18,7 +18,6 @@
 #include "workbench/helps_window.h"
 #include "settings/launcher.h"
 #include "workbench/main_window.h"
-#include "workbench/mru_menu.h"
 #include "compiler/result_line.h"
 
 #include "workbench/splash_window.h"
@@ -31,7 +30,6 @@ namespace {
 
 WorkbenchWindows windowRegistry;
 std::unique_ptr<TLauncher> launcher;
-std::unique_ptr<Win32MRUMenu> mruMenu;
 
 template <typename T, typename... Args>
 T* AddWindow(Args&&... args) {
@@ -122,8 +120,7 @@ void FirstShow() {
     app.Launcher->LoadSettings();
     if (app.Main->Hooks.loadPacks) app.Main->Hooks.loadPacks();
     app.Main->UpdateToolbar();
-    if (!mruMenu) mruMenu = std::make_unique<Win32MRUMenu>(app.Main->MRUPopup(), cmdMRUFirst);
-    app.Launcher->AttachMRUMenu(mruMenu.get());
+    app.Launcher->AttachMRUMenu(&app.Main->MRUMenu());
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <climits>
 #include <initializer_list>
 #include <optional>
+#include <unordered_map>
 #include <unordered_set>
 
 #include "common/line_breaks.h"
@@ -289,42 +290,86 @@ std::vector<std::string> IniFile::ReadSections() const {
 }
 
 bool IniFile::WriteString(std::string_view section, std::string_view key, std::string_view value) {
+    if (!IsStorableKey(TrimProfile(key)) || HasLineBreakOrNul(value)) return false;
+    return WriteKeys(section, {{std::string(key), std::string(value)}});
+}
+
+bool IniFile::WriteKeys(std::string_view section,
+                        const std::vector<std::pair<std::string, std::string>>& entries) {
     section = TrimProfile(section);
-    key = TrimProfile(key);
-    if (!IsStorableSection(section) || !IsStorableKey(key) || HasLineBreakOrNul(value))
-        return false;
+    if (!IsStorableSection(section)) return false;
+    // Each key once (the spelling of its first write) with the value of its last write.
+    struct Change {
+        std::string_view key, value;
+        size_t line = kNone;  // its line in the section, when the key is there
+    };
+    std::vector<Change> changes;
+    std::unordered_map<std::string, size_t> changeOfKey;  // by lower-case key
+    bool allStorable = true;
+    for (const auto& [rawKey, value] : entries) {
+        std::string_view key = TrimProfile(rawKey);
+        if (!IsStorableKey(key) || HasLineBreakOrNul(value)) {
+            allStorable = false;
+            continue;
+        }
+        auto [at, added] = changeOfKey.emplace(ToLower(key), changes.size());
+        if (added) changes.push_back({key, value});
+        else changes[at->second].value = value;
+    }
+    if (changes.empty()) return allStorable;
+
     std::string content;
     if (!ReadContent(content)) return false;
     const Document document(std::move(content));
     const std::vector<Line>& lines = document.Lines();
-    const std::string entry = Concat({key, "=", value});
 
+    // Keys already in the section's first copy keep their line; new keys go
+    // after the last non-blank line of the section.
     size_t header = document.FindSection(section);
-    size_t found = header == kNone ? kNone : document.FindKey(header, key);
-    if (found != kNone && lines[found].hasValue && lines[found].value == TrimProfile(value))
-        return true;  // the file already says so
-
-    // Where the new key goes: after the last non-blank line of its section.
     size_t insertAfter = kNone;
-    if (header != kNone && found == kNone) {
+    std::unordered_map<size_t, size_t> changeAtLine;
+    if (header != kNone) {
         insertAfter = header;
-        for (size_t i = header + 1, end = document.SectionEnd(header); i < end; ++i)
+        for (size_t i = header + 1, end = document.SectionEnd(header); i < end; ++i) {
             if (lines[i].kind != LineKind::Blank) insertAfter = i;
+            if (lines[i].kind != LineKind::Entry) continue;
+            auto at = changeOfKey.find(ToLower(lines[i].name));
+            if (at == changeOfKey.end() || changes[at->second].line != kNone) continue;
+            changes[at->second].line = i;
+            changeAtLine.emplace(i, at->second);
+        }
     }
 
+    bool changed = false;
     Rewriter rewriter(document);
+    auto addNewKeys = [&] {
+        for (const Change& change : changes) {
+            if (change.line != kNone) continue;
+            rewriter.Add(Concat({change.key, "=", change.value}));
+            changed = true;
+        }
+    };
     for (size_t i = 0; i < lines.size(); ++i) {
-        if (i == found)
-            rewriter.Replace(lines[i], Concat({lines[i].name, "=", value}));
-        else
+        auto at = changeAtLine.find(i);
+        if (at == changeAtLine.end()) {
             rewriter.Keep(lines[i]);
-        if (i == insertAfter) rewriter.Add(entry);
+        } else {
+            std::string_view value = changes[at->second].value;
+            if (lines[i].hasValue && lines[i].value == TrimProfile(value)) {
+                rewriter.Keep(lines[i]);  // the file already says so
+            } else {
+                rewriter.Replace(lines[i], Concat({lines[i].name, "=", value}));
+                changed = true;
+            }
+        }
+        if (i == insertAfter) addNewKeys();
     }
     if (header == kNone) {
         rewriter.Add(Concat({"[", section, "]"}));
-        rewriter.Add(entry);
+        addNewKeys();
     }
-    return Store(rewriter.Output());
+    if (!changed) return allStorable;
+    return Store(rewriter.Output()) && allStorable;
 }
 
 bool IniFile::WriteInteger(std::string_view section, std::string_view key, int value) {
@@ -338,25 +383,37 @@ bool IniFile::WriteBool(std::string_view section, std::string_view key, bool val
 bool IniFile::EraseSection(std::string_view section) {
     section = TrimProfile(section);
     if (!IsStorableSection(section)) return false;
-    return RemoveLines(section, std::nullopt);
+    return RemoveLines(section, nullptr);
 }
 
 bool IniFile::DeleteKey(std::string_view section, std::string_view key) {
-    section = TrimProfile(section);
-    key = TrimProfile(key);
-    if (!IsStorableSection(section) || key.empty() || HasLineBreakOrNul(key)) return false;
-    return RemoveLines(section, key);
+    return DeleteKeys(section, {std::string(key)});
 }
 
-bool IniFile::RemoveLines(std::string_view section, std::optional<std::string_view> key) {
+bool IniFile::DeleteKeys(std::string_view section, const std::vector<std::string>& keys) {
+    section = TrimProfile(section);
+    if (!IsStorableSection(section)) return false;
+    std::unordered_set<std::string> lowerKeys;
+    bool allStorable = true;
+    for (const std::string& rawKey : keys) {
+        std::string_view key = TrimProfile(rawKey);
+        if (key.empty() || HasLineBreakOrNul(key)) allStorable = false;
+        else lowerKeys.insert(ToLower(key));
+    }
+    if (lowerKeys.empty()) return allStorable;
+    return RemoveLines(section, &lowerKeys) && allStorable;
+}
+
+bool IniFile::RemoveLines(std::string_view section, const std::unordered_set<std::string>* lowerKeys) {
     std::string content;
     if (!ReadContent(content)) return false;
     const Document document(std::move(content));
     bool inSection = false;
     std::optional<std::string> rewritten = ContentWithout(document, [&](size_t i) {
-        if (document.Lines()[i].kind == LineKind::Section)
-            inSection = document.IsSection(i, section);
-        return inSection && (!key || document.IsKey(i, *key));
+        const Line& line = document.Lines()[i];
+        if (line.kind == LineKind::Section) inSection = document.IsSection(i, section);
+        if (!inSection) return false;
+        return !lowerKeys || (line.kind == LineKind::Entry && lowerKeys->count(ToLower(line.name)) > 0);
     });
     return !rewritten || Store(std::move(*rewritten));
 }

@@ -22,6 +22,8 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_set>
+#include <utility>
 #include <vector>
 
 namespace tavrin {
@@ -53,6 +55,13 @@ public:
     // Removes every line of that key in every section of that name.
     bool DeleteKey(std::string_view section, std::string_view key);
 
+    // Many changes to one section with a single rewrite of the file, each
+    // with the result of its one-key counterpart applied in turn. A key or
+    // value that cannot be stored is skipped and makes the result false.
+    bool WriteKeys(std::string_view section,
+                   const std::vector<std::pair<std::string, std::string>>& entries);
+    bool DeleteKeys(std::string_view section, const std::vector<std::string>& keys);
+
     // Changes made from BeginBatch to the matching EndBatch are kept in memory
     // (reads see them) and reach the file in one replacement at the end, with
     // the same result as writing each at once. Batches nest. EndBatch returns
@@ -65,8 +74,9 @@ private:
     bool ReadContent(std::string& content) const;
     bool Store(std::string content);
     std::optional<std::string> LookUp(std::string_view section, std::string_view key) const;
-    // Removes every copy of the section, or only the key's lines in its copies.
-    bool RemoveLines(std::string_view section, std::optional<std::string_view> key);
+    // Removes every copy of the section, or only the lines of the keys (lower
+    // case) in its copies.
+    bool RemoveLines(std::string_view section, const std::unordered_set<std::string>* lowerKeys);
 
     std::string path_;
     int batchDepth_ = 0;

@@ -4,6 +4,7 @@
 // platform_files_posix.cpp the C library and std::filesystem.
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -11,6 +12,21 @@ namespace tavrin {
 
 // Moves source over target, replacing it; true on success.
 bool ReplaceFileWith(const std::string& source, const std::string& target);
+
+// Creates a new file for writing that must not exist yet; its descriptor, or
+// -1 with errno set.
+int CreateFileExclusively(const std::string& name);
+// Writes up to size bytes; the count written, or a value <= 0 on failure.
+int WriteToFile(int file, const char* data, size_t size);
+// Closes a descriptor of CreateFileExclusively; 0 on success.
+int CloseFileDescriptor(int file);
+// True when an errno of CreateFileExclusively means "the name is taken"
+// (on Windows a folder of that name answers "access denied").
+bool IsNameTakenError(int error);
+// Gives the new file the permissions of the target, where the system has them.
+void KeepPermissionsOf(const std::string& target, int file);
+// True when a file exists at path and carries the read-only mark.
+bool IsReadOnlyFile(const std::string& path);
 
 // The names of the files and of the sub-folders of a folder (not "." or "..",
 // not folders that are links), in the order the system lists them. Nothing

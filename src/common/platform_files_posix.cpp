@@ -2,6 +2,11 @@
 // logic and its tests.
 #include "common/platform_files.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
 #include <cstdio>
 #include <filesystem>
 #include <system_error>
@@ -12,6 +17,28 @@ namespace tavrin {
 
 bool ReplaceFileWith(const std::string& source, const std::string& target) {
     return std::rename(source.c_str(), target.c_str()) == 0;
+}
+
+int CreateFileExclusively(const std::string& name) {
+    return open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+}
+
+int WriteToFile(int file, const char* data, size_t size) {
+    return static_cast<int>(write(file, data, size));
+}
+
+int CloseFileDescriptor(int file) { return close(file); }
+
+bool IsNameTakenError(int error) { return error == EEXIST; }
+
+void KeepPermissionsOf(const std::string& target, int file) {
+    struct stat status {};
+    if (stat(target.c_str(), &status) == 0) fchmod(file, status.st_mode & 07777);
+}
+
+bool IsReadOnlyFile(const std::string& path) {
+    struct stat status {};
+    return stat(path.c_str(), &status) == 0 && S_ISREG(status.st_mode) && (status.st_mode & S_IWUSR) == 0;
 }
 
 void ListFolderEntries(const std::string& folder, std::vector<std::string>& files,

@@ -40,20 +40,6 @@ FileReadStatus ReadWholeFile(const std::string& path, std::string& content) {
     return failed ? FileReadStatus::Failed : FileReadStatus::Ok;
 }
 
-bool WriteFileReplacing(const std::string& path, std::string_view content) {
-    const std::string temporary = path + ".tmp";
-    FILE* file = std::fopen(temporary.c_str(), "wb");
-    if (!file) return false;
-    bool written = std::fwrite(content.data(), 1, content.size(), file) == content.size();
-    written = std::fflush(file) == 0 && written;
-    written = std::fclose(file) == 0 && written;
-    if (!written || !ReplaceFileWith(temporary, path)) {
-        std::remove(temporary.c_str());
-        return false;
-    }
-    return true;
-}
-
 StringList::StringList(std::initializer_list<std::string> texts) {
     for (const std::string& text : texts)
         Add(text);

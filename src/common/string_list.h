@@ -3,8 +3,8 @@
 // text files one entry per line, splits text at line breaks and finds entries
 // without regard to letter case or by their object.
 //
-// Also here: whole-file reading and the safe write (temporary file, then
-// replace) that every file write of the portable layer uses.
+// Also here: whole-file reading; the safe replacing write that every file
+// write uses comes with this header (common/file_replace.h).
 #pragma once
 
 #include <cstddef>
@@ -13,6 +13,8 @@
 #include <string_view>
 #include <vector>
 
+#include "common/file_replace.h"
+
 namespace tavrin {
 
 enum class FileReadStatus { Ok, Missing, Failed };
@@ -20,11 +22,6 @@ enum class FileReadStatus { Ok, Missing, Failed };
 // Reads a whole file as bytes. Missing means the file does not exist; Failed
 // means it exists (or may exist) but could not be read.
 FileReadStatus ReadWholeFile(const std::string& path, std::string& content);
-
-// Writes the content to a temporary file beside the target and then replaces
-// the target with it, so a failed write never leaves a truncated target.
-// Returns false (leaving the target as it was) when any step fails.
-bool WriteFileReplacing(const std::string& path, std::string_view content);
 
 class StringList {
 public:

@@ -6,6 +6,7 @@
 #include "common/text.h"
 #include "editor/editor_options.h"
 #include "settings/help_file.h"
+#include "settings/window_placement.h"
 
 namespace tavrin {
 
@@ -33,10 +34,11 @@ constexpr FlagField kFlags[] = {
 
 // Each entry is a key; the value is its position.
 bool WriteNumberedList(IniFile& file, const char* section, const StringList& list) {
-    bool ok = true;
+    std::vector<std::pair<std::string, std::string>> entries;
+    entries.reserve(list.Count());
     for (size_t i = 0; i < list.Count(); ++i)
-        ok = file.WriteInteger(section, list[i], static_cast<int>(i)) && ok;
-    return ok;
+        entries.emplace_back(list[i], std::to_string(i));
+    return file.WriteKeys(section, entries);
 }
 
 ApplicationWindow* FindWindow(const std::vector<ApplicationWindow*>& windows,
@@ -50,6 +52,24 @@ ApplicationWindow* FindWindow(const std::vector<ApplicationWindow*>& windows,
 
 TLauncher::TLauncher(std::string settingsPath, WindowRegistry* windows)
     : file_(std::move(settingsPath)), windows_(windows) {}
+
+// The recent files stay where they stand in the file and new ones are added
+// at its end; the keys of files that the limit pushed out of the list leave
+// the file (other keys stay, as the section is not erased).
+bool TLauncher::WriteRecentFiles() {
+    std::vector<std::string> gone;
+    for (const std::string& file : droppedMRU_)
+        if (MRU.IndexOf(file) < 0) gone.push_back(file);
+    bool ok = gone.empty() || file_.DeleteKeys("mru", gone);
+    return WriteNumberedList(file_, "mru", MRU) && ok;
+}
+
+void TLauncher::LimitMRU() {
+    while (MRU.Count() > kMRULimit) {
+        droppedMRU_.push_back(MRU[MRU.Count() - 1]);
+        MRU.Delete(MRU.Count() - 1);
+    }
+}
 
 void TLauncher::LoadSettings() {
     IniBatch batch(file_);  // one reading of the file for all values
@@ -69,6 +89,8 @@ void TLauncher::LoadSettings() {
         list->Clear();
         list->Assign(file_.ReadSectionKeys(section));
     }
+    droppedMRU_.clear();
+    LimitMRU();
 
     for (const FlagField& flag : kFlags)
         this->*flag.field = file_.ReadBool(kGeneral, flag.key, flag.defaultValue);
@@ -88,7 +110,7 @@ bool TLauncher::SaveSettings() {
     ok = WriteNumberedList(file_, "compilers", Compilers) && ok;
     ok = WriteNumberedList(file_, "directories", Directories) && ok;
     ok = WriteNumberedList(file_, "files", Files) && ok;
-    ok = WriteNumberedList(file_, "mru", MRU) && ok;  // "mru" is kept, not erased
+    ok = WriteRecentFiles() && ok;
     ok = file_.WriteString(kGeneral, "help", HelpFile) && ok;
 
     for (const FlagField& flag : kFlags)
@@ -99,8 +121,9 @@ bool TLauncher::SaveSettings() {
     ok = file_.WriteInteger("editor", "font.size", editor.fontSize) && ok;
 
     ok = file_.EraseSection("libs") && ok;
-    for (const StringList::Entry& lib : Libs)
-        ok = file_.WriteString("libs", lib.text, "true") && ok;
+    std::vector<std::pair<std::string, std::string>> libs;
+    for (const StringList::Entry& lib : Libs) libs.emplace_back(lib.text, "true");
+    ok = file_.WriteKeys("libs", libs) && ok;
 
     ok = SaveForms() && ok;
     return batch.End() && ok;
@@ -108,17 +131,25 @@ bool TLauncher::SaveSettings() {
 
 void TLauncher::LoadForms() {
     std::vector<ApplicationWindow*> windows;
-    if (windows_) windows = windows_->Windows();
+    DesktopGeometry desktop;
+    if (windows_) {
+        windows = windows_->Windows();
+        desktop = windows_->Desktop();
+    }
     IniBatch batch(file_);
     for (const std::string& part : Split(file_.ReadString(kGeneral, "forms", ""), ',')) {
         std::string_view name = Trim(part);
         if (name.empty()) continue;
         ApplicationWindow* window = FindWindow(windows, name);
         if (!window) continue;
-        window->SetLeft(file_.ReadInteger(name, "left", 0));
-        window->SetTop(file_.ReadInteger(name, "top", 0));
-        window->SetWidth(file_.ReadInteger(name, "width", 300));
-        window->SetHeight(file_.ReadInteger(name, "height", 200));
+        const WindowBounds saved{file_.ReadInteger(name, "left", 0), file_.ReadInteger(name, "top", 0),
+                                 file_.ReadInteger(name, "width", 300), file_.ReadInteger(name, "height", 200)};
+        // Saved bounds may be off every screen now: the window is brought back onto one.
+        const WindowBounds placed = PlaceOnDesktop(saved, desktop);
+        window->SetLeft(placed.left);
+        window->SetTop(placed.top);
+        window->SetWidth(placed.width);
+        window->SetHeight(placed.height);
     }
 }
 
@@ -131,10 +162,11 @@ bool TLauncher::SaveForms() {
         if (!window) continue;
         const std::string name = window->Name();
         const WindowBounds bounds = window->Bounds();
-        ok = file_.WriteInteger(name, "left", bounds.left) && ok;
-        ok = file_.WriteInteger(name, "top", bounds.top) && ok;
-        ok = file_.WriteInteger(name, "width", bounds.width) && ok;
-        ok = file_.WriteInteger(name, "height", bounds.height) && ok;
+        ok = file_.WriteKeys(name, {{"left", std::to_string(bounds.left)},
+                                    {"top", std::to_string(bounds.top)},
+                                    {"width", std::to_string(bounds.width)},
+                                    {"height", std::to_string(bounds.height)}}) &&
+             ok;
         names.push_back(name);
     }
     ok = file_.WriteString(kGeneral, "forms", Join(names, ",")) && ok;
@@ -158,6 +190,7 @@ void TLauncher::BuildMRUMenu() {
 bool TLauncher::AddToMRU(const std::string& path) {
     if (path.empty() || MRU.IndexOf(path) >= 0) return false;
     MRU.Insert(0, path);
+    LimitMRU();
     return true;
 }
 

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "common/ini_file.h"
 #include "common/string_list.h"
@@ -13,6 +14,9 @@ namespace tavrin {
 
 class TLauncher {
 public:
+    // The recent-file list never holds more entries than this, in memory or in the file.
+    static constexpr size_t kMRULimit = 50;
+
     // windows may be null: then the window bounds are neither applied nor saved.
     explicit TLauncher(std::string settingsPath, WindowRegistry* windows = nullptr);
 
@@ -23,7 +27,7 @@ public:
     StringList Directories;
     StringList Files;
     StringList Libs;  // an entry's object may be its loaded pack (not owned)
-    StringList MRU;   // newest first
+    StringList MRU;   // newest first, at most kMRULimit entries
     MRUMenuView* MRUMenu = nullptr;
     std::string HostClass = "QForm";
     std::string PredefinedSwitches;  // for one run only
@@ -45,7 +49,8 @@ public:
     void AttachMRUMenu(MRUMenuView* menu);
     void BuildMRUMenu();
     // Puts a newly opened file first; a file already listed (in any case) stays
-    // where it is. Returns whether it was inserted.
+    // where it is. The last entry makes room when the list is full. Returns
+    // whether it was inserted.
     bool AddToMRU(const std::string& path);
 
     void SetWindowRegistry(WindowRegistry* windows) { windows_ = windows; }
@@ -54,7 +59,12 @@ public:
     IniFile& SettingsFile() { return file_; }
 
 private:
+    // Drops the entries beyond the limit, remembering them for the next save.
+    void LimitMRU();
+    bool WriteRecentFiles();
+
     IniFile file_;
+    std::vector<std::string> droppedMRU_;
     WindowRegistry* windows_;
 };
 

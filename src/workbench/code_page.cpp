@@ -5,11 +5,13 @@
 #include "workbench/code_window.h"
 #include "analysis/include_database.h"
 #include "common/commands.h"
+#include "common/file_replace.h"
 #include "common/prompts.h"
 #include "common/string_list.h"
 #include "ui/file_system.h"
 #include "settings/launcher.h"
 #include "workbench/page_rules.h"
+#include "workbench/save_box.h"
 #include "workbench/workbench.h"
 
 namespace tavrin {
@@ -89,15 +91,21 @@ void TCodePage::SetFileName(const std::string& path, DecodedText* preloaded) {
 
 void TCodePage::WriteTo(const std::string& path) {
     std::string bytes = EncodeSourceText(editor_.Edit().TextView(), format_);
-    if (!WriteFileReplacing(path, bytes))
-        throw CommandError("Cannot create file \"" + path + "\". The file was not changed.");
+    ReplaceResult result = ReplaceFileContent(path, bytes);
+    if (result == ReplaceResult::ReadOnly) throw CommandError(ReadOnlyMessage(path));
+    if (result != ReplaceResult::Written) throw CommandError(CannotWriteMessage(path));
     editor_.Edit().Call(SCI_SETSAVEPOINT);
 }
 
-void TCodePage::Save() {
-    if (fileName_.empty() || !FileExists(fileName_)) return;
+bool TCodePage::Save() {
+    if (fileName_.empty() || !FileExists(fileName_)) return false;
+    if (IsReadOnlyFile(fileName_)) {
+        UserPrompts().Information(ReadOnlyMessage(fileName_));
+        return SaveAs();
+    }
     WriteTo(fileName_);
     SetSaved(true);
+    return true;
 }
 
 bool TCodePage::SaveAs() {
@@ -107,38 +115,31 @@ bool TCodePage::SaveAs() {
     request.filterIndex = 1;
     if (!fileName_.empty()) request.fileName = fileName_;
     else request.fileName = CaptionWithoutMark(Caption());
-    FileBoxResult result = UserPrompts().SaveFile(request);
-    if (!result.accepted || result.files.empty()) return false;
-    std::string path = SaveAsTarget(result.files.front(), result.filterIndex);
-    WriteTo(path);
-    fileName_ = path;
-    Rename(ExtractFileName(path));
+    std::optional<std::string> path = AskNameToWrite(request, SaveAsTarget);
+    if (!path) return false;
+    WriteTo(*path);
+    fileName_ = *path;
+    Rename(ExtractFileName(*path));
     SetSaved(true);
-    if (App().Code) App().Code->SetStatusText(2, path);
+    if (App().Code) App().Code->SetStatusText(2, *path);
     return true;
 }
 
 bool TCodePage::Close() {
-    if (!saved_) {
-        std::string name = !fileName_.empty() && FileExists(fileName_) ? ExtractFileName(fileName_)
-                                                                         : CaptionWithoutMark(Caption());
-        Answer answer = UserPrompts().ConfirmYesNoCancel(CloseQuestion(name));
-        if (answer == Answer::Cancel) {
-            CloseCancelled() = true;
-            return false;
-        }
-        CloseCancelled() = false;
-        if (answer == Answer::Yes) {
-            if (!fileName_.empty() && FileExists(fileName_)) Save();
-            else if (!SaveAs()) {
-                // The save box was cancelled: keep the page rather than lose its text.
-                CloseCancelled() = true;
-                return false;
-            }
-        }
-    } else {
-        CloseCancelled() = false;
-    }
+    CloseCancelled() = false;
+    if (saved_) return true;
+    std::string name = !fileName_.empty() && FileExists(fileName_) ? ExtractFileName(fileName_)
+                                                                     : CaptionWithoutMark(Caption());
+    Answer answer = UserPrompts().ConfirmYesNoCancel(CloseQuestion(name));
+    if (answer == Answer::No) return true;
+    // Cancel keeps the page; so does Yes until the text is in a file: a
+    // cancelled save box returns here with the page kept, a failed write
+    // raises its error with the page kept.
+    CloseCancelled() = true;
+    if (answer == Answer::Cancel) return false;
+    bool saved = !fileName_.empty() && FileExists(fileName_) ? Save() : SaveAs();
+    if (!saved) return false;
+    CloseCancelled() = false;
     // The dialog linked to the page is hidden by its own destroy hook.
     return true;
 }

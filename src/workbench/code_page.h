@@ -26,6 +26,9 @@ public:
     bool IsCodePage() const override { return true; }
     std::string FileName() const override { return fileName_; }
     HWND ClientWindow() const override { return editor_.Handle(); }
+    // Asks whether to save a modified page. False keeps the page: Cancel, or
+    // Yes whose save box was cancelled; a failed save raises its error, and
+    // the page stays too.
     bool Close() override;
     void DeleteErrors() override { editor_.Edit().DeleteErrors(); }
     void Rescan() override;
@@ -44,9 +47,13 @@ public:
     // file's text already read and decoded); see the file commands for the rest.
     void SetFileName(const std::string& path, DecodedText* preloaded = nullptr);
     void SetSaved(bool saved);
-    // Writes the text when the page's file exists.
-    void Save();
-    // Asks for a name; returns false when the box was cancelled.
+    // Writes the text when the page's file exists; true when the text is in a
+    // file now. A read-only file is not written over: the user is told so and
+    // asked for another name (false when that box is cancelled). A failed
+    // write raises CommandError and leaves the file and the page as they were.
+    bool Save();
+    // Asks for a name (again while the name is a read-only file's); returns
+    // false when the box was cancelled.
     bool SaveAs();
     // Scans the editor's present text (the page's scanner, then the explorer).
     void ScanText();

@@ -195,19 +195,19 @@ void TCode::ClosePage() {
     TPageSheet* page = ActivePage();
     if (!page) return;
     if (page->IsCodePage()) {
-        bool closed = false;
-        try {
-            closed = page->Close();
-        } catch (...) {
-            closed = false;  // an error in the page's own close is ignored
-        }
-        if (closed) FreePage(page);
+        if (AskToClose(*page)) FreePage(page);
     } else {
         FreePage(page);
     }
     if (remembered >= PageCount() && PageCount() > 0) SetActivePage(PageCount() - 1);
     else ActivePageChanged();
     if (App().Main) App().Main->UpdateToolbar();
+}
+
+bool TCode::AskToClose(TPageSheet& page) {
+    bool closed = false;
+    RunCommand([&] { closed = page.Close(); });
+    return closed;
 }
 
 void TCode::QueueResultLine(const std::string& line) {

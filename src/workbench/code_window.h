@@ -40,6 +40,10 @@ public:
     void ClearErrorMarks();
     // "Close Page" of the page menu.
     void ClosePage();
+    // Asks the page to close (a modified code page asks to save it). An error
+    // raised meanwhile, a failed save above all, is shown and keeps the page.
+    // True when the page may be freed.
+    static bool AskToClose(TPageSheet& page);
 
     // The result window and the status bar.
     ScintillaView& Results() { return results_; }

@@ -10,11 +10,15 @@
 #include "common/pe_exports.h"
 #include "common/prompts.h"
 #include "common/string_list.h"
+#include "common/text.h"
+#include "editor/editor_options.h"
 #include "workbench/code_page.h"
 #include "ui/file_system.h"
 #include "settings/launcher.h"
 #include "workbench/main_window.h"
 #include "workbench/page_rules.h"
+#include "workbench/save_box.h"
+#include "workbench/source_export.h"
 #include "workbench/workbench.h"
 
 namespace tavrin {
@@ -157,13 +161,21 @@ void SaveAsCommand() {
 
 void SaveAllCommand() {
     TCode& code = Code();
+    // A page that cannot be written does not stop the others; the failures
+    // are reported together at the end.
+    std::vector<std::string> failures;
     for (int i = 0; i < code.PageCount(); ++i) {
         auto* page = dynamic_cast<TCodePage*>(code.Page(i));
         if (!page) continue;
-        if (FileExists(page->FileName())) page->Save();
-        else page->SaveAs();
+        try {
+            if (FileExists(page->FileName())) page->Save();
+            else page->SaveAs();
+        } catch (const CommandError& error) {
+            failures.push_back(error.what());
+        }
     }
     UpdateToolbar();
+    if (!failures.empty()) throw CommandError(Join(failures, "\n"));
 }
 
 void CloseCommand() {
@@ -179,13 +191,33 @@ void CloseAllCommand() {
     for (int i = code.PageCount() - 1; i >= 0; --i) {
         TPageSheet* page = code.Page(i);
         if (!page) continue;
-        if (!page->Close()) {
+        if (!TCode::AskToClose(*page)) {
             UpdateToolbar();
-            throw CommandAborted{};  // a Cancel ends the whole command
+            throw CommandAborted{};  // a Cancel, or a failed save already reported, ends the command
         }
         code.FreePage(page);
     }
     UpdateToolbar();
+}
+
+void ExportCommand(ExportFormat format) {
+    auto* page = dynamic_cast<TCodePage*>(App().ActiveCodePage);
+    if (!page) return;
+    const bool rtf = format == ExportFormat::Rtf;
+    const std::string extension = rtf ? ".rtf" : ".html";
+    const std::string source = page->FileName().empty() ? CaptionWithoutMark(page->Caption()) : page->FileName();
+    FileBoxRequest request;
+    request.filter = rtf ? kExportRtfFilter : kExportHtmlFilter;
+    request.confirmOverwrite = true;
+    request.fileName = ChangeFileExt(source, extension);
+    std::optional<std::string> path = AskNameToWrite(
+        request, [&extension](const std::string& chosen, int filter) { return ExportTarget(chosen, filter, extension); });
+    if (!path) return;
+    ExportedText text{page->Editor().Edit().TextView(), page->Format().IsUnicode(), static_cast<int>(GetACP())};
+    const EditorOptions& font = SharedEditorOptions();
+    std::string document = rtf ? SourceAsRtf(text, font.fontName, font.fontSize)
+                               : SourceAsHtml(text, ExtractFileName(source));
+    if (!WriteFileReplacing(*path, document)) throw CommandError(CannotWriteMessage(*path));
 }
 
 void WireCodePages() {
@@ -197,10 +229,12 @@ void WireCodePages() {
     };
     MainHooks& hooks = App().Main->Hooks;
     hooks.openFiles = OpenFiles;
-    hooks.openFile = [](const std::string& caption) {
-        OpenFile(MRUItemPath(caption));  // the MRU menu is rebuilt by the next OpenFiles
+    hooks.openFile = [](const std::string& path) {
+        OpenFile(path);  // the MRU menu is rebuilt by the next OpenFiles
         UpdateToolbar();
     };
+    hooks.exportRtf = [] { ExportCommand(ExportFormat::Rtf); };
+    hooks.exportHtml = [] { ExportCommand(ExportFormat::Html); };
     hooks.save = SaveCommand;
     hooks.saveAs = SaveAsCommand;
     hooks.saveAll = SaveAllCommand;

@@ -1,6 +1,6 @@
 // The File commands of the workbench on code pages: new pages, opening files
-// by kind, Save, Save As, Save All, Close, Close All and the MRU list, plus
-// the wiring of these commands into the main and code windows.
+// by kind, Save, Save As, Save All, Close, Close All, Export and the MRU list,
+// plus the wiring of these commands into the main and code windows.
 #pragma once
 
 #include <functional>
@@ -25,6 +25,10 @@ void SaveAsCommand();
 void SaveAllCommand();
 void CloseCommand();
 void CloseAllCommand();
+enum class ExportFormat { Rtf, Html };
+// Writes the active page's text as a document of that format, under a name
+// asked for in a save box.
+void ExportCommand(ExportFormat format);
 
 // Steps that belong to the designer and the project window; unset until
 // those subsystems wire them.

@@ -8,6 +8,7 @@
 #include "common/commands.h"
 #include "common/prompts.h"
 #include "workbench/document.h"
+#include "workbench/mru_menu.h"
 #include "ui/file_system.h"
 #include "settings/launcher.h"
 #include "settings/help_file.h"
@@ -67,7 +68,9 @@ HACCEL CreateMainAccelerators() {
     return CreateAcceleratorTableA(keys, static_cast<int>(sizeof(keys) / sizeof(keys[0])));
 }
 
-TMain::TMain() : FormWindow("TMain", "Main", "Tavrin2") {}
+TMain::TMain() : FormWindow("TMain", "Main", "Tavrin2") { BuildCommands(); }
+
+TMain::~TMain() = default;
 
 SIZE TMain::InitialSize() const {
     RECT work{};
@@ -119,8 +122,8 @@ void TMain::BuildMenus() {
                                    {cmdNewComponent, "New. Component.."},
                                    {cmdInstallComponent, "Install Component"}, {0, nullptr},
                                    {cmdComponentsPacks, "Packs"}});
-    HMENU about = BuildPopup({{cmdAboutSoftware, "Software"}, {cmdHomePage, "Home Page"},
-                              {cmdHelps, "Helps..."}, {0, nullptr}, {cmdLanguages, "Languages"}});
+    HMENU about = BuildPopup({{cmdAboutSoftware, "Software"}, {cmdHelps, "Helps..."}, {0, nullptr},
+                              {cmdLanguages, "Languages"}});
     AppendMenuA(menuBar_, MF_POPUP, reinterpret_cast<UINT_PTR>(file), "File");
     AppendMenuA(menuBar_, MF_POPUP, reinterpret_cast<UINT_PTR>(search), "Search");
     AppendMenuA(menuBar_, MF_POPUP, reinterpret_cast<UINT_PTR>(view), "View");
@@ -129,7 +132,10 @@ void TMain::BuildMenus() {
     AppendMenuA(menuBar_, MF_POPUP, reinterpret_cast<UINT_PTR>(about), "About");
     SetMenu(Handle(), menuBar_);
     mruPopup_ = CreatePopupMenu();
+    mruMenu_ = std::make_unique<Win32MRUMenu>(mruPopup_, cmdMRUFirst);
 }
+
+MRUMenuView& TMain::MRUMenu() { return *mruMenu_; }
 
 void TMain::BuildToolbars() {
     auto makeBar = [this](const char* name, int top) {
@@ -210,17 +216,29 @@ void TMain::SetToolButtonEnabled(int command, bool enabled) {
 }
 
 void TMain::UpdateToolbar() {
+    // A button whose command has nothing to run stays disabled; the others
+    // follow the rules below, or are enabled when no rule speaks of them.
+    for (HWND bar : {toolBarFiles_, toolBarActions_}) {
+        for (int i = 0, n = static_cast<int>(SendMessageA(bar, TB_BUTTONCOUNT, 0, 0)); i < n; ++i) {
+            TBBUTTON button{};
+            SendMessageA(bar, TB_GETBUTTON, i, reinterpret_cast<LPARAM>(&button));
+            if (!(button.fsStyle & BTNS_SEP)) SetToolButtonEnabled(button.idCommand, CommandAvailable(button.idCommand));
+        }
+    }
+    auto follow = [this](int command, bool rule) {
+        SetToolButtonEnabled(command, rule && CommandAvailable(command));
+    };
     TDocument* doc = App().CurrentDocument;
     bool saveEnabled = doc &&
                        (doc->Kind() == DocumentKind::CodePage || doc->Kind() == DocumentKind::Dialog) &&
                        FileExists(doc->DocumentFile());
     int pages = App().Code ? App().Code->PageCount() : 0;
-    SetToolButtonEnabled(cmdSave, saveEnabled);
-    SetToolButtonEnabled(cmdSaveAs, doc != nullptr);
-    SetToolButtonEnabled(cmdSaveAll, pages > 1);
-    SetToolButtonEnabled(cmdCompileAndRun, CurrentIsCodePage());
-    SetToolButtonEnabled(cmdResetProgram, doc != nullptr && IsRunning());
-    SetToolButtonEnabled(cmdRunWithDebugger, ExeExists());
+    follow(cmdSave, saveEnabled);
+    follow(cmdSaveAs, doc != nullptr);
+    follow(cmdSaveAll, pages > 1);
+    follow(cmdCompileAndRun, CurrentIsCodePage());
+    follow(cmdResetProgram, doc != nullptr && IsRunning());
+    follow(cmdRunWithDebugger, ExeExists());
 }
 
 bool TMain::SaveEnabled() const {
@@ -231,6 +249,9 @@ bool TMain::SaveEnabled() const {
 }
 
 void TMain::UpdateMenu(HMENU menu) {
+    // Every entry starts enabled: the rules below and the commands' availability decide.
+    for (int i = 0, n = GetMenuItemCount(menu); i < n; ++i)
+        EnableMenuItem(menu, static_cast<UINT>(i), MF_BYPOSITION | MF_ENABLED);
     int pages = App().Code ? App().Code->PageCount() : 0;
     bool hasDocument = App().CurrentDocument != nullptr;
     bool codePage = CurrentIsCodePage();
@@ -242,12 +263,13 @@ void TMain::UpdateMenu(HMENU menu) {
     bool activePage = App().ActiveCodePage != nullptr;
     Enable(menu, cmdClose, activePage);
     Enable(menu, cmdPrint, activePage);
+    bool canExport = activePage && (CommandAvailable(cmdExportRtf) || CommandAvailable(cmdExportHtml));
     // "Export" is a sub-menu: enable it by position.
     for (int i = 0, n = GetMenuItemCount(menu); i < n; ++i) {
         char text[32] = {};
         GetMenuStringA(menu, static_cast<UINT>(i), text, sizeof(text), MF_BYPOSITION);
         if (lstrcmpA(text, "Export") == 0)
-            EnableMenuItem(menu, static_cast<UINT>(i), MF_BYPOSITION | (activePage ? MF_ENABLED : MF_GRAYED));
+            EnableMenuItem(menu, static_cast<UINT>(i), MF_BYPOSITION | (canExport ? MF_ENABLED : MF_GRAYED));
     }
     // Search
     Enable(menu, cmdFind, codePage);
@@ -267,6 +289,19 @@ void TMain::UpdateMenu(HMENU menu) {
     Enable(menu, cmdCompileAndRun, codePage && run);
     Enable(menu, cmdRunWithDebugger, run && FolderExists(App().ApplicationDirectory + "\\debug"));
     Enable(menu, cmdResetProgram, IsRunning());
+    DisableUnavailable(menu);
+}
+
+void TMain::DisableUnavailable(HMENU menu) {
+    for (int i = 0, n = GetMenuItemCount(menu); i < n; ++i) {
+        MENUITEMINFOA item{};
+        item.cbSize = sizeof(item);
+        item.fMask = MIIM_FTYPE | MIIM_ID | MIIM_SUBMENU;
+        if (!GetMenuItemInfoA(menu, static_cast<UINT>(i), TRUE, &item)) continue;
+        if (item.hSubMenu || (item.fType & MFT_SEPARATOR)) continue;
+        if (!CommandAvailable(static_cast<int>(item.wID)))
+            EnableMenuItem(menu, static_cast<UINT>(i), MF_BYPOSITION | MF_GRAYED);
+    }
 }
 
 void TMain::ToggleWindow(const char* name) {
@@ -281,85 +316,6 @@ void TMain::ShowMRUDropDown(const NMTOOLBARA* info) {
     SendMessageA(info->hdr.hwndFrom, TB_GETRECT, info->iItem, reinterpret_cast<LPARAM>(&r));
     MapWindowPoints(info->hdr.hwndFrom, nullptr, reinterpret_cast<POINT*>(&r), 2);
     TrackPopupMenu(mruPopup_, TPM_LEFTALIGN | TPM_TOPALIGN, r.left, r.bottom, 0, Handle(), nullptr);
-}
-
-namespace {
-void Call(const std::function<void()>& hook) {
-    if (hook) hook();
-}
-}  // namespace
-
-void TMain::Dispatch(int id) {
-    if (id >= cmdMRUFirst) {
-        char caption[MAX_PATH * 2] = {};
-        GetMenuStringA(mruPopup_, static_cast<UINT>(id), caption, sizeof(caption), MF_BYCOMMAND);
-        if (Hooks.openFile) Hooks.openFile(caption);
-        return;
-    }
-    switch (id) {
-    case cmdOpenToolbar: Call(Hooks.openFiles); break;
-    case cmdSave: Call(Hooks.save); break;
-    case cmdSaveAs: Call(Hooks.saveAs); break;
-    case cmdSaveAll: Call(Hooks.saveAll); break;
-    case cmdClose: Call(Hooks.close); break;
-    case cmdCloseAll: Call(Hooks.closeAll); break;
-    case cmdPrint:
-        if (FormWindow* print = App().FindWindowByName("PrintDialog")) print->ShowModal();
-        break;
-    case cmdExit: CloseQuery(); break;
-    case cmdFind: if (CurrentIsCodePage()) Call(Hooks.find); break;
-    case cmdFindNext: if (App().CurrentDocument) Call(Hooks.findNext); break;
-    case cmdFindInFiles:
-        if (Hooks.findInFiles) Hooks.findInFiles();
-        else if (FormWindow* w = App().FindWindowByName("FindInFilesDialog")) w->Show();
-        break;
-    case cmdReplace: if (CurrentIsCodePage()) Call(Hooks.replace); break;
-    case cmdGoToLine:
-        if (!CurrentIsCodePage()) break;
-        if (Hooks.goToLine) Hooks.goToLine();
-        else if (FormWindow* w = App().FindWindowByName("GoToLine")) w->Show();
-        break;
-    case cmdSettings: Call(Hooks.settings); break;
-    case cmdViewCodeEditor: ToggleWindow("Code"); break;
-    case cmdViewObjectsTree: ToggleWindow("ObjectsTree"); break;
-    case cmdViewInspector: ToggleWindow("Inspector"); break;
-    case cmdViewCodeExplorer:
-        if (App().Code) App().Code->ShowExplorer(!App().Code->ExplorerVisible());
-        break;
-    case cmdViewResultWindow:
-        if (App().Code) App().Code->ShowResults(!App().Code->ResultsVisible());
-        break;
-    case cmdViewResources: ShowNamed(Hooks.resources, "Resources"); break;
-    case cmdViewProjects: ShowNamed(Hooks.projects, "Projects"); break;
-    case cmdViewForms: ShowNamed(Hooks.forms, "FormsList"); break;
-    case cmdViewCodeModules: ShowNamed(Hooks.codeModules, "Units"); break;
-    case cmdViewCompilerSwitch: ShowNamed(Hooks.compilerSwitch, "Switch"); break;
-    case cmdCompile: Call(Hooks.compile); break;
-    case cmdRun: Call(Hooks.run); break;
-    case cmdCompileAndRun: Call(Hooks.compileAndRun); UpdateToolbar(); break;
-    case cmdRunWithDebugger: Call(Hooks.runWithDebugger); break;
-    case cmdResetProgram: Call(Hooks.resetProgram); break;
-    case cmdComponentPalette: Call(Hooks.componentPalette); break;
-    case cmdNewComponent: Call(Hooks.newComponent); break;
-    case cmdInstallComponent: Call(Hooks.installComponent); break;
-    case cmdComponentsPacks: ShowNamed(Hooks.packs, "Packs"); break;
-    case cmdAboutSoftware:
-        if (FormWindow* about = App().FindWindowByName("About")) about->ShowModal();
-        break;
-    case cmdHelps: ShowHelp(); break;
-    case cmdLanguages: Call(Hooks.languages); break;
-    case cmdNewDialog: if (Hooks.newPage) Hooks.newPage(true); UpdateToolbar(); break;
-    case cmdNewCode: if (Hooks.newPage) Hooks.newPage(false); UpdateToolbar(); break;
-    default: break;  // entries that carry no command
-    }
-}
-
-void TMain::ShowNamed(const std::function<void()>& hook, const char* name) {
-    if (hook) {
-        hook();
-    } else if (FormWindow* window = App().FindWindowByName(name)) {
-        window->Show();
-    }
 }
 
 bool TMain::MenuEntryEnabled(int command) {
@@ -392,13 +348,8 @@ bool TMain::CanClose() {
         for (int i = code->PageCount() - 1; i >= 0; --i) {
             TPageSheet* page = code->Page(i);
             if (!page) continue;
-            bool closed = true;
-            try {
-                closed = page->Close();
-            } catch (...) {
-                closed = true;  // an error raised by the page's close counts as closed
-            }
-            if (closed) code->FreePage(page);
+            // A page whose save failed stays, as after a Cancel: its text is not lost.
+            if (TCode::AskToClose(*page)) code->FreePage(page);
             else cancelled = true;
         }
     }

@@ -6,6 +6,7 @@
 #include <commctrl.h>
 
 #include <functional>
+#include <map>
 #include <memory>
 #include <string>
 
@@ -15,6 +16,7 @@
 namespace tavrin {
 
 class TPageSheet;
+class Win32MRUMenu;
 
 // Menu and toolbar command identifiers of the main window.
 enum MainCommand : int {
@@ -26,17 +28,18 @@ enum MainCommand : int {
     cmdViewCodeModules, cmdViewCompilerSwitch,
     cmdCompile, cmdRun, cmdCompileAndRun, cmdRunWithDebugger, cmdResetProgram,
     cmdComponentPalette, cmdNewComponent, cmdInstallComponent, cmdComponentsPacks,
-    cmdAboutSoftware, cmdHomePage, cmdHelps, cmdLanguages,
+    cmdAboutSoftware, cmdHelps, cmdLanguages,
     cmdNewDialog, cmdNewCode,
     cmdShortcutBase = 3000,  // shortcut keys: cmdShortcutBase + the command
     cmdMRUFirst = 5000,      // items of the MRU drop-down menu
 };
 
 // What the main window asks of subsystems that are wired in by their owners.
-// A hook that is not set leaves its command without effect.
+// A command whose hook is not set is disabled, in the menus and on the toolbars.
 struct MainHooks {
     std::function<void()> openFiles, save, saveAs, saveAll, close, closeAll;
-    std::function<void(const std::string&)> openFile;  // MRU item
+    std::function<void()> exportRtf, exportHtml;  // the active page's text as a document
+    std::function<void(const std::string&)> openFile;  // MRU item: the path it shows
     std::function<void(bool dialog)> newPage;
     // Opens a page on a file (a new empty page captioned with the name when
     // no such file exists) and returns it.
@@ -61,11 +64,14 @@ public:
     static constexpr int kHeight = 119;
 
     TMain();
+    ~TMain() override;
     MainHooks Hooks;
 
     void UpdateToolbar();
     // The drop-down menu of the toolbar's open button (the MRU menu).
     HMENU MRUPopup() const { return mruPopup_; }
+    // The same menu as the settings object fills it.
+    MRUMenuView& MRUMenu();
     HWND ToolBarFiles() const { return toolBarFiles_; }
     HWND ToolBarActions() const { return toolBarActions_; }
     HWND PaletteArea() const { return palette_; }
@@ -74,8 +80,12 @@ public:
     PaletteWindow& PaletteStrip() { return *paletteWindow_; }
     bool ToolButtonEnabled(int command) const;
     void SetToolButtonEnabled(int command, bool enabled);
-    // Evaluates the enable rules of one top menu as when it opens.
+    // Evaluates the enable rules of one top menu as when it opens; an entry
+    // whose command has nothing to run stays disabled whatever the rules say.
     void UpdateMenu(HMENU menu);
+    // True when the command of a menu entry or toolbar button has something
+    // to run (its hook is set, or its window exists).
+    bool CommandAvailable(int id) const;
     HMENU MenuBar() const { return menuBar_; }
 
     // Runs the close query; on success saves the settings and ends the process.
@@ -100,15 +110,26 @@ protected:
     LRESULT HandleMessage(UINT message, WPARAM wp, LPARAM lp) override;
 
 private:
+    // What a menu entry or toolbar button runs, and whether it can run.
+    struct Command {
+        std::function<void()> run;
+        std::function<bool()> available;
+    };
+    using Hook = std::function<void()> MainHooks::*;
+
     void BuildMenus();
     void BuildToolbars();
+    void BuildCommands();
+    Command HookCommand(Hook hook);
+    // Runs the hook when set, otherwise shows the window of that name.
+    Command ShowCommand(Hook hook, const char* windowName);
     void Dispatch(int id);
+    // Disables every entry of the menu whose command cannot run.
+    void DisableUnavailable(HMENU menu);
     // A shortcut key: runs the command when its menu entry's rule allows it.
     void OnShortcut(int command);
     bool MenuEntryEnabled(int command);
     void ToggleWindow(const char* name);
-    // Runs the hook when set, otherwise shows the window of that name.
-    void ShowNamed(const std::function<void()>& hook, const char* name);
     // The help command: opens the help file or shows the help chooser.
     void ShowHelp();
     void ShowMRUDropDown(const NMTOOLBARA* info);
@@ -119,6 +140,8 @@ private:
 
     HMENU menuBar_ = nullptr;
     HMENU mruPopup_ = nullptr;
+    std::unique_ptr<Win32MRUMenu> mruMenu_;
+    std::map<int, Command> commands_;
     HWND toolBarFiles_ = nullptr;
     HWND toolBarActions_ = nullptr;
     HWND palette_ = nullptr;

@@ -38,14 +38,30 @@ std::string SaveAsTarget(const std::string& chosen, int filterIndex) {
     return chosen;
 }
 
+std::string ExportTarget(const std::string& chosen, int filterIndex, const std::string& extension) {
+    return filterIndex == 1 ? ChangeFileExt(chosen, extension) : chosen;
+}
+
 std::string CloseQuestion(const std::string& name) {
     return "The " + name + " page was modified.\nDo you want to Save it?";
 }
 
+std::string CannotWriteMessage(const std::string& path) {
+    return "Cannot create file \"" + path + "\". The file was not changed.";
+}
+
+std::string ReadOnlyMessage(const std::string& path) {
+    return path + "\nThis file is set to read-only.\nTry again with a different file name.";
+}
+
 std::string OpenFailureLine(const std::string& path) { return "Except, on " + path; }
 
-std::string MRUItemPath(std::string caption) {
-    if (size_t amp = caption.find('&'); amp != std::string::npos) caption.erase(amp, 1);
+std::string MenuCaptionOfPath(std::string_view path) {
+    std::string caption;
+    for (char c : path) {
+        if (c == '&') caption += '&';
+        caption += c;
+    }
     return caption;
 }
 

@@ -1,6 +1,7 @@
 // Rules of code pages and their file commands that need no window: the
 // caption's unsaved mark, unnamed-page numbering, the box filters, the Save As
-// extension rule, the close question, MRU item captions and file kinds.
+// and export extension rules, the close question, the read-only message, MRU
+// item captions and file kinds.
 #pragma once
 
 #include <string>
@@ -17,6 +18,8 @@ inline constexpr const char* kOpenFilesFilter =
     "(*.opk)|*.opk|FreeBasic Form File (*.olf)|*.olf|All File 9*.*)|*.*";
 inline constexpr const char* kSaveAsFilter =
     "FreeBasic code (*.bas)|*.bas|FreeBasic header (*.bi)|*.bi|All files (*.*)|*.*";
+inline constexpr const char* kExportRtfFilter = "Rich Text Format (*.rtf)|*.rtf|All files (*.*)|*.*";
+inline constexpr const char* kExportHtmlFilter = "HTML document (*.html)|*.html;*.htm|All files (*.*)|*.*";
 
 // Counters that only grow during a run.
 struct PageCounters {
@@ -41,13 +44,23 @@ std::string CaptionWithoutMark(const std::string& caption);
 // chosen for any other.
 std::string SaveAsTarget(const std::string& chosen, int filterIndex);
 
+// Export: the extension of the first filter replaces the chosen name's; any
+// other filter keeps the name as chosen.
+std::string ExportTarget(const std::string& chosen, int filterIndex, const std::string& extension);
+
 // "The %s page was modified.\nDo you want to Save it?"
 std::string CloseQuestion(const std::string& name);
+// Why a file is not written over: "%s\nThis file is set to read-only.\nTry
+// again with a different file name."
+std::string ReadOnlyMessage(const std::string& path);
+// "Cannot create file \"%s\". The file was not changed."
+std::string CannotWriteMessage(const std::string& path);
 // "Except, on %s"
 std::string OpenFailureLine(const std::string& path);
 
-// An MRU item's caption without its first "&".
-std::string MRUItemPath(std::string caption);
+// The caption of a menu item that shows the path: every "&" doubled, so that
+// the menu shows it instead of taking it for an accelerator mark.
+std::string MenuCaptionOfPath(std::string_view path);
 
 // Files whose exported names are listed when they are opened.
 bool ListsExports(std::string_view path);

@@ -61,6 +61,8 @@ Workbench& App();
 class WorkbenchWindows : public WindowRegistry {
 public:
     std::vector<ApplicationWindow*> Windows() const override;
+    // The work areas of the monitors attached now.
+    DesktopGeometry Desktop() const override;
 };
 
 }  // namespace tavrin

@@ -55,7 +55,43 @@ BOOL CALLBACK CollectWindow(HWND window, LPARAM lp) {
     return TRUE;
 }
 
+std::string ClassOf(HWND window) {
+    char name[256] = {};
+    GetClassNameA(window, name, sizeof(name));
+    return name;
+}
+
+struct BoxSearch {
+    DWORD pid;
+    HWND found;
+};
+
+BOOL CALLBACK FindBox(HWND window, LPARAM lp) {
+    auto* search = reinterpret_cast<BoxSearch*>(lp);
+    DWORD pid = 0;
+    GetWindowThreadProcessId(window, &pid);
+    if (pid != search->pid || !IsWindowVisible(window) || ClassOf(window) != "#32770") return TRUE;
+    search->found = window;
+    return FALSE;
+}
+
+BOOL CALLBACK CollectEditor(HWND window, LPARAM lp) {
+    if (ClassOf(window) == "Scintilla" && ClassOf(GetParent(window)) == "TEditor")
+        reinterpret_cast<std::set<HWND>*>(lp)->insert(window);
+    return TRUE;
+}
+
 }  // namespace
+
+std::string BoxText(HWND box) {
+    char text[4096] = {};
+    GetDlgItemTextA(box, 0xFFFF, text, sizeof(text));  // the message text of a message box
+    return text;
+}
+
+void TypeInto(HWND editor, const std::string& text) {
+    for (char c : text) SendMessageA(editor, WM_CHAR, static_cast<unsigned char>(c), 1);
+}
 
 AppFolder::AppFolder(const std::string& exeSource) {
     char temp[MAX_PATH] = {};
@@ -168,12 +204,63 @@ long WorkbenchProcess::WaitUntilIdle(DWORD timeoutMs) {
     return -1;
 }
 
-long WorkbenchProcess::CloseAndWait(DWORD timeoutMs) {
-    if (main_) PostMessageA(main_, WM_CLOSE, 0, 0);
+bool WorkbenchProcess::Running() const {
+    return WaitForSingleObject(info_.hProcess, 0) == WAIT_TIMEOUT;
+}
+
+long WorkbenchProcess::WaitForExit(DWORD timeoutMs) {
     if (WaitForSingleObject(info_.hProcess, timeoutMs) != WAIT_OBJECT_0) return -1;
     DWORD code = 0;
     GetExitCodeProcess(info_.hProcess, &code);
     return static_cast<long>(code);
+}
+
+void WorkbenchProcess::PostCommand(int id) { PostMessageA(main_, WM_COMMAND, MAKEWPARAM(id, 0), 0); }
+
+void WorkbenchProcess::PostClose() { PostMessageA(main_, WM_CLOSE, 0, 0); }
+
+HWND WorkbenchProcess::WaitForBox(DWORD timeoutMs) const {
+    DWORD start = GetTickCount();
+    do {
+        BoxSearch search{info_.dwProcessId, nullptr};
+        EnumWindows(FindBox, reinterpret_cast<LPARAM>(&search));
+        if (search.found) {
+            Sleep(50);  // let the box finish its own set-up
+            return search.found;
+        }
+        if (!Running()) return nullptr;
+        Sleep(20);
+    } while (GetTickCount() - start < timeoutMs);
+    return nullptr;
+}
+
+void WorkbenchProcess::PressButton(HWND box, int id) const {
+    PostMessageA(box, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(box, id)));
+    for (int i = 0; i < 500 && IsWindow(box) && IsWindowVisible(box); ++i) Sleep(10);
+}
+
+std::set<HWND> WorkbenchProcess::Editors() const {
+    std::set<HWND> editors;
+    auto windows = Windows();
+    auto code = windows.find("TCode");
+    if (code != windows.end())
+        EnumChildWindows(code->second.handle, CollectEditor, reinterpret_cast<LPARAM>(&editors));
+    return editors;
+}
+
+HWND WorkbenchProcess::WaitForNewEditor(const std::set<HWND>& before, DWORD timeoutMs) const {
+    DWORD start = GetTickCount();
+    do {
+        for (HWND editor : Editors())
+            if (!before.count(editor)) return editor;
+        Sleep(20);
+    } while (GetTickCount() - start < timeoutMs && Running());
+    return nullptr;
+}
+
+long WorkbenchProcess::CloseAndWait(DWORD timeoutMs) {
+    if (main_) PostClose();
+    return WaitForExit(timeoutMs);
 }
 
 }  // namespace e2e

@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <map>
+#include <set>
 #include <string>
 
 namespace e2e {
@@ -54,6 +55,24 @@ public:
     // Closes the main window and returns the exit code (or -1 on time-out).
     long CloseAndWait(DWORD timeoutMs = 20000);
     DWORD ProcessId() const { return info_.dwProcessId; }
+    bool Running() const;
+    // Waits for the process to end; its exit code, or -1 on time-out.
+    long WaitForExit(DWORD timeoutMs = 20000);
+
+    // Posts a command of the main window (menu entry, toolbar button or MRU item).
+    void PostCommand(int id);
+    // Posts a close to the main window, as its close box does.
+    void PostClose();
+    // Waits for a box (message box or common dialog, class "#32770") of the
+    // process; nullptr on time-out.
+    HWND WaitForBox(DWORD timeoutMs = 10000) const;
+    // Presses a button of a box (IDYES, IDNO, IDCANCEL, IDOK) and waits until
+    // the box is gone.
+    void PressButton(HWND box, int id) const;
+    // The editors of the code pages open now.
+    std::set<HWND> Editors() const;
+    // Waits for an editor that is not among before; nullptr on time-out.
+    HWND WaitForNewEditor(const std::set<HWND>& before, DWORD timeoutMs = 10000) const;
 
 private:
     PROCESS_INFORMATION info_{};
@@ -63,6 +82,10 @@ private:
 
 // The top-level windows of a process, by window class.
 std::map<std::string, SeenWindow> WindowsOfProcess(DWORD processId);
+// The text of a message box.
+std::string BoxText(HWND box);
+// Types the characters into an editor, each handled before the next is sent.
+void TypeInto(HWND editor, const std::string& text);
 
 // Turns a Linux path given on the command line under Wine into a Windows one.
 std::string WindowsPath(std::string path);

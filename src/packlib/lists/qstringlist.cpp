@@ -8,6 +8,7 @@
 
 #include "packlib/lists/listerrors.h"
 #include "packlib/lists/qlist.h"
+#include "packlib/lists/safewrite.h"
 #include "packlib/text/textutils.h"
 
 namespace {
@@ -179,28 +180,7 @@ void QStringList::SetDelimitedText(char delimiter, const std::string& text) {
 void QStringList::SaveToFile(const std::string& name) {
     // Written beside the target first, then moved over it, so a failed write keeps the
     // old file.
-    std::string temporary = name + ".tmp";
-    {
-        std::ofstream file(temporary, std::ios::binary | std::ios::trunc);
-        if (!file) {
-            velpack::ReportListError(false, "Can't open file.", kCaption);
-            return;
-        }
-        file << Text() << "\r\n";
-        if (!file.flush()) {
-            file.close();
-            std::error_code ignored;
-            std::filesystem::remove(temporary, ignored);
-            velpack::ReportListError(false, "Can't open file.", kCaption);
-            return;
-        }
-    }
-    std::error_code error;
-    std::filesystem::rename(temporary, name, error);
-    if (error) {
-        std::filesystem::remove(temporary, error);
-        velpack::ReportListError(false, "Can't open file.", kCaption);
-    }
+    if (!VelpackReplaceFile(name, Text() + "\r\n")) velpack::ReportListError(false, "Can't open file.", kCaption);
 }
 
 void QStringList::LoadFromFile(const std::string& name) {

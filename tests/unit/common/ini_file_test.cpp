@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <filesystem>
+#include <random>
 
 #include "support/temp_folder.h"
 #include "support/file_bytes.h"
@@ -193,11 +195,13 @@ TEST_F(IniFileTest, WritesThatCannotBeStoredFaithfullyAreRefusedAndChangeNothing
 
 TEST_F(IniFileTest, FailedWritesReportFalseAndKeepTheFile) {
     Given("[general]\nhelp=x\n");
-    std::filesystem::create_directory(path + ".tmp");  // the temporary file cannot be made
+    test::SetReadOnly(path, true);  // the file cannot be replaced
     EXPECT_FALSE(ini.WriteString("general", "help", "y"));
     EXPECT_FALSE(ini.EraseSection("general"));
     EXPECT_FALSE(ini.DeleteKey("general", "help"));
     EXPECT_EQ(Content(), "[general]\nhelp=x\n");
+    EXPECT_FALSE(test::Writable(path));
+    test::SetReadOnly(path, false);
 
     TempFolder other;
     IniFile inFolderThatIsMissing(other.Path("missing/folder/settings.ini"));
@@ -271,9 +275,10 @@ TEST_F(IniFileTest, BatchWithoutChangesWritesNothingAndAFailedEndIsReported) {
     Given("[general]\nhelp=x\n");
     ini.BeginBatch();
     EXPECT_TRUE(ini.WriteString("general", "help", "y"));
-    std::filesystem::create_directory(path + ".tmp");
+    test::SetReadOnly(path, true);
     EXPECT_FALSE(ini.EndBatch());
     EXPECT_EQ(Content(), "[general]\nhelp=x\n");
+    test::SetReadOnly(path, false);
 }
 
 TEST_F(IniFileTest, ManyWritesStayCorrectOnALargeFile) {
@@ -291,6 +296,91 @@ TEST_F(IniFileTest, ManyWritesStayCorrectOnALargeFile) {
     EXPECT_EQ(ini.ReadInteger("s181", "k49", 0), 49);
     EXPECT_EQ(ini.ReadSections().size(), 199u);
     EXPECT_EQ(ini.ReadSectionKeys("s5").size(), 50u);
+}
+
+// Files and change lists drawn from small pools, so that keys collide, come
+// in other spellings, exist without "=", or cannot be stored.
+class ChangeGenerator {
+public:
+    explicit ChangeGenerator(unsigned seed) : random_(seed) {}
+
+    std::string File() {
+        std::string text = Chance(20) ? "\xEF\xBB\xBF" : "";
+        const char* lineBreak = Chance(50) ? "\r\n" : "\n";
+        int sections = Pick(4);
+        for (int s = 0; s < sections; ++s) {
+            text += Pick({"[mru]", "[MRU]", "[ mru ]", "[other]", "; [mru]"}) + lineBreak;
+            int lines = Pick(5);
+            for (int l = 0; l < lines; ++l)
+                text += Pick({Key() + "=" + Value(), Key(), "", "; note", "  " + Key() + " = " + Value()}) + lineBreak;
+        }
+        if (Chance(30) && !text.empty()) text.resize(text.size() - std::string(lineBreak).size());
+        return text;
+    }
+    std::vector<std::pair<std::string, std::string>> Entries() {
+        std::vector<std::pair<std::string, std::string>> entries;
+        int count = Pick(6);
+        for (int i = 0; i < count; ++i)
+            entries.emplace_back(Chance(10) ? Pick({"a=b", "", "x\ny"}) : Key(), Chance(5) ? "v\r" : Value());
+        return entries;
+    }
+    std::vector<std::string> Keys() {
+        std::vector<std::string> keys;
+        int count = Pick(5);
+        for (int i = 0; i < count; ++i) keys.push_back(Chance(10) ? "" : Key());
+        return keys;
+    }
+    std::string Section() { return Pick({"mru", "MRU", " mru ", "absent"}); }
+
+private:
+    int Pick(int count) { return std::uniform_int_distribution<int>(0, count - 1)(random_); }
+    bool Chance(int percent) { return Pick(100) < percent; }
+    std::string Pick(std::initializer_list<std::string> items) {
+        return *(items.begin() + Pick(static_cast<int>(items.size())));
+    }
+    std::string Key() { return Pick({"a.bas", "A.BAS", "b.bas", " c.bas ", "C:\\x\\d.bas"}); }
+    std::string Value() { return Pick({"0", "1", "", " 2 ", "true"}); }
+
+    std::mt19937 random_;
+};
+
+TEST_F(IniFileTest, ManyChangesAtOnceGiveTheFileThatOneByOneGives) {
+    IniFile oneByOne(folder.Path("one_by_one.ini"));
+    for (unsigned seed = 0; seed < 400; ++seed) {
+        ChangeGenerator generate(seed);
+        const std::string start = generate.File(), section = generate.Section();
+        Given(start);
+        WriteBytes(oneByOne.Path(), start);
+        bool deleting = seed % 3 == 0;
+        bool together = true, single = true;
+        if (deleting) {
+            std::vector<std::string> keys = generate.Keys();
+            together = ini.DeleteKeys(section, keys);
+            for (const std::string& key : keys) single = oneByOne.DeleteKey(section, key) && single;
+        } else {
+            auto entries = generate.Entries();
+            together = ini.WriteKeys(section, entries);
+            for (const auto& [key, value] : entries) single = oneByOne.WriteString(section, key, value) && single;
+        }
+        EXPECT_EQ(together, single) << "case " << seed;
+        ASSERT_EQ(Content(), ReadBytes(oneByOne.Path())) << "case " << seed << ", file:\n" << start;
+    }
+}
+
+TEST_F(IniFileTest, ManyKeysAreWrittenWithOneRewrite) {
+    Given("[general]\r\nhelp=x\r\n");
+    std::vector<std::pair<std::string, std::string>> entries;
+    for (int i = 0; i < 50000; ++i) entries.emplace_back("file" + std::to_string(i) + ".bas", std::to_string(i));
+    auto start = std::chrono::steady_clock::now();
+    ASSERT_TRUE(ini.WriteKeys("mru", entries));
+    std::vector<std::string> gone;
+    for (int i = 100; i < 50000; ++i) gone.push_back("FILE" + std::to_string(i) + ".BAS");
+    ASSERT_TRUE(ini.DeleteKeys("mru", gone));
+    auto seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    EXPECT_LT(seconds, 20.0) << "a rewrite per key grows with the square of the count";
+    EXPECT_EQ(ini.ReadSectionKeys("mru").size(), 100u);
+    EXPECT_EQ(ini.ReadString("mru", "file99.bas", ""), "99");
+    EXPECT_EQ(ini.ReadString("general", "help", ""), "x");
 }
 
 }  // namespace

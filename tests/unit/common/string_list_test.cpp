@@ -72,12 +72,11 @@ TEST(StringList, FailedLoadOrSaveLeavesListAndFileAsTheyWere) {
     EXPECT_EQ(list.Texts(), std::vector<std::string>{"kept"});
     EXPECT_FALSE(list.SaveToFile(folder.Path("no/such/folder/list.txt")));
 
-    // The temporary file cannot be created: the target keeps its content.
+    // The target cannot be replaced: it keeps its content.
     const std::string path = folder.Path("target.txt");
-    WriteBytes(path, "original\r\n");
-    std::filesystem::create_directory(path + ".tmp");
+    std::filesystem::create_directories(path + "/inner");
     EXPECT_FALSE(list.SaveToFile(path));
-    EXPECT_EQ(ReadBytes(path), "original\r\n");
+    EXPECT_TRUE(std::filesystem::is_directory(path + "/inner"));
 }
 
 TEST(WriteFileReplacing, ReplacementFailureKeepsTargetAndRemovesTemporaryFile) {

@@ -194,6 +194,42 @@ TEST_F(Lists, StringListEditsMoveTextsWithTheirReferences) {
     EXPECT_TRUE(list.Texts.empty() && list.Objects.empty());
 }
 
+TEST_F(Lists, StringListSaveLeavesOtherFilesAndReadOnlyTargetsAlone) {
+    auto folder = std::filesystem::temp_directory_path() / "velpack_lists_safety_test";
+    std::filesystem::remove_all(folder);
+    std::filesystem::create_directories(folder / "list.txt.new");
+    std::string name = (folder / "list.txt").string();
+    { std::ofstream(name + ".tmp", std::ios::binary) << "the user's own"; }
+    QStringList list;
+    list.SetText("kept");
+    list.SaveToFile(name);
+    list.SaveToFile(name);
+    EXPECT_TRUE(reports.empty());
+    std::string mine;
+    {
+        std::ifstream file(name + ".tmp", std::ios::binary);
+        mine.assign(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+    }
+    EXPECT_EQ("the user's own", mine);
+    int entries = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(folder)) entries += !entry.path().empty();
+    EXPECT_EQ(3, entries) << "no temporary file is left behind";
+
+    using std::filesystem::perms;
+    std::filesystem::permissions(name, perms::owner_write | perms::group_write | perms::others_write,
+                                 std::filesystem::perm_options::remove);
+    list.SetText("lost");
+    list.SaveToFile(name);
+    ASSERT_EQ(1u, reports.size());
+    EXPECT_EQ("Can't open file.", reports[0].text);
+    QStringList loaded;
+    loaded.LoadFromFile(name);
+    EXPECT_EQ(std::vector<std::string>{"kept"}, Texts(loaded));
+    EXPECT_EQ(perms::none, std::filesystem::status(name).permissions() & perms::owner_write);
+    std::filesystem::permissions(name, perms::owner_write, std::filesystem::perm_options::add);
+    std::filesystem::remove_all(folder);
+}
+
 TEST_F(Lists, StringListFilesRoundTrip) {
     auto folder = std::filesystem::temp_directory_path() / "velpack_lists_test";
     std::filesystem::create_directories(folder);

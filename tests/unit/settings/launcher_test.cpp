@@ -60,6 +60,8 @@ public:
             result.push_back(window.get());
         return result;
     }
+    DesktopGeometry Desktop() const override { return desktop; }
+    DesktopGeometry desktop;
 
 private:
     std::vector<std::unique_ptr<FakeWindow>> windows_;
@@ -189,6 +191,36 @@ TEST_F(LauncherTest, DefaultMenuShowsTwentyOneEntriesAndRebuildsOnlyForANewMenu)
     EXPECT_EQ(launcher.MRUMenu, nullptr);
 }
 
+TEST_F(LauncherTest, TheRecentFileListKeepsFiftyEntriesInMemoryAndInTheFile) {
+    std::string mru = "[general]\nmrucount=100\n[mru]\n";
+    for (int i = 0; i < 20000; ++i) mru += "old" + std::to_string(i) + ".bas=" + std::to_string(i) + "\n";
+    Given(mru + "[editor]\nfont.size=11\n");
+    TLauncher launcher(path);
+    launcher.LoadSettings();
+    ASSERT_EQ(launcher.MRU.Count(), 50u) << "the first fifty, as the menu shows them";
+    EXPECT_EQ(launcher.MRU[0], "old0.bas");
+    EXPECT_EQ(launcher.MRU[49], "old49.bas");
+    EXPECT_EQ(SharedEditorOptions().fontSize, 11);
+
+    EXPECT_TRUE(launcher.AddToMRU("new.bas"));
+    EXPECT_EQ(launcher.MRU.Count(), 50u);
+    EXPECT_EQ(launcher.MRU[0], "new.bas");
+    EXPECT_EQ(launcher.MRU.IndexOf("old49.bas"), -1) << "the last entry made room";
+    FakeMenu menu;
+    launcher.AttachMRUMenu(&menu);
+    EXPECT_EQ(menu.items.size(), 50u) << "MRUCount + 1 items, but no more than the list holds";
+
+    ASSERT_TRUE(launcher.SaveSettings());
+    TLauncher next(path);
+    next.LoadSettings();
+    EXPECT_EQ(next.MRU.Count(), 50u);
+    IniFile file(path);
+    EXPECT_EQ(file.ReadSectionKeys("mru").size(), 50u) << "the entries beyond the list left the file";
+    EXPECT_EQ(file.ReadString("mru", "old48.bas", ""), "49");
+    EXPECT_EQ(file.ReadString("mru", "new.bas", ""), "0");
+    EXPECT_EQ(file.ReadString("editor", "font.size", ""), "11");
+}
+
 TEST_F(LauncherTest, FlagsStoredAsTextReadAsDefaultAndNonZeroNumbersAsTrue) {
     Given(
         "[general]\nAutocreateForms=true\nAllowCompletion=true\nGUIResources=2\n"
@@ -275,6 +307,23 @@ TEST_F(LauncherTest, WindowBoundsAreAppliedInOrderWithDefaultsAndUnknownNamesSki
     EXPECT_TRUE(SameBounds(code.Bounds(), {0, 5, 300, 200}));
     EXPECT_TRUE(SameBounds(inspector.Bounds(), {7, 7, 7, 7}));
     EXPECT_EQ(main.calls, (std::vector<std::string>{"left", "top", "width", "height"}));
+}
+
+TEST_F(LauncherTest, WindowBoundsOffEveryScreenAreBroughtOntoTheDesktop) {
+    Given(
+        "[general]\nforms=Main,Code\n[Main]\nleft=-32000\ntop=-32000\nwidth=900\nheight=119\n"
+        "[Code]\nleft=2147483647\ntop=20\nwidth=640\nheight=420\n");
+    FakeRegistry registry;
+    registry.desktop = {{{0, 0, 1280, 1000}, {1280, 0, 2560, 1000}}, 30};
+    FakeWindow& main = registry.Create("Main", {1, 1, 1, 1}, 119);
+    FakeWindow& code = registry.Create("Code", {1, 1, 1, 1});
+    TLauncher launcher(path, &registry);
+    launcher.LoadSettings();
+    EXPECT_TRUE(SameBounds(main.Bounds(), {0, 0, 900, 119}));
+    EXPECT_TRUE(SameBounds(code.Bounds(), {1920, 20, 640, 420})) << "onto the nearest monitor";
+    EXPECT_EQ(code.calls, (std::vector<std::string>{"left", "top", "width", "height"}));
+    ASSERT_TRUE(launcher.SaveForms());
+    EXPECT_EQ(IniFile(path).ReadInteger("Code", "left", 0), 1920) << "the placed bounds are saved";
 }
 
 TEST_F(LauncherTest, SavedWindowsAreWrittenInCreationOrderAndReadBack) {

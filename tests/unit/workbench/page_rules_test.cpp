@@ -52,7 +52,13 @@ TEST(PageRules, CaptionMarkAndNames) {
     EXPECT_EQ(CaptionWithoutMark("*noname1"), "noname1");
     EXPECT_EQ(CloseQuestion("a.bas"), "The a.bas page was modified.\nDo you want to Save it?");
     EXPECT_EQ(OpenFailureLine("C:\\x.dll"), "Except, on C:\\x.dll");
-    EXPECT_EQ(MRUItemPath("C:\\a&b\\&c.bas"), "C:\\ab\\&c.bas");
+    EXPECT_EQ(MenuCaptionOfPath("C:\\a&b\\&&c.bas"), "C:\\a&&b\\&&&&c.bas");
+    EXPECT_EQ(MenuCaptionOfPath("C:\\plain.bas"), "C:\\plain.bas");
+    EXPECT_EQ(ReadOnlyMessage("C:\\w\\a.bas"),
+              "C:\\w\\a.bas\nThis file is set to read-only.\nTry again with a different file name.");
+    EXPECT_EQ(ExportTarget("C:\\w\\demo.bas", 1, ".rtf"), "C:\\w\\demo.rtf");
+    EXPECT_EQ(ExportTarget("C:\\w\\demo", 1, ".html"), "C:\\w\\demo.html");
+    EXPECT_EQ(ExportTarget("C:\\w\\demo.doc", 2, ".rtf"), "C:\\w\\demo.doc");
     EXPECT_TRUE(ListsExports("C:\\w\\Velpack.DLL"));
     EXPECT_TRUE(ListsExports("x.Ocx"));
     EXPECT_FALSE(ListsExports("C:\\dll\\x.bas"));

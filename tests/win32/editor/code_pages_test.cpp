@@ -227,8 +227,8 @@ TEST_F(PageTest, OpenedFilesEnterTheMRUListOnceAtTheFront) {
     EXPECT_EQ(mru[0], second) << "a listed file does not move";
     EXPECT_EQ(mru.Count(), count);
 
-    // The MRU menu's item opens its caption without the first "&".
-    App().Main->Hooks.openFile("&" + first);
+    // The MRU menu's item opens the path it shows.
+    App().Main->Hooks.openFile(first);
     EXPECT_EQ(App().Code->Page(App().Code->PageCount() - 1)->FileName(), first);
 }
 

@@ -278,7 +278,7 @@ public:
         // section "[gamma ]" for "  gamma "). Other operations get the
         // platform the trimmed name.
         const std::string trimmed(Trim(section));
-        switch (generator.Pick(8)) {
+        switch (generator.Pick(10)) {
             case 0:
             case 1: {
                 log_ << "read [" << section << "] " << key << "\n";
@@ -319,6 +319,27 @@ public:
                 log_ << "delete key [" << section << "] " << key << "\n";
                 EXPECT_TRUE(ours_.DeleteKey(section, key)) << Log();
                 platform_.RemoveAll(trimmed, key.c_str());
+                CompareFiles();
+                break;
+            }
+            case 8: {
+                // Many keys at once against the platform writing them one by one.
+                std::vector<std::pair<std::string, std::string>> entries;
+                for (int i = 0, n = 1 + generator.Pick(4); i < n; ++i)
+                    entries.emplace_back(i == 0 ? key : generator.KeyQuery(), generator.Value());
+                log_ << "write keys [" << section << "]";
+                for (const auto& [k, v] : entries) log_ << " " << k << "='" << v << "'";
+                log_ << "\n";
+                EXPECT_TRUE(ours_.WriteKeys(section, entries)) << Log();
+                for (const auto& [k, v] : entries) platform_.Write(trimmed, k.c_str(), v.c_str());
+                CompareFiles();
+                break;
+            }
+            case 9: {
+                std::vector<std::string> keys{key, generator.KeyQuery()};
+                log_ << "delete keys [" << section << "] " << keys[0] << ", " << keys[1] << "\n";
+                EXPECT_TRUE(ours_.DeleteKeys(section, keys)) << Log();
+                for (const std::string& k : keys) platform_.RemoveAll(trimmed, k.c_str());
                 CompareFiles();
                 break;
             }

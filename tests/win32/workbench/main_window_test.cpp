@@ -3,6 +3,7 @@
 // the result window's commands, the about box and the help chooser.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 
 #include "workbench/code_window.h"
@@ -81,6 +82,8 @@ TEST_F(MainWindowTest, FindNextNeedsASuccessfulSearchWhileFindNeedsACodePage) {
     EXPECT_FALSE(MenuEnabled(search, cmdFind));
     AddPage("a.bas", ExecutableFilePath());
     bool found = false;
+    App().Main->Hooks.find = [] {};
+    App().Main->Hooks.findNext = [] {};
     App().Main->Hooks.lastSearchFound = [&found] { return found; };
     App().Main->UpdateMenu(search);
     EXPECT_TRUE(MenuEnabled(search, cmdFind));
@@ -89,6 +92,81 @@ TEST_F(MainWindowTest, FindNextNeedsASuccessfulSearchWhileFindNeedsACodePage) {
     found = true;
     App().Main->UpdateMenu(search);
     EXPECT_TRUE(MenuEnabled(search, cmdFindNext));
+}
+
+// Every entry of the menu and its sub-menus, by its identifier and caption.
+void ForEachEntry(HMENU menu, const std::function<void(HMENU, int, const std::string&)>& visit) {
+    for (int i = 0, n = GetMenuItemCount(menu); i < n; ++i) {
+        char caption[128] = {};
+        MENUITEMINFOA item{};
+        item.cbSize = sizeof(item);
+        item.fMask = MIIM_FTYPE | MIIM_ID | MIIM_SUBMENU | MIIM_STRING;
+        item.dwTypeData = caption;
+        item.cch = sizeof(caption);
+        ASSERT_TRUE(GetMenuItemInfoA(menu, static_cast<UINT>(i), TRUE, &item));
+        if (item.fType & MFT_SEPARATOR) continue;
+        if (item.hSubMenu) {
+            App().Main->UpdateMenu(item.hSubMenu);  // as when the sub-menu opens
+            ForEachEntry(item.hSubMenu, visit);
+        } else {
+            visit(menu, static_cast<int>(item.wID), caption);
+        }
+    }
+}
+
+TEST_F(MainWindowTest, EveryEntryIsLiveWhenWiredAndGreyWithNothingToRun) {
+    // Every rule holds: a saved code page among two, a program that runs, a
+    // debug folder, a search that found something.
+    AddPage("a.bas", ExecutableFilePath());
+    AddPage("b.bas", ExecutableFilePath());
+    std::string exe = ExecutableFilePath(), debug = App().ApplicationDirectory + "\\debug";
+    CreateDirectoryA(debug.c_str(), nullptr);
+    MainHooks& hooks = App().Main->Hooks;
+    hooks.exeFile = [exe] { return exe; };
+    hooks.running = [] { return true; };
+    hooks.lastSearchFound = [] { return true; };
+    for (auto hook : {&MainHooks::openFiles, &MainHooks::save, &MainHooks::saveAs, &MainHooks::saveAll,
+                      &MainHooks::close, &MainHooks::closeAll, &MainHooks::exportRtf, &MainHooks::exportHtml,
+                      &MainHooks::compile, &MainHooks::run, &MainHooks::compileAndRun, &MainHooks::runWithDebugger,
+                      &MainHooks::resetProgram, &MainHooks::find, &MainHooks::findNext, &MainHooks::findInFiles,
+                      &MainHooks::replace, &MainHooks::goToLine, &MainHooks::settings, &MainHooks::resources,
+                      &MainHooks::projects, &MainHooks::forms, &MainHooks::codeModules, &MainHooks::compilerSwitch,
+                      &MainHooks::componentPalette, &MainHooks::newComponent, &MainHooks::installComponent,
+                      &MainHooks::packs, &MainHooks::languages})
+        hooks.*hook = [] {};
+    hooks.newPage = [](bool) {};
+    HMENU bar = App().Main->MenuBar();
+    int entries = 0;
+    for (int top = 0; top < GetMenuItemCount(bar); ++top) {
+        App().Main->UpdateMenu(TopMenu(top));
+        ForEachEntry(TopMenu(top), [&](HMENU menu, int id, const std::string& caption) {
+            ++entries;
+            EXPECT_TRUE(MenuEnabled(menu, id)) << caption << " stays grey although everything is wired";
+            EXPECT_TRUE(App().Main->CommandAvailable(id)) << caption << " has nothing to run";
+        });
+    }
+    EXPECT_GE(entries, 40);
+
+    // The same state with the settings dialog and the search unwired: their entries turn grey.
+    hooks.settings = nullptr;
+    hooks.find = nullptr;
+    hooks.replace = nullptr;
+    hooks.findInFiles = nullptr;
+    App().Main->UpdateMenu(TopMenu(1));
+    App().Main->UpdateMenu(TopMenu(2));
+    EXPECT_FALSE(MenuEnabled(TopMenu(2), cmdSettings));
+    EXPECT_FALSE(MenuEnabled(TopMenu(1), cmdFind));
+    EXPECT_FALSE(MenuEnabled(TopMenu(1), cmdReplace));
+    EXPECT_TRUE(MenuEnabled(TopMenu(1), cmdFindInFiles)) << "its window is there to show";
+    App().Main->UpdateToolbar();
+    EXPECT_FALSE(App().Main->ToolButtonEnabled(cmdSettings));
+    EXPECT_TRUE(App().Main->ToolButtonEnabled(cmdNew));
+    hooks.settings = [] {};
+    App().Main->UpdateMenu(TopMenu(2));
+    App().Main->UpdateToolbar();
+    EXPECT_TRUE(MenuEnabled(TopMenu(2), cmdSettings)) << "wired later, it comes back";
+    EXPECT_TRUE(App().Main->ToolButtonEnabled(cmdSettings));
+    RemoveDirectoryA(debug.c_str());
 }
 
 TEST_F(MainWindowTest, ShortcutKeysFollowTheirEntriesButF9BuildsTheFirstProgram) {
