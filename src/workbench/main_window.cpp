@@ -193,6 +193,10 @@ bool TMain::ExeExists() const {
 
 bool TMain::IsRunning() const { return Hooks.running && Hooks.running(); }
 
+bool TMain::ResetEnabled() const {
+    return IsRunning() || (Hooks.compiling && Hooks.compiling());
+}
+
 bool TMain::ToolButtonEnabled(int command) const {
     for (HWND bar : {toolBarFiles_, toolBarActions_}) {
         LRESULT state = SendMessageA(bar, TB_GETSTATE, command, 0);
@@ -217,7 +221,7 @@ void TMain::UpdateToolbar() {
     SetToolButtonEnabled(cmdSaveAs, doc != nullptr);
     SetToolButtonEnabled(cmdSaveAll, pages > 1);
     SetToolButtonEnabled(cmdCompileAndRun, CurrentIsCodePage());
-    SetToolButtonEnabled(cmdResetProgram, doc != nullptr && IsRunning());
+    SetToolButtonEnabled(cmdResetProgram, doc != nullptr && ResetEnabled());
     SetToolButtonEnabled(cmdRunWithDebugger, ExeExists());
 }
 
@@ -264,7 +268,7 @@ void TMain::UpdateMenu(HMENU menu) {
     Enable(menu, cmdRun, run);
     Enable(menu, cmdCompileAndRun, codePage && run);
     Enable(menu, cmdRunWithDebugger, run && FolderExists(App().ApplicationDirectory + "\\debug"));
-    Enable(menu, cmdResetProgram, IsRunning());
+    Enable(menu, cmdResetProgram, ResetEnabled());
 }
 
 void TMain::ToggleWindow(const char* name) {
@@ -408,6 +412,8 @@ bool TMain::CanClose() {
         if (answer == Answer::Cancel) return false;
         if (answer == Answer::Yes && Hooks.killRunning) Hooks.killRunning();
     }
+    // A compiler left running would outlive the workbench.
+    if (!cancelled && Hooks.stopCompilation) Hooks.stopCompilation();
     return !cancelled;
 }
 
