@@ -1,6 +1,6 @@
 // What the build tests look at from outside the driver: the ids of the fake
 // compiler's processes (its "pid" directive), whether they ended, the test
-// program's private memory, and how fast a window answers while it is busy.
+// program's committed memory, and how fast a window answers while it is busy.
 #pragma once
 
 #include <windows.h>
@@ -45,12 +45,13 @@ inline void TerminateProcesses(const std::vector<DWORD>& ids) {
         }
 }
 
-inline size_t PrivateBytes() {
-    PROCESS_MEMORY_COUNTERS_EX counters{};
+// The memory the process has committed (Wine leaves PrivateUsage at 0 but
+// keeps this count).
+inline size_t CommittedBytes() {
+    PROCESS_MEMORY_COUNTERS counters{};
     counters.cb = sizeof counters;
-    GetProcessMemoryInfo(GetCurrentProcess(),
-                         reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&counters), sizeof counters);
-    return counters.PrivateUsage;
+    GetProcessMemoryInfo(GetCurrentProcess(), &counters, sizeof counters);
+    return counters.PagefileUsage;
 }
 
 // Sends WM_NULL to a window every 50 ms from a thread of its own and keeps
