@@ -55,8 +55,8 @@ inline size_t CommittedBytes() {
 }
 
 // Sends WM_NULL to a window every 50 ms from a thread of its own and keeps
-// the longest time the window took to answer: a user-interface thread that
-// blocks shows up as a long answer (or the 5 s time-out).
+// how long the window took to answer each time: a user-interface thread that
+// blocks shows up as long answers (or the 5 s time-out).
 class ResponsivenessProbe {
 public:
     explicit ResponsivenessProbe(HWND window) : window_(window), thread_([this] { Run(); }) {}
@@ -71,8 +71,20 @@ public:
             else Sleep(10);
         if (thread_.joinable()) thread_.join();
     }
-    long MaxMilliseconds() const { return longest_; }
-    int Probes() const { return probes_; }
+    // The answer times in milliseconds (read them after Stop).
+    const std::vector<long>& Answers() const { return answers_; }
+    long Longest() const {
+        return answers_.empty() ? 0 : *std::max_element(answers_.begin(), answers_.end());
+    }
+    double Mean() const {
+        double sum = 0;
+        for (long answer : answers_) sum += answer;
+        return answers_.empty() ? 0.0 : sum / answers_.size();
+    }
+    size_t SlowerThan(long milliseconds) const {
+        return std::count_if(answers_.begin(), answers_.end(),
+                             [&](long answer) { return answer >= milliseconds; });
+    }
 
 private:
     void Run() {
@@ -80,11 +92,10 @@ private:
             auto start = std::chrono::steady_clock::now();
             DWORD_PTR result = 0;
             SendMessageTimeoutA(window_, WM_NULL, 0, 0, SMTO_NORMAL, 5000, &result);
-            long took = static_cast<long>(std::chrono::duration_cast<std::chrono::milliseconds>(
-                                              std::chrono::steady_clock::now() - start)
-                                              .count());
-            longest_ = std::max<long>(longest_, took);
-            ++probes_;
+            answers_.push_back(static_cast<long>(
+                std::chrono::duration_cast<std::chrono::milliseconds>(
+                    std::chrono::steady_clock::now() - start)
+                    .count()));
             Sleep(50);
         }
         finished_ = true;
@@ -92,8 +103,7 @@ private:
 
     HWND window_;
     std::atomic<bool> stop_{false}, finished_{false};
-    std::atomic<long> longest_{0};
-    std::atomic<int> probes_{0};
+    std::vector<long> answers_;  // written by the probing thread only, until it ends
     std::thread thread_;
 };
 
