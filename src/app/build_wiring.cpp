@@ -159,19 +159,27 @@ std::string Bracketed(const char* prefix, const std::string& text) {
     return std::string(prefix) + " [" + text + "]";
 }
 
-// tbCompileRun while nothing runs, tbReset while the program runs.
-void SetRunButtons() {
-    bool running = singletons->compiler.Running;
-    App().Main->SetToolButtonEnabled(cmdCompileAndRun, !running);
-    App().Main->SetToolButtonEnabled(cmdResetProgram, running);
+// Reset ends the running program and the compiler while it runs.
+bool ResetPossible() {
+    return singletons->compiler.Running || singletons->compiler.CompilerActive();
 }
 
-// The last line of the output read so far, for the status panel.
+// tbCompileRun while nothing runs, tbReset while the program or the compiler runs.
+void SetRunButtons() {
+    App().Main->SetToolButtonEnabled(cmdCompileAndRun, !singletons->compiler.Running);
+    App().Main->SetToolButtonEnabled(cmdResetProgram, ResetPossible());
+}
+
+// The last line of the output read so far, for the status panel; a status
+// bar ends its text at a NUL byte, so NUL bytes show as blanks there.
 std::string LastOutputLine(std::string_view tail) {
     while (!tail.empty() && (tail.back() == '\r' || tail.back() == '\n')) tail.remove_suffix(1);
     size_t lineStart = tail.find_last_of("\r\n");
     if (lineStart != std::string_view::npos) tail.remove_prefix(lineStart + 1);
-    return std::string(tail);
+    std::string line(tail);
+    for (char& c : line)
+        if (c == '\0') c = ' ';
+    return line;
 }
 
 void ShowLastOutputLine() {
@@ -183,6 +191,8 @@ void ShowLastOutputLine() {
 // line the message names, through the error list.
 constexpr const char* kCompilerMessagesView = "compiler messages";
 
+// The result window keeps the output's bytes as they are: it shows a NUL
+// byte as its "NUL" mark.
 void ShowOutputInResults() {
     App().Code->ResultViews().Activate(TCode::kResultLinesView);
     App().Code->Results().SetLines(singletons->compiler.Output.Lines());
@@ -200,7 +210,7 @@ void ConnectNotifications() {
     // The driver has let pending messages run just before; the panel shows
     // the newest line rather than the whole text, so the work per chunk stays
     // independent of how much output came before.
-    compiler.OnOutput = [](std::string_view, std::string_view) {
+    compiler.OnOutput = [](std::string_view) {
         if (GetTickCount() - singletons->lastStatusTick >= kStatusIntervalMs) ShowLastOutputLine();
     };
     compiler.OnEndCompile = [&main] {
@@ -211,7 +221,7 @@ void ConnectNotifications() {
         main.SetCaption(Bracketed("Orvale Compiled", singletons->compiler.SourceFile));
         ShowOutputInResults();
         main.SetToolButtonEnabled(cmdCompileAndRun, false);
-        main.SetToolButtonEnabled(cmdResetProgram, singletons->compiler.Running);
+        main.SetToolButtonEnabled(cmdResetProgram, ResetPossible());
     };
     compiler.OnError = [&main] {
         TCompiler& driver = singletons->compiler;
@@ -223,9 +233,10 @@ void ConnectNotifications() {
         ShowLastOutputLine();
         ShowOutputInResults();
         SetRunButtons();
-        ScintillaView& results = App().Code->Results();
         App().Code->ResultViews().Activate(kCompilerMessagesView);
-        singletons->errors.Lines = results.Lines();
+        // The result window shows these very lines, one for one, so the
+        // marks beside them fall on the right lines.
+        singletons->errors.Lines = driver.Output.Lines();
         singletons->errors.ParseOutput();
     };
     compiler.OnRun = [&main] {
@@ -259,6 +270,8 @@ void ConnectCommands() {
     };
     hooks.runWithDebugger = [] { singletons->compiler.RunWithDebugger(App().ApplicationDirectory); };
     hooks.resetProgram = [] { singletons->compiler.ResetProgram(); };
+    hooks.compiling = [] { return singletons->compiler.CompilerActive(); };
+    hooks.stopCompilation = [] { singletons->compiler.StopCompilation(); };
     hooks.compilerSwitch = [] {
         if (TSwitch* window = SwitchWindow()) window->Show();
     };

@@ -11,6 +11,9 @@ namespace tavrin {
 
 namespace {
 constexpr size_t kReadChunk = 255;
+// How long one wait for output or for the compiler's end may last before
+// pending window messages run again (the wait ends early when they arrive).
+constexpr unsigned kWaitSliceMilliseconds = 20;
 constexpr unsigned kRunWaitMilliseconds = 100;
 constexpr unsigned kRunSleepMilliseconds = 50;
 }  // namespace
@@ -46,6 +49,7 @@ CompileOutcome TCompiler::Compile() {
 CompileOutcome TCompiler::CompileOnce() {
     Output.Clear();
     Status = 0;
+    stopRequested_ = false;
 
     if (!FileExists(SourceFile)) {
         Status = kStatusFileMissing;
@@ -63,29 +67,61 @@ CompileOutcome TCompiler::CompileOnce() {
         return CompileOutcome::NotStarted;
     }
 
+    current_ = compiler.get();
+    struct ForgetOnExit {
+        PipedProcess*& current;
+        ~ForgetOnExit() { current = nullptr; }
+    } forget{current_};
     if (OnBeginCompile) OnBeginCompile();
+    ReadOutput(*compiler);
+    bool ended = !stopRequested_ && WaitForCompilerExit(*compiler);
+    current_ = nullptr;
+    compiler.reset();
+
+    if (!ended) {
+        // Whatever the compiler wrote before, its work is not done.
+        Output.AppendLine(kStoppedLine);
+        HasErrors = true;
+    }
+    if (!HasErrors && OnEndCompile) OnEndCompile();
+    PumpMessages();
+    if (HasErrors && OnError) OnError();
+    return ended ? CompileOutcome::Compiled : CompileOutcome::Stopped;
+}
+
+void TCompiler::ReadOutput(PipedProcess& compiler) {
     char buffer[kReadChunk];
     for (;;) {
-        size_t count = compiler->Read(buffer, sizeof buffer);
+        size_t count = 0;
+        PipeRead state = compiler.Read(buffer, sizeof buffer, count, kWaitSliceMilliseconds);
         if (count > 0) {
             std::string_view chunk(buffer, count);
             Output.Append(chunk);
             if (OnOutput) {
                 PumpMessages();
-                OnOutput(Output.Text(), chunk);
+                OnOutput(chunk);
             }
         }
         HasErrors = Output.HasErrors();
         PumpMessages();
-        if (count == 0) break;
+        if (state == PipeRead::Ended || stopRequested_) return;
     }
-    compiler->WaitForExit();
-    compiler.reset();
+}
 
-    if (!HasErrors && OnEndCompile) OnEndCompile();
-    PumpMessages();
-    if (HasErrors && OnError) OnError();
-    return CompileOutcome::Compiled;
+bool TCompiler::WaitForCompilerExit(PipedProcess& compiler) {
+    // A compiler may close its output and go on running: the wait has no
+    // time limit, but Reset and the close of the workbench still end it.
+    while (!compiler.WaitForExit(kWaitSliceMilliseconds)) {
+        PumpMessages();
+        if (stopRequested_) return false;
+    }
+    return true;
+}
+
+void TCompiler::StopCompilation() {
+    if (!current_) return;
+    stopRequested_ = true;
+    current_->Terminate();
 }
 
 void TCompiler::ComputeOutputName() {
@@ -134,6 +170,7 @@ long TCompiler::RunProgram(const std::string& path, ShowState show) {
 }
 
 void TCompiler::ResetProgram() {
+    StopCompilation();
     if (Running) KillRunning();
 }
 

@@ -8,6 +8,14 @@
 
 namespace tavrin {
 
+namespace {
+// A name with a NUL byte names no file (the system would read only the part
+// before it).
+bool NamesFile(ErrorMarkTarget& pages, const std::string& path) {
+    return !path.empty() && path.find('\0') == std::string::npos && pages.FileExists(path);
+}
+}  // namespace
+
 ErrorMark MakeErrorMark(long long line, ErrorKind kind) {
     ErrorMark mark;
     mark.line = line;
@@ -71,7 +79,7 @@ void TDebugger::ParseOutput() {
     auto fileExists = [&](const std::string& path) {
         auto found = existence.find(path);
         if (found != existence.end()) return found->second;
-        bool exists = !path.empty() && pages_.FileExists(path);
+        bool exists = NamesFile(pages_, path);
         existence.emplace(path, exists);
         return exists;
     };
@@ -102,9 +110,7 @@ void TDebugger::ParseOutput() {
 void TDebugger::JumpToMessage(const std::string& resultLine) {
     std::string_view line = Trim(resultLine);
     MessageLocation location =
-        FindMessageLocation(line, [&](const std::string& path) {
-            return !path.empty() && pages_.FileExists(path);
-        });
+        FindMessageLocation(line, [&](const std::string& path) { return NamesFile(pages_, path); });
     long long number = location.lineValid ? location.line : LeadingNumber(location.numberText);
     // Without any "(" the whole line stands for the file name.
     std::string file = line.find('(') == std::string_view::npos ? std::string(line)

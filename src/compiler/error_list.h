@@ -1,6 +1,6 @@
-// TDebugger, the error list: turns the compiler messages shown in the result
-// window into marked lines of the code pages, and jumps from a message to
-// its line.
+// TDebugger, the error list: turns the compiler's message lines (the lines
+// the result window shows, taken from the compiler's output itself) into
+// marked lines of the code pages, and jumps from a message to its line.
 #pragma once
 
 #include "compiler/error_marks.h"
@@ -16,7 +16,8 @@ class TDebugger {
 public:
     explicit TDebugger(ErrorMarkTarget& pages) : pages_(pages) {}
 
-    // The result window's lines, copied in before each parse.
+    // The compiler output's lines, as the result window shows them, copied in
+    // before each parse.
     std::vector<std::string> Lines;
     // The distinct message lines that produced an error mark, in order.
     const std::vector<std::string>& ErrorLines() const { return errorLines_; }

@@ -8,59 +8,126 @@ namespace tavrin {
 
 namespace {
 constexpr std::string_view kErrorWord = "error";
-}
+
+bool IsLineBreak(char c) { return c == '\r' || c == '\n'; }
+}  // namespace
+
+OutputAccumulator::OutputAccumulator(size_t headLimit, size_t tailLimit)
+    : headLimit_(headLimit), tailLimit_(tailLimit) {}
 
 void OutputAccumulator::Clear() {
+    head_.clear();
+    tail_.clear();
+    total_ = 0;
+    erased_ = 0;
+    beforeTail_ = 0;
+    hasErrors_ = false;
+    recent_.clear();
+    composed_ = false;
     text_.clear();
     lines_.clear();
-    lastLineOpen_ = false;
-    pendingCarriageReturn_ = false;
-    hasErrors_ = false;
 }
 
 void OutputAccumulator::Append(std::string_view chunk) {
     if (chunk.empty()) return;
-    size_t oldSize = text_.size();
-    text_.append(chunk);
+    total_ += chunk.size();
+    composed_ = false;
 
     if (!hasErrors_) {
-        // The word may straddle the boundary: look again at the last few old bytes.
-        size_t from = oldSize >= kErrorWord.size() - 1 ? oldSize - (kErrorWord.size() - 1) : 0;
-        std::string window = ToLower(std::string_view(text_).substr(from));
-        hasErrors_ = window.find(kErrorWord) != std::string::npos;
+        recent_ += ToLower(chunk);
+        hasErrors_ = recent_.find(kErrorWord) != std::string::npos;
+        // Only the bytes that could begin the word in the next chunk stay.
+        size_t keep = kErrorWord.size() - 1;
+        if (recent_.size() > keep) recent_.erase(0, recent_.size() - keep);
     }
 
-    size_t i = 0;
-    if (pendingCarriageReturn_ && chunk[0] == '\n') i = 1;  // second half of a CR LF
-    pendingCarriageReturn_ = false;
-    while (i < chunk.size()) {
-        size_t end = chunk.find_first_of("\r\n", i);
-        std::string_view piece = chunk.substr(i, end == std::string_view::npos ? chunk.size() - i
-                                                                               : end - i);
-        if (lastLineOpen_) {
-            lines_.back().append(piece);
-        } else if (!piece.empty() || end != std::string_view::npos) {
-            lines_.emplace_back(piece);
-        }
-        if (end == std::string_view::npos) {
-            lastLineOpen_ = true;
-            break;
-        }
-        lastLineOpen_ = false;
-        i = end + 1;
-        if (chunk[end] == '\r') {
-            if (i < chunk.size()) {
-                if (chunk[i] == '\n') ++i;
-            } else {
-                pendingCarriageReturn_ = true;
-            }
-        }
+    // The head takes bytes until it is full; everything after goes to the tail.
+    if (tail_.empty() && head_.size() < headLimit_) {
+        size_t take = std::min(headLimit_ - head_.size(), chunk.size());
+        head_.append(chunk.substr(0, take));
+        chunk.remove_prefix(take);
     }
+    tail_.append(chunk);
+    TrimTail();
 }
 
-std::string_view OutputAccumulator::Tail(size_t maxBytes) const {
-    std::string_view text(text_);
-    return text.substr(text.size() - std::min(maxBytes, text.size()));
+void OutputAccumulator::TrimTail() {
+    // Cutting the front on every chunk would move the whole tail each time:
+    // let it grow by half its size (at least a few kilobytes) first.
+    size_t slack = std::max<size_t>(tailLimit_ / 2, 4096);
+    if (tail_.size() <= tailLimit_ + slack) return;
+    size_t cut = tail_.size() - tailLimit_;
+    beforeTail_ = tail_[cut - 1];
+    tail_.erase(0, cut);
+    erased_ += cut;
+}
+
+void OutputAccumulator::AppendLine(std::string_view line) {
+    char last = !tail_.empty() ? tail_.back() : !head_.empty() ? head_.back() : '\n';
+    if (!IsLineBreak(last)) Append("\r\n");
+    Append(line);
+    Append("\r\n");
+}
+
+std::string_view OutputAccumulator::KeptHead() const {
+    std::string_view head(head_);
+    // Up to its last line break; a head without any is kept whole.
+    size_t lastBreak = head.find_last_of("\r\n");
+    if (lastBreak != std::string_view::npos) head = head.substr(0, lastBreak + 1);
+    return head;
+}
+
+std::string_view OutputAccumulator::KeptTail() const {
+    std::string_view tail(tail_);
+    if (beforeTail_ == '\r' && !tail.empty() && tail[0] == '\n') return tail.substr(1);
+    if (IsLineBreak(beforeTail_)) return tail;
+    // The tail begins inside a line: it starts after its first line break,
+    // unless it has none.
+    size_t lineBreak = tail.find_first_of("\r\n");
+    if (lineBreak == std::string_view::npos) return tail;
+    size_t next = lineBreak + 1;
+    if (tail[lineBreak] == '\r' && next < tail.size() && tail[next] == '\n') ++next;
+    return tail.substr(next);
+}
+
+unsigned long long OutputAccumulator::DroppedBytes() const {
+    if (erased_ == 0) return 0;
+    return total_ - KeptHead().size() - KeptTail().size();
+}
+
+std::string OutputAccumulator::DroppedLine(unsigned long long bytes) {
+    return "... " + std::to_string(bytes) + " bytes of output dropped ...";
+}
+
+const std::string& OutputAccumulator::Text() const {
+    if (composed_) return text_;
+    text_.clear();
+    if (erased_ == 0) {
+        text_.reserve(head_.size() + tail_.size());
+        text_.append(head_).append(tail_);
+    } else {
+        std::string_view head = KeptHead(), tail = KeptTail();
+        std::string dropped = DroppedLine(total_ - head.size() - tail.size());
+        text_.reserve(head.size() + dropped.size() + tail.size() + 4);
+        text_.append(head);
+        if (!head.empty() && !IsLineBreak(head.back())) text_.append("\r\n");
+        text_.append(dropped).append("\r\n").append(tail);
+    }
+    lines_ = SplitLines(text_);
+    composed_ = true;
+    return text_;
+}
+
+const std::vector<std::string>& OutputAccumulator::Lines() const {
+    Text();
+    return lines_;
+}
+
+std::string OutputAccumulator::Tail(size_t maxBytes) const {
+    if (erased_ > 0 || tail_.size() >= maxBytes)
+        return tail_.substr(tail_.size() - std::min(maxBytes, tail_.size()));
+    size_t fromHead = std::min(maxBytes - tail_.size(), head_.size());
+    return head_.substr(head_.size() - fromHead) + tail_;
 }
 
 }  // namespace tavrin

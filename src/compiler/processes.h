@@ -11,15 +11,29 @@
 
 namespace tavrin {
 
-// A child whose standard output and standard error both go to one pipe.
+// What one wait for the compiler's output brought.
+enum class PipeRead {
+    Data,     // bytes arrived
+    Waiting,  // nothing yet: the time ran out or window messages are waiting
+    Ended,    // every writer closed the pipe (or reading failed)
+};
+
+// A child whose standard output and standard error both go to one pipe. The
+// child and every process it starts form one group that Terminate ends.
 class PipedProcess {
 public:
     virtual ~PipedProcess() = default;
-    // Blocks until bytes arrive or the pipe is closed; returns the number of
-    // bytes read, 0 at the end of the pipe (or when reading fails).
-    virtual size_t Read(char* buffer, size_t capacity) = 0;
-    // Blocks until the process has ended.
-    virtual void WaitForExit() = 0;
+    // Waits at most the given time for output. Returns early, with Waiting,
+    // when window messages arrive for the calling thread, so that the caller
+    // can let them run: the user interface never waits on the compiler.
+    // count receives the number of bytes read (0 unless Data).
+    virtual PipeRead Read(char* buffer, size_t capacity, size_t& count,
+                          unsigned milliseconds) = 0;
+    // Waits at most the given time (returning early like Read); true when the
+    // process has ended.
+    virtual bool WaitForExit(unsigned milliseconds) = 0;
+    // Ends the process and every process it started, at once.
+    virtual void Terminate() = 0;
 };
 
 // A program started in its own console.

@@ -1,5 +1,6 @@
-// The processes of the compiler driver on Windows: CreateProcess with an
-// inheritable pipe, the tool-help snapshot, ShellExecute.
+// The processes of the compiler driver on Windows: the compiler in a job
+// object with its output on a named pipe read without blocking, the program
+// built in its own console, the tool-help snapshot, ShellExecute.
 #pragma once
 
 #include "compiler/processes.h"

@@ -124,7 +124,7 @@ void ScintillaView::SetLines(const std::vector<std::string>& lines) {
         text += line;
         text += "\r\n";
     }
-    SetText(text);
+    SetBytes(text);  // by length: a NUL byte inside a line must not end the text
 }
 
 void ScintillaView::AppendLine(const std::string& line) { AppendLines({line}); }

@@ -39,6 +39,7 @@ public:
     int LineCount() const;
     std::string Line(int line) const;  // without its line end
     std::vector<std::string> Lines() const;
+    // Replaces the text: each line and CR LF, bytes as they are (NUL included).
     void SetLines(const std::vector<std::string>& lines);
     void AppendLine(const std::string& line);
     // Many lines in one change (each change of a visible control costs a layout).

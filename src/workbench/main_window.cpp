@@ -201,6 +201,10 @@ bool TMain::ExeExists() const {
 
 bool TMain::IsRunning() const { return Hooks.running && Hooks.running(); }
 
+bool TMain::ResetEnabled() const {
+    return IsRunning() || (Hooks.compiling && Hooks.compiling());
+}
+
 bool TMain::ToolButtonEnabled(int command) const {
     for (HWND bar : {toolBarFiles_, toolBarActions_}) {
         LRESULT state = SendMessageA(bar, TB_GETSTATE, command, 0);
@@ -237,7 +241,7 @@ void TMain::UpdateToolbar() {
     follow(cmdSaveAs, doc != nullptr);
     follow(cmdSaveAll, pages > 1);
     follow(cmdCompileAndRun, CurrentIsCodePage());
-    follow(cmdResetProgram, doc != nullptr && IsRunning());
+    follow(cmdResetProgram, doc != nullptr && ResetEnabled());
     follow(cmdRunWithDebugger, ExeExists());
 }
 
@@ -288,7 +292,7 @@ void TMain::UpdateMenu(HMENU menu) {
     Enable(menu, cmdRun, run);
     Enable(menu, cmdCompileAndRun, codePage && run);
     Enable(menu, cmdRunWithDebugger, run && FolderExists(App().ApplicationDirectory + "\\debug"));
-    Enable(menu, cmdResetProgram, IsRunning());
+    Enable(menu, cmdResetProgram, ResetEnabled());
     DisableUnavailable(menu);
 }
 
@@ -361,6 +365,8 @@ bool TMain::CanClose() {
         if (answer == Answer::Cancel) return false;
         if (answer == Answer::Yes && Hooks.killRunning) Hooks.killRunning();
     }
+    // A compiler left running would outlive the workbench.
+    if (!cancelled && Hooks.stopCompilation) Hooks.stopCompilation();
     return !cancelled;
 }
 

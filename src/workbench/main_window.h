@@ -55,6 +55,9 @@ struct MainHooks {
     std::function<std::string()> exeFile;
     std::function<bool()> running;
     std::function<void()> killRunning;
+    // A compiler is running: Reset stops it, and so does closing the workbench.
+    std::function<bool()> compiling;
+    std::function<void()> stopCompilation;
     // True when the search dialog's last search found a match.
     std::function<bool()> lastSearchFound;
 };
@@ -137,6 +140,8 @@ private:
     bool SaveEnabled() const;
     bool ExeExists() const;
     bool IsRunning() const;
+    // Reset may act: the program or a compiler runs.
+    bool ResetEnabled() const;
 
     HMENU menuBar_ = nullptr;
     HMENU mruPopup_ = nullptr;

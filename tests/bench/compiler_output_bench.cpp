@@ -62,7 +62,7 @@ void CompileWithTenMegabytesOfOutput(benchmark::State& state) {
         processes.outputChunks = {Output()};
         tavrin::TCompiler compiler(processes);
         compiler.SetSourceFile(source);
-        compiler.OnOutput = [&](std::string_view, std::string_view) {
+        compiler.OnOutput = [&](std::string_view) {
             shown += compiler.Output.Tail(200).size();
         };
         state.ResumeTiming();

@@ -69,6 +69,38 @@ std::string SourceLine(const std::string& source, long number) {
     return std::string();
 }
 
+// Filler lines as fast as the pipe takes them, until writing fails.
+void WriteEndlessly() {
+    for (unsigned long long counter = 0;; ++counter) {
+        std::string line = std::to_string(counter) + " endless output of a runaway compiler\r\n";
+        if (std::fwrite(line.data(), 1, line.size(), stdout) != line.size()) return;
+    }
+}
+
+// Starts a copy of this program on the same source with its own script; it
+// writes to the same output and is not waited for.
+void StartChild(const std::string& script, const std::string& source) {
+    std::fflush(stdout);
+    std::fflush(stderr);
+    SetEnvironmentVariableA("FAKE_FBC_SCRIPT", script.c_str());
+    SetEnvironmentVariableA("FAKE_FBC_RECORD", (script + ".record").c_str());
+    char self[MAX_PATH] = {};
+    GetModuleFileNameA(nullptr, self, MAX_PATH);
+    std::string commandLine = "\"" + std::string(self) + "\" \"" + source + "\"";
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    startup.dwFlags = STARTF_USESTDHANDLES;
+    startup.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
+    startup.hStdOutput = GetStdHandle(STD_OUTPUT_HANDLE);
+    startup.hStdError = GetStdHandle(STD_ERROR_HANDLE);
+    PROCESS_INFORMATION info{};
+    if (CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, TRUE, CREATE_NO_WINDOW,
+                       nullptr, nullptr, &startup, &info)) {
+        CloseHandle(info.hThread);
+        CloseHandle(info.hProcess);
+    }
+}
+
 void WriteBulk(unsigned long long bytes) {
     static const std::string filler =
         "compiling: module part with a long line of harmless progress text .....";
@@ -122,7 +154,7 @@ int main() {
     int exitCode = 0;
     int produce = -1;  // -1: when the exit code is 0
     for (const fake_fbc::Directive& directive : fake_fbc::ParseScript(scriptText)) {
-        std::string text = fake_fbc::ReplaceAll(directive.rest, "%SOURCE%", invocation.source);
+        std::string text = fake_fbc::ExpandText(directive.rest, invocation.source);
         std::istringstream fields(directive.rest);
         if (directive.name == "stdout") {
             Write(stdout, text);
@@ -135,6 +167,7 @@ int main() {
             fields >> line >> number;
             std::string message;
             std::getline(fields >> std::ws, message);
+            message = fake_fbc::ExpandText(message, invocation.source);
             Write(stdout, invocation.source + "(" + std::to_string(line) + ") error " +
                               std::to_string(number) + ": " + message);
             std::string code = SourceLine(invocation.source, line);
@@ -161,6 +194,18 @@ int main() {
             fields >> milliseconds;
             std::fflush(stdout);
             Sleep(milliseconds);
+        } else if (directive.name == "hang") {
+            std::fflush(stdout);
+            std::fflush(stderr);
+            Sleep(INFINITE);
+        } else if (directive.name == "endless") {
+            WriteEndlessly();
+            return 1;
+        } else if (directive.name == "child") {
+            StartChild(directive.rest, invocation.source);
+        } else if (directive.name == "pid") {
+            std::ofstream(directive.rest, std::ios::binary | std::ios::app)
+                << GetCurrentProcessId() << "\r\n";
         } else if (directive.name == "exit") {
             fields >> exitCode;
         } else if (directive.name == "produce") {

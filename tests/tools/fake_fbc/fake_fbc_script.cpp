@@ -104,4 +104,8 @@ std::string ReplaceAll(std::string text, const std::string& from, const std::str
     return text;
 }
 
+std::string ExpandText(const std::string& text, const std::string& source) {
+    return ReplaceAll(ReplaceAll(text, "%SOURCE%", source), "%NUL%", std::string(1, '\0'));
+}
+
 }  // namespace fake_fbc

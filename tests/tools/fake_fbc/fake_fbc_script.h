@@ -7,11 +7,17 @@
 //                                    the source line and a caret line
 //   warning LINE NUMBER LEVEL TEXT   "<source>(LINE) warning NUMBER(LEVEL): TEXT"
 //   bulk BYTES                       that many bytes of filler lines on standard output
-//   sleep MILLISECONDS
+//   sleep MILLISECONDS               (silent meanwhile)
+//   hang                             never ends (the output stays open)
+//   endless                          filler lines, as fast as they can go, forever
+//   child SCRIPT                     starts a copy of itself on the same source with
+//                                    that script, writing to the same output
+//   pid FILE                         appends this process's id and a line break to FILE
 //   exit CODE                        exit code (default 0)
 //   produce yes|no                   write the output file (default: when exit code is 0)
 //
-// In TEXT and MESSAGE, %SOURCE% stands for the source path as given.
+// In TEXT and MESSAGE, %SOURCE% stands for the source path as given and
+// %NUL% for a NUL byte.
 #pragma once
 
 #include <string>
@@ -43,5 +49,7 @@ struct Invocation {
 Invocation ReadInvocation(const std::vector<std::string>& arguments);
 
 std::string ReplaceAll(std::string text, const std::string& from, const std::string& to);
+// The placeholders of TEXT and MESSAGE replaced.
+std::string ExpandText(const std::string& text, const std::string& source);
 
 }  // namespace fake_fbc

@@ -181,6 +181,15 @@ TEST_F(BuildCommandsTest, CompileAndRunRunsTheBuiltProgram) {
     processes.compilerStarts = false;
     commands.CompileAndRun();
     EXPECT_EQ(processes.programsStarted.size(), 1u);
+
+    // Nor does a compilation stopped by Reset, whatever its output said.
+    processes.compilerStarts = true;
+    processes.compilerKeepsPipeOpen = true;
+    processes.outputChunks = {"compiling main.bas\n"};
+    processes.onCompilerRead = [&] { compiler.ResetProgram(); };
+    commands.CompileAndRun();
+    EXPECT_EQ(processes.compilerTerminations, 1);
+    EXPECT_EQ(processes.programsStarted.size(), 1u);
 }
 
 }  // namespace tavrin

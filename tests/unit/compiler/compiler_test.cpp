@@ -59,9 +59,9 @@ TEST_F(CompilerTest, OutputIsReadIn255ByteChunksAndErrorsFireOnError) {
     processes.outputChunks = {big + "\r", "\nmain.bas(2) Err", "or 1: bad\n"};
     std::vector<size_t> seen;
     std::string lastText;
-    compiler.OnOutput = [&](std::string_view text, std::string_view chunk) {
+    compiler.OnOutput = [&](std::string_view chunk) {
         seen.push_back(chunk.size());
-        lastText = std::string(text);
+        lastText = compiler.Output.Text();
     };
     compiler.ExeFile = "old.exe";
     EXPECT_EQ(compiler.Compile(), CompileOutcome::Compiled);
@@ -95,6 +95,66 @@ TEST_F(CompilerTest, MessagesArePumpedDuringTheRead) {
     compiler.Compile();
     SetMessagePump(nullptr);
     EXPECT_GE(pumped, 3);
+}
+
+TEST_F(CompilerTest, WaitsWithoutOutputLetMessagesRun) {
+    // Reads that bring nothing (a compiler thinking in silence) are no end.
+    processes.outputChunks = {"", "", "", "", "late\n"};
+    int pumped = 0;
+    SetMessagePump([&] { ++pumped; });
+    EXPECT_EQ(compiler.Compile(), CompileOutcome::Compiled);
+    SetMessagePump(nullptr);
+    EXPECT_GE(pumped, 5);
+    EXPECT_EQ(compiler.Output.Lines(), (std::vector<std::string>{"late"}));
+    EXPECT_EQ(events, "begin;end;");
+}
+
+// A compiler that never ends: Reset, arriving through the pumped messages,
+// terminates it; what it wrote stays, with a line saying it was stopped,
+// and the compilation counts as failed.
+TEST_F(CompilerTest, ResetStopsACompilerThatNeverEnds) {
+    processes.outputChunks = {"main.bas(3) warning 1(1): w\n", "partial"};
+    processes.compilerKeepsPipeOpen = true;
+    processes.compilerNeverExits = true;
+    int pumps = 0;
+    SetMessagePump([&] {
+        if (++pumps == 20) compiler.ResetProgram();
+    });
+    compiler.ExeFile = "old.exe";
+    EXPECT_EQ(compiler.Compile(), CompileOutcome::Stopped);
+    SetMessagePump(nullptr);
+    EXPECT_EQ(processes.compilerTerminations, 1);
+    EXPECT_FALSE(compiler.Compiling());
+    EXPECT_TRUE(compiler.HasErrors);
+    EXPECT_EQ(events, "begin;error;") << "a stopped compilation is never reported as compiled";
+    EXPECT_EQ(compiler.Output.Lines(),
+              (std::vector<std::string>{"main.bas(3) warning 1(1): w", "partial",
+                                        TCompiler::kStoppedLine}));
+    compiler.ComputeOutputName();
+    EXPECT_EQ(compiler.ExeFile, "old.exe");
+
+    // The driver is free again; a stop without a compilation does nothing.
+    compiler.StopCompilation();
+    compiler.ResetProgram();
+    EXPECT_EQ(processes.compilerTerminations, 1);
+    processes.compilerKeepsPipeOpen = processes.compilerNeverExits = false;
+    processes.outputChunks = {"fine\n"};
+    EXPECT_EQ(compiler.Compile(), CompileOutcome::Compiled);
+    EXPECT_FALSE(compiler.HasErrors);
+}
+
+TEST_F(CompilerTest, ResetStopsACompilerThatClosedItsOutputButDoesNotExit) {
+    processes.outputChunks = {"done\n"};
+    processes.compilerNeverExits = true;
+    int pumps = 0;
+    SetMessagePump([&] {
+        if (++pumps == 10) compiler.StopCompilation();
+    });
+    EXPECT_EQ(compiler.Compile(), CompileOutcome::Stopped);
+    SetMessagePump(nullptr);
+    EXPECT_GE(processes.compilerWaits, 5) << "the wait for the end ran in slices";
+    EXPECT_EQ(processes.compilerTerminations, 1);
+    EXPECT_EQ(events, "begin;error;");
 }
 
 TEST_F(CompilerTest, CompilerThatCannotStartShowsInternalErrorAndReportsNoSuccess) {

@@ -34,6 +34,7 @@ TEST(FakeCompiler, ScriptDirectivesSkipCommentsAndBlankLines) {
     EXPECT_EQ(script[1].name, "exit");
     EXPECT_EQ(ReplaceAll("%SOURCE%(1) %SOURCE%", "%SOURCE%", "a%SOURCE%"),
               "a%SOURCE%(1) a%SOURCE%");
+    EXPECT_EQ(ExpandText("%SOURCE%(1)%NUL%x", "a.bas"), std::string("a.bas(1)\0x", 10));
 }
 
 }  // namespace fake_fbc

@@ -1,10 +1,12 @@
 // A Processes implementation for unit tests of the driver: the compiler's
-// output comes from a script of chunks, programs end after a set number of
-// waits, and every start, termination and shell call is recorded.
+// output comes from a script of chunks (an empty chunk is one wait that
+// brings nothing), programs end after a set number of waits, and every
+// start, termination and shell call is recorded.
 #pragma once
 
 #include "compiler/processes.h"
 
+#include <algorithm>
 #include <functional>
 #include <string>
 #include <vector>
@@ -18,6 +20,12 @@ public:
     std::vector<std::string> outputChunks;
     std::vector<std::string> commandLines;
     int compilerWaits = 0;
+    // Until it is terminated, the compiler keeps its pipe open after its
+    // chunks (reads bring nothing), and does not exit.
+    bool compilerKeepsPipeOpen = false;
+    bool compilerNeverExits = false;
+    int compilerTerminations = 0;
+    std::function<void()> onCompilerRead;  // runs before each read
 
     // Program side: a started program ends after this many waits.
     bool programStarts = true;
@@ -64,23 +72,35 @@ private:
     class Piped : public PipedProcess {
     public:
         explicit Piped(ScriptedProcesses& owner) : owner_(owner) {}
-        size_t Read(char* buffer, size_t capacity) override {
-            if (next_ >= owner_.outputChunks.size()) return 0;
+        PipeRead Read(char* buffer, size_t capacity, size_t& count, unsigned) override {
+            count = 0;
+            if (owner_.onCompilerRead) owner_.onCompilerRead();
+            if (terminated_) return PipeRead::Ended;
+            if (next_ >= owner_.outputChunks.size())
+                return owner_.compilerKeepsPipeOpen ? PipeRead::Waiting : PipeRead::Ended;
             std::string& chunk = owner_.outputChunks[next_];
-            size_t count = std::min(capacity, chunk.size() - offset_);
+            count = std::min(capacity, chunk.size() - offset_);
             chunk.copy(buffer, count, offset_);
             offset_ += count;
             if (offset_ == chunk.size()) {
                 ++next_;
                 offset_ = 0;
             }
-            return count;
+            return count > 0 ? PipeRead::Data : PipeRead::Waiting;
         }
-        void WaitForExit() override { ++owner_.compilerWaits; }
+        bool WaitForExit(unsigned) override {
+            ++owner_.compilerWaits;
+            return terminated_ || !owner_.compilerNeverExits;
+        }
+        void Terminate() override {
+            ++owner_.compilerTerminations;
+            terminated_ = true;
+        }
 
     private:
         ScriptedProcesses& owner_;
         size_t next_ = 0, offset_ = 0;
+        bool terminated_ = false;
     };
 
     class Program : public RunningProcess {

@@ -8,6 +8,7 @@
 #include "compiler/win32_processes.h"
 #include "common/message_pump.h"
 
+#include "process_probes.h"
 #include "support/fake_build_settings.h"
 #include "support/recording_error_marks.h"
 #include "support/scripted_prompts.h"
@@ -179,7 +180,7 @@ TEST_F(CompilerProcessTest, ErrorsFromBothStreamsAreReadAndMarkTheRightLine) {
              "exit 1\n");
     test::RecordedPage& page = pages.AddPage(source);
     int outputs = 0;
-    compiler.OnOutput = [&](std::string_view, std::string_view) { ++outputs; };
+    compiler.OnOutput = [&](std::string_view) { ++outputs; };
     compiler.OnError = [&] {
         events += "error;";
         errors.Lines = compiler.Output.Lines();
@@ -223,6 +224,139 @@ TEST_F(CompilerProcessTest, MegabytesOfOutputArriveWhole) {
     EXPECT_EQ(compiler.Output.Lines().back(), "last line");
     EXPECT_FALSE(compiler.HasErrors);
     std::printf("3 MB of compiler output through the pipe: %.2f s\n", seconds);
+}
+
+// A compiler that starts a helper process and never ends: Reset, arriving
+// while the output is awaited, terminates both; what they wrote is kept.
+TEST_F(CompilerProcessTest, ResetEndsTheCompilerAndTheProcessesItStarted) {
+    std::string pids = folder + "\\pids.txt", child = folder + "\\child.txt";
+    WriteAll(child, "pid " + pids + "\nstdout child line\nhang\n");
+    WriteAll(script, "pid " + pids + "\nchild " + child + "\nstdout parent line\nhang\n");
+    compiler.SetSourceFile(source);
+    compiler.CompilerPath = kFakeCompiler;
+    std::vector<DWORD> started;
+    bool reset = false;
+    auto start = std::chrono::steady_clock::now();
+    SetMessagePump([&] {
+        if (reset || !compiler.CompilerActive()) return;
+        const std::string& text = compiler.Output.Text();
+        bool bothWrote = text.find("child line") != std::string::npos &&
+                         text.find("parent line") != std::string::npos;
+        if ((bothWrote && test::ReadProcessIds(pids).size() == 2) || SecondsSince(start) > 20) {
+            started = test::ReadProcessIds(pids);
+            reset = true;
+            compiler.ResetProgram();
+        }
+    });
+    EXPECT_EQ(compiler.Compile(), CompileOutcome::Stopped);
+    double seconds = SecondsSince(start);
+    SetMessagePump(nullptr);
+    EXPECT_LT(seconds, 15.0);
+    ASSERT_EQ(started.size(), 2u) << ReadAll(pids);
+    for (DWORD id : started) EXPECT_TRUE(test::ProcessEnded(id, 5000)) << "process " << id;
+    EXPECT_EQ(events, "begin;error;");
+    EXPECT_TRUE(compiler.HasErrors);
+    EXPECT_EQ(compiler.Output.Lines().back(), TCompiler::kStoppedLine);
+    test::TerminateProcesses(started);
+}
+
+// When the driver lets go of a compiler (the workbench ends or fails), the
+// compiler and the processes it started end with it.
+TEST_F(CompilerProcessTest, LettingGoOfTheCompilerEndsItsProcesses) {
+    std::string pids = folder + "\\pids.txt", child = folder + "\\child.txt";
+    WriteAll(child, "pid " + pids + "\nhang\n");
+    WriteAll(script, "pid " + pids + "\nchild " + child + "\nhang\n");
+    std::unique_ptr<PipedProcess> piped =
+        processes.StartWithPipe(Quoted(kFakeCompiler) + " " + Quoted(source));
+    ASSERT_TRUE(piped);
+    for (int i = 0; i < 200 && test::ReadProcessIds(pids).size() < 2; ++i) Sleep(25);
+    std::vector<DWORD> started = test::ReadProcessIds(pids);
+    ASSERT_EQ(started.size(), 2u);
+    size_t count = 0;
+    char buffer[16];
+    EXPECT_EQ(piped->Read(buffer, sizeof buffer, count, 50), PipeRead::Waiting)
+        << "silence is no end";
+    EXPECT_FALSE(piped->WaitForExit(50));
+    piped.reset();
+    for (DWORD id : started) EXPECT_TRUE(test::ProcessEnded(id, 5000)) << "process " << id;
+    test::TerminateProcesses(started);
+}
+
+// NUL bytes inside messages: the rest of the line and the messages after it
+// arrive, and the messages after it get their marks.
+TEST_F(CompilerProcessTest, NulBytesInTheOutputCutNothing) {
+    WriteAll(script,
+             "stdout progress%NUL%rest of the line\n"
+             "error 1 41 Variable%NUL% not declared, a\n"
+             "error 2 42 After the NUL\n"
+             "exit 1\n");
+    test::RecordedPage& page = pages.AddPage(source);
+    compiler.OnError = [&] {
+        errors.Lines = compiler.Output.Lines();
+        errors.ParseOutput();
+    };
+    commands.CompileCurrent();
+    ASSERT_FALSE(compiler.Output.Lines().empty());
+    EXPECT_EQ(compiler.Output.Lines()[0], std::string("progress\0rest of the line", 25));
+    ASSERT_EQ(page.marks.size(), 2u);
+    EXPECT_EQ(page.marks[0].line, 1);
+    EXPECT_EQ(page.marks[1].line, 2);
+    ASSERT_EQ(errors.ErrorLines().size(), 2u);
+    EXPECT_EQ(errors.ErrorLines()[0], source + "(1) error 41: Variable" + std::string(1, '\0') +
+                                          " not declared, a");
+}
+
+// A compiler that writes without end: the driver keeps the head and the tail
+// of its output in bounded memory until Reset ends it.
+TEST_F(CompilerProcessTest, RunawayOutputIsKeptInBoundedMemory) {
+    constexpr unsigned long long kEnough = 16ull << 20;
+    std::string pids = folder + "\\pids.txt";
+    WriteAll(script, "pid " + pids + "\nstdout first line\nendless\n");
+    compiler.SetSourceFile(source);
+    compiler.CompilerPath = kFakeCompiler;
+    size_t baseline = test::CommittedBytes(), peak = baseline;
+    unsigned long long nextSample = 0;
+    auto start = std::chrono::steady_clock::now();
+    SetMessagePump([&] {
+        unsigned long long total = compiler.Output.TotalBytes();
+        if (total >= nextSample) {
+            peak = std::max(peak, test::CommittedBytes());
+            nextSample = total + (1 << 20);
+        }
+        if (total >= kEnough || SecondsSince(start) > 60) compiler.ResetProgram();
+    });
+    EXPECT_EQ(compiler.Compile(), CompileOutcome::Stopped);
+    double seconds = SecondsSince(start);
+    SetMessagePump(nullptr);
+    test::TerminateProcesses(test::ReadProcessIds(pids));
+    std::printf("runaway compiler: %.1f MB in %.1f s, committed memory %.1f MB grew by %.1f MB\n",
+                compiler.Output.TotalBytes() / 1048576.0, seconds, baseline / 1048576.0,
+                (peak - baseline) / 1048576.0);
+    EXPECT_GE(compiler.Output.TotalBytes(), kEnough);
+    EXPECT_LT(peak - baseline, size_t(24) << 20);
+
+    const std::vector<std::string>& lines = compiler.Output.Lines();
+    EXPECT_LE(compiler.Output.Text().size(), size_t(6) << 20);
+    ASSERT_GE(lines.size(), 4u);
+    EXPECT_EQ(lines[0], "first line");
+    EXPECT_EQ(lines[1], "0 endless output of a runaway compiler");
+    size_t dropped = 0;
+    while (dropped < lines.size() && lines[dropped].rfind("... ", 0) != 0) ++dropped;
+    ASSERT_LT(dropped, lines.size());
+    EXPECT_EQ(lines[dropped],
+              OutputAccumulator::DroppedLine(compiler.Output.DroppedBytes()));
+    EXPECT_EQ(lines.back(), TCompiler::kStoppedLine);
+    // The tail begins with a whole line from far into the output; the last
+    // line may have been cut where the compiler was stopped.
+    const std::string kFiller = " endless output of a runaway compiler";
+    const std::string& firstOfTail = lines[dropped + 1];
+    size_t blank = firstOfTail.find(' ');
+    ASSERT_NE(blank, std::string::npos) << firstOfTail;
+    EXPECT_EQ(firstOfTail.substr(blank), kFiller);
+    EXPECT_GT(std::stoull(firstOfTail.substr(0, blank)), 100000u);
+    const std::string& last = lines[lines.size() - 2];
+    std::string whole = last.substr(0, last.find(' ')) + kFiller;
+    EXPECT_EQ(whole.compare(0, last.size(), last), 0) << last;
 }
 
 TEST_F(CompilerProcessTest, RunTwiceWhileRunningStartsTheProgramOnce) {
