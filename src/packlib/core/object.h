@@ -31,8 +31,15 @@ protected:
     ~QPersistent() = default;
 };
 
+// Every object enters the library's registry of live objects when it is made and
+// leaves it when it ends (registry.h).
 class VELPACK_API QObject : public QPersistent {
 public:
+    QObject();
+    QObject(const QObject& other);
+    QObject& operator=(const QObject& other) = default;
+    ~QObject();
+
     char* GetPropList() override;
     QPropInfo* GetPropInfo(std::string& name) override;
     char* GetPropValue(std::string& name) override;
@@ -45,6 +52,7 @@ public:
     std::string ClassAncestor;
 
 protected:
-    // QObject's info record; remember: whether it becomes LastPropInfo.
+    // QObject's info record for the name, or null; remember: whether it becomes
+    // LastPropInfo (the records of fonts and menus stay private).
     QPropInfo* ObjectPropInfo(const std::string& name, bool remember);
 };
