@@ -3,6 +3,7 @@
 
 #include "packlib/core/registry.h"
 #include "packlib/window/frame.h"
+#include "packlib/window/registration.h"
 #include "packlib/window/address_checks.h"
 
 namespace {
@@ -45,7 +46,11 @@ WNDPROC QFrame::AncestorProc() {
 }
 
 void QFrame::DefaultHandler(QMessage& message) {
+    // The class ClassAncestor names is called only when the window's class builds on it:
+    // another class's procedure would read the window's extra bytes as its own records,
+    // and a class of the library would hand the message straight back here.
     WNDPROC ancestor = AncestorProc();
+    if (ancestor && ancestor != velpack::BuiltOnProcedure(message.Handle)) ancestor = nullptr;
     message.Result = ancestor ? CallWindowProcA(ancestor, message.Handle, message.Msg,
                                                 message.wParam, message.lParam)
                               : DefWindowProcA(message.Handle, message.Msg, message.wParam,
