@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "packlib/core/parent_chain.h"
 #include "packlib/core/property_access.h"
 #include "packlib/text/textutils.h"
 
@@ -224,12 +225,7 @@ bool QMenu::SetPropValue(std::string& name, const char* value) {
 }
 
 bool QMenu::CanGoInside(const QMenu* parent) const {
-    // The walk is bounded: a chain longer than this can only be a loop.
-    constexpr int kMaxDepth = 100000;
-    int depth = 0;
-    for (const QMenu* up = parent; up && depth < kMaxDepth; up = up->Parent, ++depth)
-        if (up == this) return false;
-    return true;
+    return !velpack::OnParentChain(parent, this);
 }
 
 bool QMenu::IsA(const std::string& className) {

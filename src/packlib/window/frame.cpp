@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "packlib/core/parent_chain.h"
 #include "packlib/core/registry.h"
 
 QFrame* CreatingObject = nullptr;
@@ -297,17 +298,8 @@ void QFrame::RemoveControl(QFrame* frame) {
     ControlCount = static_cast<std::int32_t>(Controls.size());
 }
 
-bool QFrame::HasAncestor(const QFrame* frame) const {
-    // The walk is bounded: a chain longer than this can only be a loop.
-    constexpr int kMaxDepth = 100000;
-    int depth = 0;
-    for (const QFrame* up = Parent; up && depth < kMaxDepth; up = up->Parent, ++depth)
-        if (up == frame) return true;
-    return false;
-}
-
 bool QFrame::CanGoInside(const QFrame* parent) const {
-    return parent != this && !(parent && parent->HasAncestor(this));
+    return !velpack::OnParentChain(parent, this);
 }
 
 int QFrame::IndexOf(QFrame* frame) const {

@@ -120,8 +120,6 @@ public:
     void AddControl(QFrame* frame);
     void RemoveControl(QFrame* frame);
     int IndexOf(QFrame* frame) const;
-    // Whether the frame is this frame's parent, its parent's parent, and so on.
-    bool HasAncestor(const QFrame* frame) const;
     // Whether this frame may go inside the given one (null: none): not inside itself nor
     // inside one of its own descendants.
     bool CanGoInside(const QFrame* parent) const;

@@ -47,7 +47,7 @@ bool SetCursorHandle(QFrame& frame, const char* value, const PropertyName&) {
 }
 
 std::string ParentClassName(QFrame& frame) {
-    if (!frame.Parent) return std::string();
+    if (!velpack::IsLiveObject(frame.Parent)) return std::string();
     return frame.Parent->ClassName.empty() ? "QFrame" : frame.Parent->ClassName;
 }
 
