@@ -60,8 +60,12 @@ TEST(Registry, AddressesThatStartNoObjectAreNotLive) {
 }
 
 TEST(Registry, ObjectTextsGiveNullForZeroAndRefuseAnythingElseThatIsNoLiveObject) {
-    Kind1* found = &*std::make_unique<Kind1>();  // ended at once: a dead address
-    std::string dead = std::to_string(AddressOf(found));
+    std::string dead;
+    {
+        Kind1 ended;
+        dead = std::to_string(AddressOf(&ended));
+    }
+    Kind1* found = nullptr;
     EXPECT_FALSE(velpack::ObjectFromText(dead.c_str(), found));
     EXPECT_EQ(nullptr, found);
     for (const char* text : {"12345678", "-1", "2147483648", "1e308", "&HFFFFFFFF"}) {
