@@ -2,6 +2,7 @@
 // tree, every listed name answers, and each record agrees with the value text.
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <cstdint>
 #include <string>
 
