@@ -1,5 +1,6 @@
 #include "packlib/controls/controls.h"
 
+#include "packlib/core/class_tables.h"
 #include "packlib/core/property_access.h"
 #include "packlib/text/numbers.h"
 #include "packlib/text/textutils.h"
@@ -23,7 +24,7 @@ const velpack::PropertyRow<QControl> kControlRows[] = {
      ControlAccess::UnsignedAddress<&QControl::onClick>, nullptr,
      ControlAccess::SetProcedure<&QControl::onClick>},
 };
-const velpack::PropertyTable<QControl> kControlTable(kControlRows, velpack::kRememberedRecords);
+const velpack::PropertyTable<QControl> kControlTable(kControlRows, velpack::FrameTable);
 
 using StaticAccess = velpack::Access<QStatic>;
 const velpack::PropertyRow<QStatic> kStaticRows[] = {
@@ -31,9 +32,13 @@ const velpack::PropertyRow<QStatic> kStaticRows[] = {
      StaticAccess::Signed<&QStatic::Alignment>, nullptr,
      StaticAccess::SetRounded<&QStatic::SetAlignment>},
 };
-const velpack::PropertyTable<QStatic> kStaticTable(kStaticRows, velpack::kRememberedRecords);
+const velpack::PropertyTable<QStatic> kStaticTable(kStaticRows, velpack::ControlTable);
 
 }  // namespace
+
+const velpack::PropertyChain& velpack::ControlTable() {
+    return kControlTable;
+}
 
 // ---- shared click handler ----
 
@@ -47,18 +52,7 @@ QControl::QControl(const char* className, const char* ancestor, std::uint32_t st
     Height = height;
 }
 
-QPropInfo* QControl::GetPropInfo(std::string& name) {
-    return kControlTable.Info(*this, name, [&] { return QFrame::GetPropInfo(name); });
-}
-
-char* QControl::GetPropValue(std::string& name) {
-    return kControlTable.Value(*this, name, [&] { return QFrame::GetPropValue(name); });
-}
-
-bool QControl::SetPropValue(std::string& name, const char* value) {
-    return kControlTable.Set(*this, name, value,
-                             [&] { return QFrame::SetPropValue(name, value); });
-}
+VELPACK_TABLE_PROTOCOL(QControl, kControlTable)
 
 // ---- QStatic ----
 
@@ -70,22 +64,7 @@ QStatic::QStatic(const char* className, std::uint32_t style, int width, int heig
     if (Brush) Brush->SetColor(Color);
 }
 
-char* QStatic::GetPropList() {
-    return kStaticTable.List(QControl::GetPropList());
-}
-
-QPropInfo* QStatic::GetPropInfo(std::string& name) {
-    return kStaticTable.Info(*this, name, [&] { return QControl::GetPropInfo(name); });
-}
-
-char* QStatic::GetPropValue(std::string& name) {
-    return kStaticTable.Value(*this, name, [&] { return QControl::GetPropValue(name); });
-}
-
-bool QStatic::SetPropValue(std::string& name, const char* value) {
-    return kStaticTable.Set(*this, name, value,
-                            [&] { return QControl::SetPropValue(name, value); });
-}
+VELPACK_TABLE_PROTOCOL(QStatic, kStaticTable)
 
 void QStatic::SetAlignment(int alignment) {
     Alignment = alignment;

@@ -1,5 +1,6 @@
 #include "packlib/core/object.h"
 
+#include "packlib/core/class_tables.h"
 #include "packlib/core/property_access.h"
 #include "packlib/core/registry.h"
 #include "packlib/text/textutils.h"
@@ -20,11 +21,14 @@ const Row kObjectRows[] = {
      A::Signed<&QObject::Tag>, nullptr, A::SetRounded<&QObject::Tag>},
 };
 
-const velpack::PropertyTable<QObject> kObjectTable(kObjectRows, velpack::kRememberedRecords);
-
-const std::string kNoIndex;
+// The root of every chain.
+const velpack::PropertyTable<QObject> kObjectTable(kObjectRows, nullptr);
 
 }  // namespace
+
+const velpack::PropertyChain& velpack::ObjectTable() {
+    return kObjectTable;
+}
 
 QObject::QObject() {
     velpack::EnterLiveObject(this);
@@ -39,28 +43,7 @@ QObject::~QObject() {
     velpack::LeaveLiveObject(this);
 }
 
-char* QObject::GetPropList() {
-    return kObjectTable.List(nullptr);
-}
-
-QPropInfo* QObject::ObjectPropInfo(const std::string& name, bool remember) {
-    const Row* row = kObjectTable.Find(name);
-    if (!row) return nullptr;
-    return kObjectTable.Record(*this, *row, {name, kNoIndex},
-                               remember ? velpack::kRememberedRecords : velpack::kPrivateRecords);
-}
-
-QPropInfo* QObject::GetPropInfo(std::string& name) {
-    return ObjectPropInfo(name, true);
-}
-
-char* QObject::GetPropValue(std::string& name) {
-    return kObjectTable.Value(*this, name, [] { return static_cast<char*>(nullptr); });
-}
-
-bool QObject::SetPropValue(std::string& name, const char* value) {
-    return kObjectTable.Set(*this, name, value, [] { return false; });
-}
+VELPACK_TABLE_PROTOCOL(QObject, kObjectTable)
 
 bool QObject::IsA(const std::string& className) {
     return velpack::EqualsNoCase(className, ClassName) ||

@@ -50,9 +50,4 @@ public:
     std::int32_t Tag = 0;
     std::string ClassName;
     std::string ClassAncestor;
-
-protected:
-    // QObject's info record for the name, or null; remember: whether it becomes
-    // LastPropInfo (the records of fonts and menus stay private).
-    QPropInfo* ObjectPropInfo(const std::string& name, bool remember);
 };

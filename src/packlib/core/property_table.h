@@ -1,7 +1,7 @@
 // One property table per class. Each row names a property and says how the four protocol
 // operations answer it: its place in the property list, its info record, its value text
-// and its setter. A class's operations read its own table and pass every name the table
-// does not hold to the base class's operations, as the class tree does.
+// and its setter. A class's operations read its own table; a table passes every name it
+// does not hold to the table of the base class, as the class tree does.
 #pragma once
 
 #include <cstddef>
@@ -12,6 +12,8 @@
 #include <string_view>
 
 #include "packlib/core/protocol.h"
+
+class QObject;
 
 namespace velpack {
 
@@ -50,6 +52,11 @@ struct RecordFields {
     RowText<T> editor;
 };
 
+// A flag whose record names no type and gives the spelled name as its items (the flags
+// of fonts and menus).
+template <class T>
+inline constexpr RecordFields<T> kNamedFlag{pkBoolean, nullptr, kSpelledName, nullptr};
+
 // Whether a row's name appears in the property list; unlisted names are still answered.
 enum Listing : bool { kUnlisted = false, kListed = true };
 
@@ -66,112 +73,135 @@ struct PropertyRow {
     bool (*set)(T& object, const char* value, const PropertyName& name);
 };
 
-// Whether a table's records become LastPropInfo.
-enum Remembering : bool { kPrivateRecords = false, kRememberedRecords = true };
-
-// How a table matches names: as given, or with leading and trailing blanks removed.
-enum NameMatching : bool { kExactNames = false, kTrimmedNames = true };
-
-// Case-insensitive comparison of a row name with a name (trimmed of blanks when asked).
-bool RowNameMatches(const char* rowName, std::string_view name, NameMatching matching);
-
-// The text of a block that the base class made, which is released here (null: empty).
-std::string TakeText(char* block);
-
 // Appends the name to a property list, after one line feed unless the list is empty.
 void AppendName(std::string& list, const char* name);
 
+// The text of a block the library made, which is released here (null: empty).
+std::string TakeText(char* block);
+
+// How a table treats a name before it looks it up: as given, trimmed of leading and
+// trailing blanks, or with an index part ("Control(2)") cut off in place.
+enum class Naming { kExact, kTrimmed, kIndexed };
+
+// Whether the records made through a table become LastPropInfo.
+enum Remembering : bool { kPrivateRecords = false, kRememberedRecords = true };
+
+// Whether a table's list begins with the base table's names.
+enum BaseNames : bool { kOwnNamesOnly = false, kBaseNamesFirst = true };
+
+// A table's place in the chain: its base table (null for the root) and its rules.
+class PropertyChain {
+public:
+    using BaseTable = const PropertyChain& (*)();
+
+    constexpr PropertyChain(BaseTable base, Naming naming, Remembering remembering,
+                            BaseNames baseNames)
+        : base_(base), naming_(naming), remembering_(remembering), baseNames_(baseNames) {}
+
+    // The four protocol operations of a class whose table this is. The object is of that
+    // class; a frame's naming shortens the name in place.
+    char* List() const;
+    QPropInfo* Info(QObject& object, std::string& name) const;
+    char* Value(QObject& object, std::string& name) const;
+    bool Set(QObject& object, std::string& name, const char* value) const;
+
+protected:
+    ~PropertyChain() = default;
+
+    // This table's own part: false when it holds no row of the name.
+    virtual void AppendOwnNames(std::string& list) const = 0;
+    virtual bool OwnInfo(QObject& object, const PropertyName& name, Remembering remembering,
+                         QPropInfo*& info) const = 0;
+    virtual bool OwnValue(QObject& object, const PropertyName& name, char*& value) const = 0;
+    virtual bool OwnSet(QObject& object, const PropertyName& name, const char* value,
+                        bool& taken) const = 0;
+
+    // Whether the row name stands for the name under this table's naming.
+    bool Matches(const char* rowName, const std::string& name) const;
+
+private:
+    std::string Names() const;
+    // The records follow the rule of the table the chain was entered at.
+    QPropInfo* InfoAs(QObject& object, std::string& name, Remembering remembering) const;
+    std::string CutIndexOf(std::string& name) const;
+
+    BaseTable base_;
+    Naming naming_;
+    Remembering remembering_;
+    BaseNames baseNames_;
+};
+
 template <class T>
-class PropertyTable {
+class PropertyTable final : public PropertyChain {
 public:
     template <std::size_t N>
-    constexpr PropertyTable(const PropertyRow<T> (&rows)[N], Remembering remembering,
-                            NameMatching matching = kExactNames)
-        : rows_(rows), count_(N), remembering_(remembering), matching_(matching) {}
+    constexpr PropertyTable(const PropertyRow<T> (&rows)[N], BaseTable base,
+                            Naming naming = Naming::kExact,
+                            Remembering remembering = kRememberedRecords,
+                            BaseNames baseNames = kBaseNamesFirst)
+        : PropertyChain(base, naming, remembering, baseNames), rows_(rows), count_(N) {}
 
     const PropertyRow<T>* begin() const { return rows_; }
     const PropertyRow<T>* end() const { return rows_ + count_; }
 
-    // The row of the name, or null.
+private:
     const PropertyRow<T>* Find(const std::string& name) const {
         for (const PropertyRow<T>& row : *this)
-            if (RowNameMatches(row.name, name, matching_)) return &row;
+            if (Matches(row.name, name)) return &row;
         return nullptr;
     }
 
-    // The base list (released here) followed by the table's listed names.
-    char* List(char* base) const {
-        std::string list = TakeText(base);
+    void AppendOwnNames(std::string& list) const override {
         for (const PropertyRow<T>& row : *this)
             if (row.listing == kListed) AppendName(list, row.name);
-        return NewText(list);
     }
 
-    // The record of the row's property: the fixed fields resolved against the spelled
-    // name, the Value from the row.
-    QPropInfo* Record(T& object, const PropertyRow<T>& row, const PropertyName& name,
-                      Remembering remembering) const {
-        ValueText value = row.recordValue ? row.recordValue(object, name)
-                          : row.value     ? row.value(object, name)
-                                          : std::nullopt;
-        QPropInfo* info = NewRecord(row.record.kind);
-        if (!info) return nullptr;
-        info->TypeName = row.record.typeName.Make(object, name.spelled);
-        info->Items = row.record.items.Make(object, name.spelled);
+    // The fixed fields resolved against the spelled name, the Value from the row.
+    bool OwnInfo(QObject& base, const PropertyName& name, Remembering remembering,
+                 QPropInfo*& info) const override {
+        const PropertyRow<T>* row = Find(name.spelled);
+        if (!row) return false;
+        T& object = static_cast<T&>(base);
+        ValueText value = row->recordValue ? row->recordValue(object, name)
+                          : row->value     ? row->value(object, name)
+                                           : std::nullopt;
+        info = NewRecord(row->record.kind);
+        if (!info) return true;
+        info->TypeName = row->record.typeName.Make(object, name.spelled);
+        info->Items = row->record.items.Make(object, name.spelled);
         if (value) info->Value = NewText(*value);
-        info->Editor = row.record.editor.Make(object, name.spelled);
+        info->Editor = row->record.editor.Make(object, name.spelled);
         if (remembering == kRememberedRecords) LastPropInfo = info;
-        return info;
+        return true;
     }
 
-    // The three operations: the table's answer for a name it holds, else base().
-    template <class Base>
-    QPropInfo* Info(T& object, const std::string& name, const std::string& index,
-                    Base base) const {
-        const PropertyRow<T>* row = Find(name);
-        return row ? Record(object, *row, {name, index}, remembering_) : base();
+    bool OwnValue(QObject& base, const PropertyName& name, char*& value) const override {
+        const PropertyRow<T>* row = Find(name.spelled);
+        if (!row) return false;
+        ValueText text = row->value ? row->value(static_cast<T&>(base), name) : std::nullopt;
+        value = text ? NewText(*text) : nullptr;
+        return true;
     }
 
-    template <class Base>
-    char* Value(T& object, const std::string& name, const std::string& index, Base base) const {
-        const PropertyRow<T>* row = Find(name);
-        if (!row) return base();
-        ValueText value = row->value ? row->value(object, {name, index}) : std::nullopt;
-        return value ? NewText(*value) : nullptr;
-    }
-
-    template <class Base>
-    bool Set(T& object, const std::string& name, const std::string& index, const char* value,
-             Base base) const {
-        const PropertyRow<T>* row = Find(name);
-        if (!row) return base();
-        return row->set && row->set(object, value ? value : "", {name, index});
-    }
-
-    // The same for names without an index part.
-    template <class Base>
-    QPropInfo* Info(T& object, const std::string& name, Base base) const {
-        return Info(object, name, NoIndex(), base);
-    }
-    template <class Base>
-    char* Value(T& object, const std::string& name, Base base) const {
-        return Value(object, name, NoIndex(), base);
-    }
-    template <class Base>
-    bool Set(T& object, const std::string& name, const char* value, Base base) const {
-        return Set(object, name, NoIndex(), value, base);
-    }
-
-private:
-    static const std::string& NoIndex() {
-        static const std::string none;
-        return none;
+    bool OwnSet(QObject& base, const PropertyName& name, const char* value,
+                bool& taken) const override {
+        const PropertyRow<T>* row = Find(name.spelled);
+        if (!row) return false;
+        taken = row->set && row->set(static_cast<T&>(base), value, name);
+        return true;
     }
 
     const PropertyRow<T>* rows_;
     std::size_t count_;
-    Remembering remembering_;
-    NameMatching matching_;
 };
 
 }  // namespace velpack
+
+// Defines the four protocol operations of a class as readings of its property table.
+#define VELPACK_TABLE_PROTOCOL(Class, table)                                             \
+    char* Class::GetPropList() { return (table).List(); }                                \
+    QPropInfo* Class::GetPropInfo(std::string& name) { return (table).Info(*this, name); } \
+    char* Class::GetPropValue(std::string& name) { return (table).Value(*this, name); }  \
+    bool Class::SetPropValue(std::string& name, const char* value) {                     \
+        return (table).Set(*this, name, value);                                          \
+    }

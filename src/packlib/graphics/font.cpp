@@ -1,5 +1,6 @@
 #include "packlib/graphics/font.h"
 
+#include "packlib/core/class_tables.h"
 #include "packlib/core/property_access.h"
 
 using velpack::kListed;
@@ -25,8 +26,7 @@ bool SetFontHandle(QFont& font, const char* value, const velpack::PropertyName&)
 // The font lists its own names only; it answers the object's names without listing them.
 // Names are trimmed of blanks before they are compared; the records stay private.
 using A = velpack::Access<QFont>;
-using Fields = velpack::RecordFields<QFont>;
-constexpr Fields kFlag{pkBoolean, nullptr, kSpelledName, nullptr};
+constexpr auto& kFlag = velpack::kNamedFlag<QFont>;
 const velpack::PropertyRow<QFont> kFontRows[] = {
     {"FaceName", kListed, {pkString, nullptr, "facename", nullptr}, A::Text<&QFont::GetFaceName>,
      nullptr, A::SetText<&QFont::SetFaceName>},
@@ -44,8 +44,9 @@ const velpack::PropertyRow<QFont> kFontRows[] = {
     {"Handle", kListed, {pkInteger, "hfont", "handle", nullptr}, A::UnsignedAddress<&QFont::Handle>,
      nullptr, SetFontHandle},
 };
-const velpack::PropertyTable<QFont> kFontTable(kFontRows, velpack::kPrivateRecords,
-                                               velpack::kTrimmedNames);
+const velpack::PropertyTable<QFont> kFontTable(kFontRows, velpack::ObjectTable,
+                                               velpack::Naming::kTrimmed,
+                                               velpack::kPrivateRecords, velpack::kOwnNamesOnly);
 
 }  // namespace
 
@@ -159,18 +160,4 @@ void QFont::SetOwner(HWND owner) {
     Apply();
 }
 
-char* QFont::GetPropList() {
-    return kFontTable.List(nullptr);
-}
-
-QPropInfo* QFont::GetPropInfo(std::string& name) {
-    return kFontTable.Info(*this, name, [&] { return ObjectPropInfo(name, false); });
-}
-
-char* QFont::GetPropValue(std::string& name) {
-    return kFontTable.Value(*this, name, [&] { return QObject::GetPropValue(name); });
-}
-
-bool QFont::SetPropValue(std::string& name, const char* value) {
-    return kFontTable.Set(*this, name, value, [&] { return QObject::SetPropValue(name, value); });
-}
+VELPACK_TABLE_PROTOCOL(QFont, kFontTable)

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "packlib/core/class_tables.h"
 #include "packlib/core/parent_chain.h"
 #include "packlib/core/property_access.h"
 #include "packlib/text/textutils.h"
@@ -29,8 +30,7 @@ bool SetParentFromText(QMenu& menu, const char* value, const velpack::PropertyNa
 // Menus list the object's names and then their own; their records carry a Value only for
 // "Parent" and stay private.
 using A = velpack::Access<QMenu>;
-using Fields = velpack::RecordFields<QMenu>;
-constexpr Fields kFlag{pkBoolean, nullptr, kSpelledName, nullptr};
+constexpr auto& kFlag = velpack::kNamedFlag<QMenu>;
 const velpack::PropertyRow<QMenu> kMenuRows[] = {
     {"Caption", kListed, {pkString, nullptr, kSpelledName, nullptr}, A::Text<&QMenu::Caption>,
      A::NoValue, A::SetText<&QMenu::SetCaption>},
@@ -47,7 +47,8 @@ const velpack::PropertyRow<QMenu> kMenuRows[] = {
     {"CommandID", kListed, {pkInteger, nullptr, kSpelledName, nullptr},
      A::Signed<&QMenu::CommandID>, A::NoValue, A::SetInteger<&QMenu::SetCommandID>},
 };
-const velpack::PropertyTable<QMenu> kMenuTable(kMenuRows, velpack::kPrivateRecords);
+const velpack::PropertyTable<QMenu> kMenuTable(kMenuRows, velpack::ObjectTable,
+                                               velpack::Naming::kExact, velpack::kPrivateRecords);
 
 }  // namespace
 
@@ -208,21 +209,7 @@ void QMenu::LoadFromResource(const std::string& name) {
         SetMenuItemInfoA(menu, static_cast<UINT>(i), TRUE, &info);
 }
 
-char* QMenu::GetPropList() {
-    return kMenuTable.List(QObject::GetPropList());
-}
-
-QPropInfo* QMenu::GetPropInfo(std::string& name) {
-    return kMenuTable.Info(*this, name, [&] { return ObjectPropInfo(name, false); });
-}
-
-char* QMenu::GetPropValue(std::string& name) {
-    return kMenuTable.Value(*this, name, [&] { return QObject::GetPropValue(name); });
-}
-
-bool QMenu::SetPropValue(std::string& name, const char* value) {
-    return kMenuTable.Set(*this, name, value, [&] { return QObject::SetPropValue(name, value); });
-}
+VELPACK_TABLE_PROTOCOL(QMenu, kMenuTable)
 
 bool QMenu::CanGoInside(const QMenu* parent) const {
     return !velpack::OnParentChain(parent, this);

@@ -1,4 +1,5 @@
 // The property tables of the custom-class window ("Host") and of forms.
+#include "packlib/core/class_tables.h"
 #include "packlib/core/property_access.h"
 #include "packlib/window/form.h"
 
@@ -21,7 +22,7 @@ const velpack::PropertyRow<QGeneric> kGenericRows[] = {
     {"Host", kListed, {pkString, "string", nullptr, nullptr}, GenericAccess::Text<&QGeneric::Host>,
      nullptr, SetHostClass},
 };
-const velpack::PropertyTable<QGeneric> kGenericTable(kGenericRows, velpack::kRememberedRecords);
+const velpack::PropertyTable<QGeneric> kGenericTable(kGenericRows, velpack::FrameTable);
 
 // ---- QForm ----
 
@@ -61,38 +62,10 @@ const velpack::PropertyRow<QForm> kFormRows[] = {
     {"PopupMenu", kListed, {pkObject, "QPopupMenu", "popupmenu", nullptr},
      A::UnsignedAddress<&QForm::PopupMenu>, nullptr, SetPopupMenuFromText},
 };
-const velpack::PropertyTable<QForm> kFormTable(kFormRows, velpack::kRememberedRecords);
+const velpack::PropertyTable<QForm> kFormTable(kFormRows, velpack::FrameTable);
 
 }  // namespace
 
-char* QGeneric::GetPropList() {
-    return kGenericTable.List(QFrame::GetPropList());
-}
+VELPACK_TABLE_PROTOCOL(QGeneric, kGenericTable)
 
-QPropInfo* QGeneric::GetPropInfo(std::string& name) {
-    return kGenericTable.Info(*this, name, [&] { return QFrame::GetPropInfo(name); });
-}
-
-char* QGeneric::GetPropValue(std::string& name) {
-    return kGenericTable.Value(*this, name, [&] { return QFrame::GetPropValue(name); });
-}
-
-bool QGeneric::SetPropValue(std::string& name, const char* value) {
-    return kGenericTable.Set(*this, name, value, [&] { return QFrame::SetPropValue(name, value); });
-}
-
-char* QForm::GetPropList() {
-    return kFormTable.List(QFrame::GetPropList());
-}
-
-QPropInfo* QForm::GetPropInfo(std::string& name) {
-    return kFormTable.Info(*this, name, [&] { return QFrame::GetPropInfo(name); });
-}
-
-char* QForm::GetPropValue(std::string& name) {
-    return kFormTable.Value(*this, name, [&] { return QFrame::GetPropValue(name); });
-}
-
-bool QForm::SetPropValue(std::string& name, const char* value) {
-    return kFormTable.Set(*this, name, value, [&] { return QFrame::SetPropValue(name, value); });
-}
+VELPACK_TABLE_PROTOCOL(QForm, kFormTable)

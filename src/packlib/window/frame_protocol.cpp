@@ -1,4 +1,5 @@
 // The property table of frames: names, info records, value texts and setters.
+#include "packlib/core/class_tables.h"
 #include "packlib/core/property_access.h"
 #include "packlib/core/registry.h"
 #include "packlib/text/textutils.h"
@@ -235,30 +236,17 @@ const Row kFrameRows[] = {
     {"dummy", kUnlisted, {pkNone, nullptr, nullptr, nullptr}, nullptr, A::NoValue, nullptr},
 };
 
-const velpack::PropertyTable<QFrame> kFrameTable(kFrameRows, velpack::kRememberedRecords);
+// Frames cut an index part off the name in place before they look it up.
+const velpack::PropertyTable<QFrame> kFrameTable(kFrameRows, velpack::ObjectTable,
+                                                 velpack::Naming::kIndexed);
 
 }  // namespace
 
-char* QFrame::GetPropList() {
-    return kFrameTable.List(QObject::GetPropList());
+const velpack::PropertyChain& velpack::FrameTable() {
+    return kFrameTable;
 }
 
-// Frames cut an index part off the name in place before they look it up.
-QPropInfo* QFrame::GetPropInfo(std::string& name) {
-    std::string index = velpack::CutIndex(name);
-    return kFrameTable.Info(*this, name, index, [&] { return QObject::GetPropInfo(name); });
-}
-
-char* QFrame::GetPropValue(std::string& name) {
-    std::string index = velpack::CutIndex(name);
-    return kFrameTable.Value(*this, name, index, [&] { return QObject::GetPropValue(name); });
-}
-
-bool QFrame::SetPropValue(std::string& name, const char* value) {
-    std::string index = velpack::CutIndex(name);
-    return kFrameTable.Set(*this, name, index, value,
-                           [&] { return QObject::SetPropValue(name, value); });
-}
+VELPACK_TABLE_PROTOCOL(QFrame, kFrameTable)
 
 bool QFrame::IsA(const std::string& className) {
     return velpack::EqualsNoCase(className, ClassName) ||

@@ -1,5 +1,5 @@
-// Property tables read by a small class of the test's own, chained to QObject's table the
-// way the library's classes chain theirs.
+// Property tables read by small classes of the test's own, chained to QObject's table
+// the way the library's classes chain theirs.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "packlib/core/class_tables.h"
 #include "packlib/core/object.h"
 #include "packlib/core/property_access.h"
 
@@ -34,15 +35,9 @@ public:
     std::int32_t Level = 0;
     bool Flag = true;
     std::string Label = "first";
-    std::string index;  // the index text the last indexed call saw
 };
 
 std::string Computed(Sample& sample) { return "label:" + sample.Label; }
-
-ValueText IndexEcho(Sample& sample, const PropertyName& name) {
-    sample.index = name.index;
-    return "[" + name.index + "]";
-}
 
 using A = velpack::Access<Sample>;
 const velpack::PropertyRow<Sample> kRows[] = {
@@ -56,21 +51,34 @@ const velpack::PropertyRow<Sample> kRows[] = {
      A::NoValue, A::SetText<&Sample::Label>},
     {"onClick", kListed, {pkEvent, kEventClassName, kSpelledName, nullptr}, nullptr, nullptr,
      nullptr},
-    {"Indexed", kListed, {pkNone, nullptr, nullptr, nullptr}, IndexEcho, nullptr, nullptr},
 };
-const velpack::PropertyTable<Sample> kTable(kRows, velpack::kPrivateRecords,
-                                            velpack::kTrimmedNames);
+// Names trimmed of blanks, records private, QObject's names first in the list.
+const velpack::PropertyTable<Sample> kTable(kRows, velpack::ObjectTable, velpack::Naming::kTrimmed,
+                                            velpack::kPrivateRecords);
 
-char* Sample::GetPropList() { return kTable.List(QObject::GetPropList()); }
-QPropInfo* Sample::GetPropInfo(std::string& name) {
-    return kTable.Info(*this, name, "2", [&] { return QObject::GetPropInfo(name); });
-}
-char* Sample::GetPropValue(std::string& name) {
-    return kTable.Value(*this, name, "7", [&] { return QObject::GetPropValue(name); });
-}
-bool Sample::SetPropValue(std::string& name, const char* value) {
-    return kTable.Set(*this, name, value, [&] { return QObject::SetPropValue(name, value); });
-}
+VELPACK_TABLE_PROTOCOL(Sample, kTable)
+
+// A class below Sample whose table cuts index parts and lists only its own names.
+class Indexed : public Sample {
+public:
+    char* GetPropList() override;
+    QPropInfo* GetPropInfo(std::string& name) override;
+    char* GetPropValue(std::string& name) override;
+    bool SetPropValue(std::string& name, const char* value) override;
+};
+
+const velpack::PropertyRow<Indexed> kIndexedRows[] = {
+    {"Slot", kListed, {pkNone, nullptr, nullptr, nullptr},
+     [](Indexed&, const PropertyName& name) -> ValueText { return "[" + name.index + "]"; },
+     nullptr, nullptr},
+};
+const velpack::PropertyChain& SampleTable() { return kTable; }
+const velpack::PropertyTable<Indexed> kIndexedTable(kIndexedRows, SampleTable,
+                                                    velpack::Naming::kIndexed,
+                                                    velpack::kRememberedRecords,
+                                                    velpack::kOwnNamesOnly);
+
+VELPACK_TABLE_PROTOCOL(Indexed, kIndexedTable)
 
 std::string Take(char* text) {
     std::string result = text ? text : "<null>";
@@ -114,7 +122,7 @@ protected:
 };
 
 TEST_F(PropertyTable, ListsTheListedRowsInOrderAfterTheBaseList) {
-    EXPECT_EQ("ClassName\nClassAncestor\nTag\nCount\nFlag\nLabel\nonClick\nIndexed",
+    EXPECT_EQ("ClassName\nClassAncestor\nTag\nCount\nFlag\nLabel\nonClick",
               Take(sample.GetPropList()));
     QObject root;
     EXPECT_EQ("ClassName\nClassAncestor\nTag", Take(root.GetPropList()));
@@ -195,21 +203,34 @@ TEST_F(PropertyTable, NamesTheTableDoesNotHoldGoToTheBase) {
     EXPECT_EQ(nullptr, Info("nosuch"));
 }
 
-TEST_F(PropertyTable, OnlyRememberedTablesSetLastPropInfo) {
+TEST_F(PropertyTable, TheTableAChainIsEnteredAtDecidesWhetherRecordsAreRemembered) {
     QPropInfo* before = LastPropInfo;
     Info("Count");
-    EXPECT_EQ(before, LastPropInfo);  // this table's records stay private
-    QPropInfo* tag = Info("Tag");     // QObject's are remembered
-    EXPECT_EQ(tag, LastPropInfo);
+    Info("Tag");  // QObject's row, reached through Sample's private table
+    EXPECT_EQ(before, LastPropInfo);
+    QObject root;
+    std::string name = "Tag";
+    Record tag(root.GetPropInfo(name));
+    EXPECT_EQ(tag.info, LastPropInfo);
+    Indexed indexed;
+    name = "Count";
+    Record count(indexed.GetPropInfo(name));  // Sample's row, entered at a remembering table
+    EXPECT_EQ(count.info, LastPropInfo);
     LastPropInfo = before;
 }
 
-TEST_F(PropertyTable, TheIndexTextReachesTheRow) {
-    EXPECT_EQ("[7]", Value("Indexed"));
-    QPropInfo* indexed = Info("Indexed");
-    ASSERT_TRUE(indexed);
-    EXPECT_EQ("[2]", Field(indexed->Value));
-    EXPECT_EQ("2", sample.index);
+TEST_F(PropertyTable, AnIndexedTableCutsTheNameInPlaceForItselfAndItsBases) {
+    Indexed indexed;
+    std::string name = "Slot(12)";
+    EXPECT_EQ("[12]", Take(indexed.GetPropValue(name)));
+    EXPECT_EQ("Slot", name);
+    name = "count(3)";
+    indexed.Count = 5;
+    EXPECT_EQ("5", Take(indexed.GetPropValue(name)));
+    EXPECT_EQ("count", name);
+    name = "(1)";
+    EXPECT_EQ("<null>", Take(indexed.GetPropValue(name)));
+    EXPECT_EQ("Slot", Take(indexed.GetPropList()));
 }
 
 }  // namespace
