@@ -2,7 +2,6 @@
 
 #include "packlib/core/class_tables.h"
 #include "packlib/core/property_access.h"
-#include "packlib/text/numbers.h"
 #include "packlib/text/textutils.h"
 #include "packlib/window/address_checks.h"
 
