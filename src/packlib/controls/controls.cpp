@@ -1,29 +1,43 @@
 #include "packlib/controls/controls.h"
 
-#include <cstdlib>
-
-#include "packlib/text/numbers.h"
+#include "packlib/core/class_tables.h"
+#include "packlib/core/property_access.h"
 #include "packlib/text/textutils.h"
+#include "packlib/window/address_checks.h"
 
+using velpack::kListed;
 using velpack::kSpelledName;
+using velpack::kUnlisted;
 
 namespace {
-
-std::string UnsignedAddress(const void* pointer) {
-    return velpack::UnsignedText(
-        static_cast<std::uint32_t>(reinterpret_cast<std::uintptr_t>(pointer)));
-}
-
-QEvent HandlerFrom(const char* text) {
-    return reinterpret_cast<QEvent>(static_cast<std::uintptr_t>(velpack::ReadAddress(text)));
-}
 
 void ImageChanged(QPicture* picture) {
     if (auto* image = dynamic_cast<QImage*>(picture ? picture->Owner : nullptr))
         image->UpdateImage();
 }
 
+// The controls answer "onclick" themselves: kind 0, the address written unsigned.
+using ControlAccess = velpack::Access<QControl>;
+const velpack::PropertyRow<QControl> kControlRows[] = {
+    {"onclick", kUnlisted, {pkNone, kSpelledName, "Event", nullptr},
+     ControlAccess::UnsignedAddress<&QControl::onClick>, nullptr,
+     ControlAccess::SetProcedure<&QControl::onClick>},
+};
+const velpack::PropertyTable<QControl> kControlTable(kControlRows, velpack::FrameTable);
+
+using StaticAccess = velpack::Access<QStatic>;
+const velpack::PropertyRow<QStatic> kStaticRows[] = {
+    {"Alignment", kListed, {pkInteger, "QAlignment", "taLeft,taCenter,taRight", nullptr},
+     StaticAccess::Signed<&QStatic::Alignment>, nullptr,
+     StaticAccess::SetRounded<&QStatic::SetAlignment>},
+};
+const velpack::PropertyTable<QStatic> kStaticTable(kStaticRows, velpack::ControlTable);
+
 }  // namespace
+
+const velpack::PropertyChain& velpack::ControlTable() {
+    return kControlTable;
+}
 
 // ---- shared click handler ----
 
@@ -37,26 +51,7 @@ QControl::QControl(const char* className, const char* ancestor, std::uint32_t st
     Height = height;
 }
 
-QPropInfo* QControl::GetPropInfo(std::string& name) {
-    if (velpack::EqualsNoCase(name, "onclick"))
-        return velpack::NewInfo({pkNone, kSpelledName, "Event", nullptr}, name, true,
-                                UnsignedAddress(reinterpret_cast<void*>(onClick)), true);
-    return QFrame::GetPropInfo(name);
-}
-
-char* QControl::GetPropValue(std::string& name) {
-    if (velpack::EqualsNoCase(name, "onclick"))
-        return velpack::NewText(UnsignedAddress(reinterpret_cast<void*>(onClick)));
-    return QFrame::GetPropValue(name);
-}
-
-bool QControl::SetPropValue(std::string& name, const char* value) {
-    if (velpack::EqualsNoCase(name, "onclick")) {
-        onClick = HandlerFrom(value ? value : "");
-        return true;
-    }
-    return QFrame::SetPropValue(name, value);
-}
+VELPACK_TABLE_PROTOCOL(QControl, kControlTable)
 
 // ---- QStatic ----
 
@@ -68,34 +63,7 @@ QStatic::QStatic(const char* className, std::uint32_t style, int width, int heig
     if (Brush) Brush->SetColor(Color);
 }
 
-char* QStatic::GetPropList() {
-    char* base = QFrame::GetPropList();
-    const char* own[] = {"Alignment"};
-    std::string list = velpack::AppendNames(base ? base : "", own, 1);
-    std::free(base);
-    return velpack::NewText(list);
-}
-
-QPropInfo* QStatic::GetPropInfo(std::string& name) {
-    if (velpack::EqualsNoCase(name, "alignment"))
-        return velpack::NewInfo({pkInteger, "QAlignment", "taLeft,taCenter,taRight", nullptr},
-                                name, true, velpack::SignedText(Alignment), true);
-    return QControl::GetPropInfo(name);
-}
-
-char* QStatic::GetPropValue(std::string& name) {
-    if (velpack::EqualsNoCase(name, "alignment"))
-        return velpack::NewText(velpack::SignedText(Alignment));
-    return QControl::GetPropValue(name);
-}
-
-bool QStatic::SetPropValue(std::string& name, const char* value) {
-    if (velpack::EqualsNoCase(name, "alignment")) {
-        SetAlignment(velpack::ReadRounded(value ? value : ""));
-        return true;
-    }
-    return QControl::SetPropValue(name, value);
-}
+VELPACK_TABLE_PROTOCOL(QStatic, kStaticTable)
 
 void QStatic::SetAlignment(int alignment) {
     Alignment = alignment;
@@ -150,8 +118,8 @@ QButton::QButton() : QControl("QButton", "Button", 0x40000000, 75, 35) {}
 void QButton::Dispatch(QMessage& message) {
     QFrame::Dispatch(message);
     if (message.Msg == QM_COMMAND && HIWORD(message.wParam) == BN_CLICKED) {
-        if (onClick) onClick(this);
-        else if (onButtonClick) onButtonClick(this);
+        if (onClick) velpack::CallHandler(onClick, this);
+        else velpack::CallHandler(onButtonClick, this);
     }
 }
 
@@ -159,8 +127,8 @@ QCheckBox::QCheckBox() : QControl("QCheckBox", "Button", 0x40000003, 75, 35) {}
 
 void QCheckBox::Dispatch(QMessage& message) {
     QFrame::Dispatch(message);
-    if (message.Msg == QM_COMMAND && HIWORD(message.wParam) == BN_CLICKED && onClick)
-        onClick(this);
+    if (message.Msg == QM_COMMAND && HIWORD(message.wParam) == BN_CLICKED)
+        velpack::CallHandler(onClick, this);
 }
 
 QRadioButton::QRadioButton() : QControl("QRadioButton", "Button", 0x40000009, 75, 35) {}

@@ -6,6 +6,7 @@
 // The click handler answered by the controls themselves ("onclick", kind 0).
 class VELPACK_API QControl : public QFrame {
 public:
+    char* GetPropList() override;
     QPropInfo* GetPropInfo(std::string& name) override;
     char* GetPropValue(std::string& name) override;
     bool SetPropValue(std::string& name, const char* value) override;

@@ -1,64 +1,49 @@
 #include "packlib/core/object.h"
 
-#include "packlib/text/numbers.h"
+#include "packlib/core/class_tables.h"
+#include "packlib/core/property_access.h"
+#include "packlib/core/registry.h"
 #include "packlib/text/textutils.h"
 
 using velpack::kSpelledName;
 
 namespace {
-const char* const kObjectNames[] = {"ClassName", "ClassAncestor", "Tag"};
+
+using Row = velpack::PropertyRow<QObject>;
+using A = velpack::Access<QObject>;
+
+const Row kObjectRows[] = {
+    {"ClassName", velpack::kListed, {pkString, kSpelledName, nullptr, nullptr},
+     A::Text<&QObject::ClassName>, nullptr, A::SetText<&QObject::ClassName>},
+    {"ClassAncestor", velpack::kListed, {pkString, kSpelledName, nullptr, nullptr},
+     A::Text<&QObject::ClassAncestor>, nullptr, A::SetText<&QObject::ClassAncestor>},
+    {"Tag", velpack::kListed, {pkInteger, kSpelledName, nullptr, nullptr},
+     A::Signed<&QObject::Tag>, nullptr, A::SetRounded<&QObject::Tag>},
+};
+
+// The root of every chain.
+const velpack::PropertyTable<QObject> kObjectTable(kObjectRows, nullptr);
+
+}  // namespace
+
+const velpack::PropertyChain& velpack::ObjectTable() {
+    return kObjectTable;
 }
 
-char* QObject::GetPropList() {
-    return velpack::NewText(velpack::AppendNames("", kObjectNames, 3));
+QObject::QObject() {
+    velpack::EnterLiveObject(this);
 }
 
-QPropInfo* QObject::ObjectPropInfo(const std::string& name, bool remember) {
-    std::string lower = velpack::LowerCase(name);
-    if (lower == "classname")
-        return velpack::NewInfo({pkString, kSpelledName, nullptr, nullptr}, name, true, ClassName,
-                                remember);
-    if (lower == "classancestor")
-        return velpack::NewInfo({pkString, kSpelledName, nullptr, nullptr}, name, true,
-                                ClassAncestor, remember);
-    if (lower == "tag")
-        return velpack::NewInfo({pkInteger, kSpelledName, nullptr, nullptr}, name, true,
-                                velpack::SignedText(Tag), remember);
-    return nullptr;
+QObject::QObject(const QObject& other)
+    : Tag(other.Tag), ClassName(other.ClassName), ClassAncestor(other.ClassAncestor) {
+    velpack::EnterLiveObject(this);
 }
 
-QPropInfo* QObject::GetPropInfo(std::string& name) {
-    if (name.empty()) return nullptr;
-    return ObjectPropInfo(name, true);
+QObject::~QObject() {
+    velpack::LeaveLiveObject(this);
 }
 
-char* QObject::GetPropValue(std::string& name) {
-    if (name.empty()) return nullptr;
-    std::string lower = velpack::LowerCase(name);
-    if (lower == "classname") return velpack::NewText(ClassName);
-    if (lower == "classancestor") return velpack::NewText(ClassAncestor);
-    if (lower == "tag") return velpack::NewText(velpack::SignedText(Tag));
-    return nullptr;
-}
-
-bool QObject::SetPropValue(std::string& name, const char* value) {
-    if (name.empty()) return false;
-    std::string text = value ? value : "";
-    std::string lower = velpack::LowerCase(name);
-    if (lower == "classname") {
-        ClassName = text;
-        return true;
-    }
-    if (lower == "classancestor") {
-        ClassAncestor = text;
-        return true;
-    }
-    if (lower == "tag") {
-        Tag = velpack::ReadRounded(text.c_str());
-        return true;
-    }
-    return false;
-}
+VELPACK_TABLE_PROTOCOL(QObject, kObjectTable)
 
 bool QObject::IsA(const std::string& className) {
     return velpack::EqualsNoCase(className, ClassName) ||

@@ -31,8 +31,15 @@ protected:
     ~QPersistent() = default;
 };
 
+// Every object enters the library's registry of live objects when it is made and
+// leaves it when it ends (registry.h).
 class VELPACK_API QObject : public QPersistent {
 public:
+    QObject();
+    QObject(const QObject& other);
+    QObject& operator=(const QObject& other) = default;
+    ~QObject();
+
     char* GetPropList() override;
     QPropInfo* GetPropInfo(std::string& name) override;
     char* GetPropValue(std::string& name) override;
@@ -43,8 +50,4 @@ public:
     std::int32_t Tag = 0;
     std::string ClassName;
     std::string ClassAncestor;
-
-protected:
-    // QObject's info record; remember: whether it becomes LastPropInfo.
-    QPropInfo* ObjectPropInfo(const std::string& name, bool remember);
 };

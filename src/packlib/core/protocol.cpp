@@ -9,51 +9,26 @@ QPropInfo* LastPropInfo = nullptr;
 
 namespace velpack {
 
-const char* const kSpelledName = "\x01name";
-const char* const kLowerName = "\x01lower";
-
 char* NewText(const std::string& text) {
     char* block = static_cast<char*>(std::calloc(text.size() + 1, 1));
     if (block) std::memcpy(block, text.data(), text.size());
     return block;
 }
 
-namespace {
-
-char* ResolveField(const char* field, const std::string& spelledName) {
-    if (!field) return nullptr;
-    if (field == kSpelledName) return NewText(spelledName);
-    if (field == kLowerName) return NewText(LowerCase(spelledName));
-    return NewText(field);
-}
-
-}  // namespace
-
-QPropInfo* NewInfo(const InfoFields& fields, const std::string& spelledName, bool hasValue,
-                   const std::string& value, bool remember) {
+QPropInfo* NewRecord(std::int32_t kind) {
     auto* info = static_cast<QPropInfo*>(std::malloc(sizeof(QPropInfo)));
     if (!info) return nullptr;
     std::memset(info, 0, sizeof(QPropInfo));
-    info->Kind = fields.kind;
-    info->TypeName = ResolveField(fields.typeName, spelledName);
-    info->Items = ResolveField(fields.items, spelledName);
-    if (hasValue) info->Value = NewText(value);
-    info->Editor = ResolveField(fields.editor, spelledName);
-    if (remember) LastPropInfo = info;
+    info->Kind = kind;
     return info;
 }
 
-void SetInfoValue(QPropInfo* info, const std::string& value) {
-    if (info) info->Value = NewText(value);
-}
-
-std::string AppendNames(const std::string& base, const char* const* names, int count) {
-    std::string list = base;
-    for (int i = 0; i < count; ++i) {
-        if (!list.empty() || i > 0) list += '\n';
-        list += names[i];
-    }
-    return list;
+char* NewRowText(const char* text, const std::string& spelledName) {
+    if (!text) return nullptr;
+    if (text == kSpelledName) return NewText(spelledName);
+    if (text == kLowerName) return NewText(LowerCase(spelledName));
+    if (text == kEventClassName) return NewText(EventClassOf(spelledName));
+    return NewText(text);
 }
 
 std::string EventClassOf(const std::string& name) {

@@ -16,28 +16,19 @@ namespace velpack {
 // A new zero-terminated copy of the text (calloc).
 char* NewText(const std::string& text);
 
-// Names of a protocol row that stand for the property name as the caller spelled it
-// ("Name") and for its lower-case form ("lower").
-extern const char* const kSpelledName;
-extern const char* const kLowerName;
+// A new record (malloc) with all five fields zero but Kind.
+QPropInfo* NewRecord(std::int32_t kind);
 
-struct InfoFields {
-    std::int32_t kind;
-    const char* typeName;  // text, kSpelledName, kLowerName or null
-    const char* items;     // the same choices
-    const char* editor;    // text or null
-};
+// Texts of a table row that stand for the property name as the caller spelled it
+// ("Name"), for its lower-case form ("lower") and for the event class of the name.
+// They are told apart by their addresses.
+inline constexpr char kSpelledName[] = "\x01name";
+inline constexpr char kLowerName[] = "\x01lower";
+inline constexpr char kEventClassName[] = "\x01event";
 
-// A new record (malloc, zero-filled): the fields resolved against the spelled name, and
-// the value text when hasValue. remember: also becomes LastPropInfo.
-QPropInfo* NewInfo(const InfoFields& fields, const std::string& spelledName, bool hasValue,
-                   const std::string& value, bool remember);
-
-// Fills the record's Value with a new copy of the text.
-void SetInfoValue(QPropInfo* info, const std::string& value);
-
-// base + one line feed + each name (the base may be empty only for a root list).
-std::string AppendNames(const std::string& base, const char* const* names, int count);
+// A new copy of a fixed row text: the markers above are resolved against the spelled
+// name; null stays null.
+char* NewRowText(const char* text, const std::string& spelledName);
 
 // The event record class of an event name ("onclick" gives "QEvent"); empty for others.
 std::string EventClassOf(const std::string& name);

@@ -1,11 +1,9 @@
 #include "packlib/graphics/font.h"
 
-#include <algorithm>
+#include "packlib/core/class_tables.h"
+#include "packlib/core/property_access.h"
 
-#include "packlib/text/numbers.h"
-#include "packlib/text/textutils.h"
-
-using velpack::kLowerName;
+using velpack::kListed;
 using velpack::kSpelledName;
 
 namespace {
@@ -17,16 +15,38 @@ int ScreenPixelsPerInch() {
     return dpi;
 }
 
-std::string TrimBlanks(const std::string& text) {
-    std::size_t first = text.find_first_not_of(' ');
-    if (first == std::string::npos) return std::string();
-    return text.substr(first, text.find_last_not_of(' ') - first + 1);
+// A handle is adopted only when it names a font (0 leaves the font without one).
+bool SetFontHandle(QFont& font, const char* value, const velpack::PropertyName&) {
+    auto handle = reinterpret_cast<HFONT>(static_cast<std::uintptr_t>(velpack::ReadAddress(value)));
+    if (handle && GetObjectType(handle) != OBJ_FONT) return false;
+    font.SetHandle(handle);
+    return true;
 }
 
-const char* BoolText(bool on) { return on ? "true" : "false"; }
-
-const char* const kFontNames[] = {"FaceName", "Size", "Color", "Bold", "Italic",
-                                  "Underline", "Strikeout", "Handle"};
+// The font lists its own names only; it answers the object's names without listing them.
+// Names are trimmed of blanks before they are compared; the records stay private.
+using A = velpack::Access<QFont>;
+constexpr auto& kFlag = velpack::kNamedFlag<QFont>;
+const velpack::PropertyRow<QFont> kFontRows[] = {
+    {"FaceName", kListed, {pkString, nullptr, "facename", nullptr}, A::Text<&QFont::GetFaceName>,
+     nullptr, A::SetText<&QFont::SetFaceName>},
+    {"Size", kListed, {pkInteger, nullptr, "size", nullptr}, A::Signed<&QFont::GetSize>, nullptr,
+     A::SetInteger<&QFont::SetSize>},
+    {"Color", kListed, {pkInteger, "colorref", "clWindow,clBtnFace,clWindowText", "TELColorEditor"},
+     A::Unsigned<&QFont::Color>, nullptr, A::SetInteger<&QFont::SetColor>},
+    {"Bold", kListed, kFlag, A::TrueOrFalse<&QFont::GetBold>, nullptr, A::SetFlag<&QFont::SetBold>},
+    {"Italic", kListed, kFlag, A::TrueOrFalse<&QFont::GetItalic>, nullptr,
+     A::SetFlag<&QFont::SetItalic>},
+    {"Underline", kListed, kFlag, A::TrueOrFalse<&QFont::GetUnderline>, nullptr,
+     A::SetFlag<&QFont::SetUnderline>},
+    {"Strikeout", kListed, kFlag, A::TrueOrFalse<&QFont::GetStrikeout>, nullptr,
+     A::SetFlag<&QFont::SetStrikeout>},
+    {"Handle", kListed, {pkInteger, "hfont", "handle", nullptr}, A::UnsignedAddress<&QFont::Handle>,
+     nullptr, SetFontHandle},
+};
+const velpack::PropertyTable<QFont> kFontTable(kFontRows, velpack::ObjectTable,
+                                               velpack::Naming::kTrimmed,
+                                               velpack::kPrivateRecords, velpack::kOwnNamesOnly);
 
 }  // namespace
 
@@ -140,68 +160,4 @@ void QFont::SetOwner(HWND owner) {
     Apply();
 }
 
-char* QFont::GetPropList() {
-    return velpack::NewText(velpack::AppendNames("", kFontNames, 8));
-}
-
-QPropInfo* QFont::GetPropInfo(std::string& name) {
-    if (name.empty()) return nullptr;
-    std::string lower = velpack::LowerCase(TrimBlanks(name));
-    auto make = [&](const velpack::InfoFields& fields, const std::string& value) {
-        return velpack::NewInfo(fields, name, true, value, false);
-    };
-    if (lower == "facename") return make({pkString, nullptr, "facename", nullptr}, GetFaceName());
-    if (lower == "size")
-        return make({pkInteger, nullptr, "size", nullptr}, velpack::SignedText(GetSize()));
-    if (lower == "color")
-        return make({pkInteger, "colorref", "clWindow,clBtnFace,clWindowText", "TELColorEditor"},
-                    velpack::UnsignedText(Color));
-    if (lower == "bold") return make({pkBoolean, nullptr, kSpelledName, nullptr}, BoolText(GetBold()));
-    if (lower == "italic")
-        return make({pkBoolean, nullptr, kSpelledName, nullptr}, BoolText(GetItalic()));
-    if (lower == "underline")
-        return make({pkBoolean, nullptr, kSpelledName, nullptr}, BoolText(GetUnderline()));
-    if (lower == "strikeout")
-        return make({pkBoolean, nullptr, kSpelledName, nullptr}, BoolText(GetStrikeout()));
-    if (lower == "handle")
-        return make({pkInteger, "hfont", "handle", nullptr},
-                    velpack::UnsignedText(static_cast<std::uint32_t>(
-                        reinterpret_cast<std::uintptr_t>(Handle))));
-    return ObjectPropInfo(name, false);
-}
-
-char* QFont::GetPropValue(std::string& name) {
-    if (name.empty()) return nullptr;
-    std::string lower = velpack::LowerCase(TrimBlanks(name));
-    if (lower == "facename") return velpack::NewText(GetFaceName());
-    if (lower == "size") return velpack::NewText(velpack::SignedText(GetSize()));
-    if (lower == "color") return velpack::NewText(velpack::UnsignedText(Color));
-    if (lower == "bold") return velpack::NewText(BoolText(GetBold()));
-    if (lower == "italic") return velpack::NewText(BoolText(GetItalic()));
-    if (lower == "underline") return velpack::NewText(BoolText(GetUnderline()));
-    if (lower == "strikeout") return velpack::NewText(BoolText(GetStrikeout()));
-    if (lower == "handle")
-        return velpack::NewText(velpack::UnsignedText(
-            static_cast<std::uint32_t>(reinterpret_cast<std::uintptr_t>(Handle))));
-    return QObject::GetPropValue(name);
-}
-
-bool QFont::SetPropValue(std::string& name, const char* value) {
-    if (name.empty()) return false;
-    std::string text = value ? value : "";
-    std::string lower = velpack::LowerCase(TrimBlanks(name));
-    int number = velpack::ReadInteger(text.c_str());
-    if (lower == "facename") SetFaceName(text);
-    else if (lower == "size") SetSize(number);
-    else if (lower == "color") SetColor(static_cast<COLORREF>(number));
-    else if (lower == "bold") SetBold(number != 0);
-    else if (lower == "italic") SetItalic(number != 0);
-    else if (lower == "underline") SetUnderline(number != 0);
-    else if (lower == "strikeout") SetStrikeout(number != 0);
-    else if (lower == "handle")
-        SetHandle(reinterpret_cast<HFONT>(static_cast<std::uintptr_t>(
-            velpack::ReadAddress(text.c_str()))));
-    else
-        return QObject::SetPropValue(name, value);
-    return true;
-}
+VELPACK_TABLE_PROTOCOL(QFont, kFontTable)

@@ -1,11 +1,13 @@
 #include "packlib/menus/menu.h"
 
 #include <algorithm>
-#include <cstdlib>
 
-#include "packlib/text/numbers.h"
+#include "packlib/core/class_tables.h"
+#include "packlib/core/parent_chain.h"
+#include "packlib/core/property_access.h"
 #include "packlib/text/textutils.h"
 
+using velpack::kListed;
 using velpack::kSpelledName;
 
 int LastCommandID = 0;
@@ -16,12 +18,37 @@ int NewCommandID() {
 
 namespace {
 
-const char* const kMenuNames[] = {"Caption", "Checked",  "RadioItem", "Enabled",
-                                  "Visible", "Parent",   "CommandID"};
-
-std::string AddressText(const void* address) {
-    return velpack::SignedText(static_cast<std::int32_t>(reinterpret_cast<std::intptr_t>(address)));
+// 0 detaches the item; any other address must name a live menu that is not the item
+// itself nor one of the menus below it.
+bool SetParentFromText(QMenu& menu, const char* value, const velpack::PropertyName&) {
+    QMenu* parent = nullptr;
+    if (!velpack::ObjectFromText(value, parent) || !menu.CanGoInside(parent)) return false;
+    menu.SetParent(parent);
+    return true;
 }
+
+// Menus list the object's names and then their own; their records carry a Value only for
+// "Parent" and stay private.
+using A = velpack::Access<QMenu>;
+constexpr auto& kFlag = velpack::kNamedFlag<QMenu>;
+const velpack::PropertyRow<QMenu> kMenuRows[] = {
+    {"Caption", kListed, {pkString, nullptr, kSpelledName, nullptr}, A::Text<&QMenu::Caption>,
+     A::NoValue, A::SetText<&QMenu::SetCaption>},
+    {"Checked", kListed, kFlag, A::MinusOneOrZero<&QMenu::Checked>, A::NoValue,
+     A::SetFlag<&QMenu::SetChecked>},
+    {"RadioItem", kListed, kFlag, A::TrueOrFalse<&QMenu::RadioItem>, A::NoValue,
+     A::SetFlag<&QMenu::SetRadioItem>},
+    {"Enabled", kListed, kFlag, A::TrueOrFalse<&QMenu::Enabled>, A::NoValue,
+     A::SetFlag<&QMenu::SetEnabled>},
+    {"Visible", kListed, kFlag, A::TrueOrFalse<&QMenu::Visible>, A::NoValue,
+     A::SetFlag<&QMenu::SetVisible>},
+    {"Parent", kListed, {pkObject, nullptr, kSpelledName, nullptr},
+     A::SignedAddress<&QMenu::Parent>, nullptr, SetParentFromText},
+    {"CommandID", kListed, {pkInteger, nullptr, kSpelledName, nullptr},
+     A::Signed<&QMenu::CommandID>, A::NoValue, A::SetInteger<&QMenu::SetCommandID>},
+};
+const velpack::PropertyTable<QMenu> kMenuTable(kMenuRows, velpack::ObjectTable,
+                                               velpack::Naming::kExact, velpack::kPrivateRecords);
 
 }  // namespace
 
@@ -182,62 +209,10 @@ void QMenu::LoadFromResource(const std::string& name) {
         SetMenuItemInfoA(menu, static_cast<UINT>(i), TRUE, &info);
 }
 
-char* QMenu::GetPropList() {
-    char* base = QObject::GetPropList();
-    std::string list = velpack::AppendNames(base ? base : "", kMenuNames, 7);
-    std::free(base);
-    return velpack::NewText(list);
-}
+VELPACK_TABLE_PROTOCOL(QMenu, kMenuTable)
 
-QPropInfo* QMenu::GetPropInfo(std::string& name) {
-    if (name.empty()) return nullptr;
-    std::string lower = velpack::LowerCase(name);
-    auto make = [&](std::int32_t kind) {
-        return velpack::NewInfo({kind, nullptr, kSpelledName, nullptr}, name, false, "", false);
-    };
-    if (lower == "checked" || lower == "radioitem" || lower == "enabled" || lower == "visible")
-        return make(pkBoolean);
-    if (lower == "caption") return make(pkString);
-    if (lower == "commandid") return make(pkInteger);
-    if (lower == "parent") {
-        QPropInfo* info = make(pkObject);
-        velpack::SetInfoValue(info, AddressText(Parent));
-        return info;
-    }
-    return ObjectPropInfo(name, false);
-}
-
-char* QMenu::GetPropValue(std::string& name) {
-    if (name.empty()) return nullptr;
-    std::string lower = velpack::LowerCase(name);
-    auto flag = [](bool on) { return velpack::NewText(on ? "true" : "false"); };
-    if (lower == "checked") return velpack::NewText(Checked ? "-1" : "0");
-    if (lower == "radioitem") return flag(RadioItem);
-    if (lower == "enabled") return flag(Enabled);
-    if (lower == "visible") return flag(Visible);
-    if (lower == "caption") return velpack::NewText(Caption);
-    if (lower == "commandid") return velpack::NewText(velpack::SignedText(CommandID));
-    if (lower == "parent") return velpack::NewText(AddressText(Parent));
-    return QObject::GetPropValue(name);
-}
-
-bool QMenu::SetPropValue(std::string& name, const char* value) {
-    if (name.empty()) return false;
-    std::string text = value ? value : "";
-    std::string lower = velpack::LowerCase(name);
-    int number = velpack::ReadInteger(text.c_str());
-    if (lower == "checked") SetChecked(number != 0);
-    else if (lower == "radioitem") SetRadioItem(number != 0);
-    else if (lower == "enabled") SetEnabled(number != 0);
-    else if (lower == "visible") SetVisible(number != 0);
-    else if (lower == "caption") SetCaption(text);
-    else if (lower == "commandid") SetCommandID(number);
-    else if (lower == "parent")
-        SetParent(reinterpret_cast<QMenu*>(static_cast<std::uintptr_t>(
-            velpack::ReadAddress(text.c_str()))));
-    else
-        return QObject::SetPropValue(name, value);
-    return true;
+bool QMenu::CanGoInside(const QMenu* parent) const {
+    return !velpack::OnParentChain(parent, this);
 }
 
 bool QMenu::IsA(const std::string& className) {

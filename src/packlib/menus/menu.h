@@ -32,6 +32,9 @@ public:
     void SetVisible(bool on);
     void SetCommandID(int id);
     void SetParent(QMenu* parent) { Parent = parent; }
+    // Whether the item may go below the given menu (null: none): not below itself nor
+    // below one of the menus under it.
+    bool CanGoInside(const QMenu* parent) const;
     void LoadFromResource(const std::string& name);
 
     HMENU Handle = nullptr;

@@ -1,36 +1,9 @@
 #include "packlib/window/form.h"
 
-#include <cstdlib>
-
-#include "packlib/text/numbers.h"
 #include "packlib/text/textutils.h"
-
-using velpack::kSpelledName;
+#include "packlib/window/address_checks.h"
 
 QApplication* Application = nullptr;
-
-namespace {
-
-const char* const kFormNames[] = {"BorderIcons", "FormBorder", "FormStyle",
-                                  "WindowState", "MainMenu",   "PopupMenu"};
-
-std::string ListWith(char* base, const char* const* names, int count) {
-    std::string list = velpack::AppendNames(base ? base : "", names, count);
-    std::free(base);
-    return list;
-}
-
-std::string UnsignedAddress(const void* pointer) {
-    return velpack::UnsignedText(
-        static_cast<std::uint32_t>(reinterpret_cast<std::uintptr_t>(pointer)));
-}
-
-template <class T>
-T* PointerFrom(const char* text) {
-    return reinterpret_cast<T*>(static_cast<std::uintptr_t>(velpack::ReadAddress(text)));
-}
-
-}  // namespace
 
 // ---- QGeneric ----
 
@@ -38,31 +11,6 @@ QGeneric::QGeneric() {
     Width = 50;
     Height = 50;
     Style = WS_CHILD;
-}
-
-char* QGeneric::GetPropList() {
-    const char* host[] = {"Host"};
-    return velpack::NewText(ListWith(QFrame::GetPropList(), host, 1));
-}
-
-QPropInfo* QGeneric::GetPropInfo(std::string& name) {
-    if (velpack::EqualsNoCase(name, "host"))
-        return velpack::NewInfo({pkString, "string", nullptr, nullptr}, name, true, Host, true);
-    return QFrame::GetPropInfo(name);
-}
-
-char* QGeneric::GetPropValue(std::string& name) {
-    if (velpack::EqualsNoCase(name, "host")) return velpack::NewText(Host);
-    return QFrame::GetPropValue(name);
-}
-
-bool QGeneric::SetPropValue(std::string& name, const char* value) {
-    if (velpack::EqualsNoCase(name, "host")) {
-        ClassName = value ? value : "";
-        CreateWnd();
-        return true;
-    }
-    return QFrame::SetPropValue(name, value);
 }
 
 bool QGeneric::IsA(const std::string& className) {
@@ -83,60 +31,6 @@ QForm::QForm() : MainMenu(new QMainMenu) {
 QForm::~QForm() {
     if (HasWindow()) DestroyWindow(Handle);
     delete ownMainMenu_;
-}
-
-char* QForm::GetPropList() {
-    return velpack::NewText(ListWith(QFrame::GetPropList(), kFormNames, 6));
-}
-
-QPropInfo* QForm::GetPropInfo(std::string& name) {
-    std::string lower = velpack::LowerCase(name);
-    auto info = [&](const velpack::InfoFields& fields, const std::string& value) {
-        return velpack::NewInfo(fields, name, true, value, true);
-    };
-    if (lower == "formborder")
-        return info({pkEnumeration, "QFormBorder",
-                     "bsNone,bsSingle,bsSizeable,bsSizeTool,bsToolWindow", nullptr},
-                    velpack::SignedText(FormBorder));
-    if (lower == "formstyle")
-        return info({pkEnumeration, "QFormStyle", "fsNormal,fsMDIClient,fsMDIChild,fsStayOnTop",
-                     nullptr},
-                    velpack::SignedText(FormStyle));
-    if (lower == "bordericons")
-        return info({pkSet, "QBorderIcons", "biNone,biMaximixe,biMinimize", nullptr},
-                    velpack::SignedText(BorderIcons));
-    if (lower == "windowstate")
-        return info({pkEnumeration, "QWindowState",
-                     "wsNormal,wsHide,wsMinimized,wsMaximized,wsRestored", nullptr},
-                    velpack::SignedText(GetWindowState()));
-    if (lower == "mainmenu")
-        return info({pkObject, "QMainMenu", "mainmenu", nullptr}, UnsignedAddress(MainMenu));
-    if (lower == "popupmenu")
-        return info({pkObject, "QPopupMenu", "popupmenu", nullptr}, UnsignedAddress(PopupMenu));
-    return QFrame::GetPropInfo(name);
-}
-
-char* QForm::GetPropValue(std::string& name) {
-    std::string lower = velpack::LowerCase(name);
-    if (lower == "formborder") return velpack::NewText(velpack::SignedText(FormBorder));
-    if (lower == "formstyle") return velpack::NewText(velpack::SignedText(FormStyle));
-    if (lower == "bordericons") return velpack::NewText(velpack::SignedText(BorderIcons));
-    if (lower == "windowstate") return velpack::NewText(velpack::SignedText(GetWindowState()));
-    if (lower == "mainmenu") return velpack::NewText(UnsignedAddress(MainMenu));
-    if (lower == "popupmenu") return velpack::NewText(UnsignedAddress(PopupMenu));
-    return QFrame::GetPropValue(name);
-}
-
-bool QForm::SetPropValue(std::string& name, const char* value) {
-    std::string lower = velpack::LowerCase(name);
-    const char* v = value ? value : "";
-    if (lower == "formborder") FormBorder = velpack::ReadRounded(v);
-    else if (lower == "formstyle") FormStyle = velpack::ReadRounded(v);
-    else if (lower == "windowstate") SetWindowState(velpack::ReadRounded(v));
-    else if (lower == "mainmenu") SetMainMenu(PointerFrom<QMainMenu>(v));
-    else if (lower == "popupmenu") SetPopupMenu(PointerFrom<QPopupMenu>(v));
-    else return QFrame::SetPropValue(name, value);
-    return true;
 }
 
 bool QForm::IsA(const std::string& className) {
@@ -210,10 +104,10 @@ void QForm::Dispatch(QMessage& message) {
                 SetMenu(message.Handle, MainMenu->Handle);
                 DrawMenuBar(message.Handle);
             }
-            if (onFormCreate) onFormCreate(this);
+            velpack::CallHandler(onFormCreate, this);
             break;
         case WM_SHOWWINDOW:
-            if (onShow) onShow(this);
+            velpack::CallHandler(onShow, this);
             break;
         case WM_DESTROY:
             // The window system destroys the menu of a window that ends; the menu bar
@@ -230,7 +124,7 @@ void QForm::Dispatch(QMessage& message) {
         case WM_CLOSE: {
             if (message.wParam) ModalResult = static_cast<std::int32_t>(message.wParam);
             std::int32_t action = 1;
-            if (onClose) onClose(this, &action);
+            velpack::CallHandler(onClose, this, &action);
             switch (action) {
                 case 0: message.Result = 1; break;
                 case 1:
@@ -288,7 +182,7 @@ QApplication::QApplication() {
 void QApplication::Run() {
     Terminated = false;
     QuitSeen = false;
-    if (onShow) onShow(this);
+    velpack::CallHandler(onShow, this);
     MSG msg;
     while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
         TranslateMessage(&msg);

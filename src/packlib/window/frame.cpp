@@ -2,6 +2,9 @@
 
 #include <algorithm>
 
+#include "packlib/core/parent_chain.h"
+#include "packlib/core/registry.h"
+
 QFrame* CreatingObject = nullptr;
 
 QFrame::QFrame() : PopupMenu(new QPopupMenu) {
@@ -13,7 +16,7 @@ QFrame::QFrame() : PopupMenu(new QPopupMenu) {
 QFrame::~QFrame() {
     if (HasWindow()) DestroyWindow(Handle);
     for (QFrame* child : Controls)
-        if (child && child->Parent == this) child->Parent = nullptr;
+        if (velpack::IsLiveObject(child) && child->Parent == this) child->Parent = nullptr;
     if (Parent) Parent->RemoveControl(this);
     delete ownFont_;
     delete Brush;
@@ -31,7 +34,9 @@ void QFrame::ReleaseHandles() {
 
 QFrame* QFrame::FromWindow(HWND window) {
     if (!window || !IsWindow(window)) return nullptr;
-    return static_cast<QFrame*>(GetPropA(window, "FreeBasicObject"));
+    // Anyone may set a window property: the address counts only as a live frame.
+    return velpack::LiveObjectOf<QFrame>(
+        reinterpret_cast<std::uintptr_t>(GetPropA(window, "FreeBasicObject")));
 }
 
 bool QFrame::HasWindow() const {
@@ -191,7 +196,7 @@ void QFrame::SetAlign(int align) {
 }
 
 void QFrame::SetParent(QFrame* parent) {
-    if (parent == this) return;
+    if (!CanGoInside(parent)) return;
     if (Parent) Parent->RemoveControl(this);
     Parent = parent;
     if (Parent) Parent->AddControl(this);
@@ -204,7 +209,7 @@ void QFrame::SetParent(QFrame* parent) {
 HWND QFrame::GetParentWnd() {
     if (HasWindow()) {
         ParentWnd = ::GetParent(Handle);
-        if (QFrame* frame = FromWindow(ParentWnd); frame && frame != this) Parent = frame;
+        if (QFrame* frame = FromWindow(ParentWnd); frame && CanGoInside(frame)) Parent = frame;
     }
     return ParentWnd;
 }
@@ -213,7 +218,7 @@ void QFrame::SetParentWnd(HWND parent) {
     QFrame* oldParent = FromWindow(ParentWnd);
     ParentWnd = parent;
     QFrame* newParent = FromWindow(parent);
-    if (newParent == this) newParent = nullptr;
+    if (!CanGoInside(newParent)) newParent = nullptr;
     if (newParent) Parent = newParent;
     if (oldParent && oldParent != newParent) oldParent->RemoveControl(this);
     if (newParent) newParent->AddControl(this);
@@ -293,6 +298,10 @@ void QFrame::RemoveControl(QFrame* frame) {
     ControlCount = static_cast<std::int32_t>(Controls.size());
 }
 
+bool QFrame::CanGoInside(const QFrame* parent) const {
+    return !velpack::OnParentChain(parent, this);
+}
+
 int QFrame::IndexOf(QFrame* frame) const {
     if (!frame) return -2;
     auto found = std::find(Controls.begin(), Controls.end(), frame);
@@ -330,7 +339,8 @@ void QFrame::Realign() {
     int top = 0, left = 0;
     std::vector<QFrame*> lists[6];
     for (QFrame* child : Controls)
-        if (child && child->Align > alNone && child->Align <= alClient && child->Visible)
+        if (velpack::IsLiveObject(child) && child->Align > alNone && child->Align <= alClient &&
+            child->Visible)
             lists[child->Align].push_back(child);
     for (QFrame* child : lists[alTop]) {
         int height = child->GetHeight();

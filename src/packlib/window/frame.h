@@ -120,6 +120,9 @@ public:
     void AddControl(QFrame* frame);
     void RemoveControl(QFrame* frame);
     int IndexOf(QFrame* frame) const;
+    // Whether this frame may go inside the given one (null: none): not inside itself nor
+    // inside one of its own descendants.
+    bool CanGoInside(const QFrame* parent) const;
 
     // Property setters and getters behind the protocol.
     int GetLeft();
@@ -157,7 +160,7 @@ public:
     void SetParentWnd(HWND parent);
     void SetOnPaint(QEvent handler);
 
-    // The frame bound to a library window, or null for any other window.
+    // The live frame bound to a library window, or null for any other window.
     static QFrame* FromWindow(HWND window);
 
     std::int32_t ControlCount = 0;

@@ -1,7 +1,10 @@
 // Message dispatch of frames: window messages become calls of the event handlers.
 #include <windowsx.h>
 
+#include "packlib/core/registry.h"
 #include "packlib/window/frame.h"
+#include "packlib/window/registration.h"
+#include "packlib/window/address_checks.h"
 
 namespace {
 
@@ -43,7 +46,11 @@ WNDPROC QFrame::AncestorProc() {
 }
 
 void QFrame::DefaultHandler(QMessage& message) {
+    // The class ClassAncestor names is called only when the window's class builds on it:
+    // another class's procedure would read the window's extra bytes as its own records,
+    // and a class of the library would hand the message straight back here.
     WNDPROC ancestor = AncestorProc();
+    if (ancestor && ancestor != velpack::BuiltOnProcedure(message.Handle)) ancestor = nullptr;
     message.Result = ancestor ? CallWindowProcA(ancestor, message.Handle, message.Msg,
                                                 message.wParam, message.lParam)
                               : DefWindowProcA(message.Handle, message.Msg, message.wParam,
@@ -68,10 +75,10 @@ void QFrame::Dispatch(QMessage& message) {
         case WM_CREATE:
             if (Font) SendMessageA(window, WM_SETFONT, reinterpret_cast<WPARAM>(Font->Handle), TRUE);
             for (std::size_t i = 0; i < Controls.size(); ++i)
-                if (Controls[i]) Controls[i]->CreateWnd();
+                if (velpack::IsLiveObject(Controls[i])) Controls[i]->CreateWnd();
             break;
         case WM_INITDIALOG:
-            if (onInit) onInit(this);
+            velpack::CallHandler(onInit, this);
             break;
         case WM_PAINT: {
             WNDCLASSEXA info{};
@@ -84,10 +91,10 @@ void QFrame::Dispatch(QMessage& message) {
                 PAINTSTRUCT paint;
                 HDC dc = BeginPaint(window, &paint);
                 if (dc && Brush && Brush->Handle) FillRect(dc, &paint.rcPaint, Brush->Handle);
-                if (onPaint) onPaint(this);
+                velpack::CallHandler(onPaint, this);
                 EndPaint(window, &paint);
-            } else if (onPaint) {
-                onPaint(this);
+            } else {
+                velpack::CallHandler(onPaint, this);
             }
             break;
         }
@@ -101,13 +108,14 @@ void QFrame::Dispatch(QMessage& message) {
             message.Result = static_cast<LRESULT>(wParam);
             break;
         case WM_COPYDATA:
-            if (onData)
-                onData(this, reinterpret_cast<HWND>(wParam), reinterpret_cast<COPYDATASTRUCT*>(lParam));
+            velpack::CallHandler(onData, this, reinterpret_cast<HWND>(wParam),
+                                 reinterpret_cast<COPYDATASTRUCT*>(lParam));
             break;
         case WM_SHOWWINDOW:
             // Children whose windows are missing are made; existing ones keep their state.
             for (std::size_t i = 0; i < Controls.size(); ++i)
-                if (Controls[i] && !Controls[i]->HasWindow()) Controls[i]->CreateWnd();
+                if (velpack::IsLiveObject(Controls[i]) && !Controls[i]->HasWindow())
+                    Controls[i]->CreateWnd();
             break;
         case WM_SIZE:
         case WM_WINDOWPOSCHANGED:
@@ -117,15 +125,15 @@ void QFrame::Dispatch(QMessage& message) {
         case WM_COMMAND:
             if (lParam)
                 SendMessageA(reinterpret_cast<HWND>(lParam), QM_COMMAND, wParam, lParam);
-            else if (HighWord(wParam) == 0 && onMenu)
-                onMenu(this, LowWord(wParam));
-            else if (HighWord(wParam) == 1 && onAccel)
-                onAccel(this, LowWord(wParam));
+            else if (HighWord(wParam) == 0)
+                velpack::CallHandler(onMenu, this, LowWord(wParam));
+            else if (HighWord(wParam) == 1)
+                velpack::CallHandler(onAccel, this, LowWord(wParam));
             break;
         case QM_COMMAND:
             Id = LowWord(wParam);
-            if (onCommand)
-                onCommand(this, HighWord(wParam), LowWord(wParam), reinterpret_cast<HWND>(lParam));
+            velpack::CallHandler(onCommand, this, HighWord(wParam), LowWord(wParam),
+                                 reinterpret_cast<HWND>(lParam));
             break;
         case WM_NOTIFY:
             if (lParam) {
@@ -136,8 +144,8 @@ void QFrame::Dispatch(QMessage& message) {
         case QM_NOTIFYCODE:
             if (lParam) {
                 int code = static_cast<int>(reinterpret_cast<NMHDR*>(lParam)->code);
-                if (code == kClickNotification && onClick) onClick(this);
-                else if (code == kDoubleClickNotification && onDblClick) onDblClick(this);
+                if (code == kClickNotification) velpack::CallHandler(onClick, this);
+                else if (code == kDoubleClickNotification) velpack::CallHandler(onDblClick, this);
             }
             break;
         case WM_CANCELMODE:
@@ -164,22 +172,22 @@ void QFrame::Dispatch(QMessage& message) {
                          : message.Msg == WM_RBUTTONDOWN || message.Msg == WM_RBUTTONUP ? 2
                                                                                         : 16;
             QMouseEvent handler = down ? onMouseDown : onMouseUp;
-            if (handler)
-                handler(this, button, GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam), LowWord(wParam));
+            velpack::CallHandler(handler, this, button, GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam),
+                                 LowWord(wParam));
             break;
         }
         case WM_MOUSEMOVE:
-            if (onMouseMove)
-                onMouseMove(this, GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam), LowWord(wParam));
+            velpack::CallHandler(onMouseMove, this, GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam),
+                                 LowWord(wParam));
             break;
         case WM_CHAR:
-            if (onKeyPress) onKeyPress(this, static_cast<int>(wParam & 0xFF));
+            velpack::CallHandler(onKeyPress, this, static_cast<int>(wParam & 0xFF));
             break;
         case WM_KEYDOWN:
-            if (onKeyDown) onKeyDown(this, static_cast<int>(wParam), static_cast<int>(wParam));
+            velpack::CallHandler(onKeyDown, this, static_cast<int>(wParam), static_cast<int>(wParam));
             break;
         case WM_KEYUP:
-            if (onKeyUp) onKeyUp(this, static_cast<int>(wParam), static_cast<int>(wParam));
+            velpack::CallHandler(onKeyUp, this, static_cast<int>(wParam), static_cast<int>(wParam));
             break;
         case WM_GETDLGCODE:
             message.Result = DLGC_WANTALLKEYS;

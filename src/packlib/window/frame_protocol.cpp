@@ -1,316 +1,252 @@
-// The property protocol of frames: names, info records, value texts and setters.
-#include <cstdlib>
-#include <type_traits>
-
-#include "packlib/text/numbers.h"
+// The property table of frames: names, info records, value texts and setters.
+#include "packlib/core/class_tables.h"
+#include "packlib/core/property_access.h"
+#include "packlib/core/registry.h"
 #include "packlib/text/textutils.h"
+#include "packlib/window/address_checks.h"
 #include "packlib/window/frame.h"
 
+using velpack::kEventClassName;
+using velpack::kListed;
 using velpack::kLowerName;
 using velpack::kSpelledName;
+using velpack::kUnlisted;
+using velpack::PropertyName;
+using velpack::ValueText;
 
 namespace {
 
-const char* const kFrameNames[] = {
-    "Font",        "Text",         "Hint",        "ControlStyle", "Cursor",      "Color",
-    "Align",       "Parent",       "ParentWnd",   "Style",        "Exstyle",     "Id",
-    "Left",        "Top",          "Width",       "Height",       "Handle",      "Enabled",
-    "Visible",     "ShowHint",     "Clipped",     "TabStop",      "Grouped",     "Control",
-    "ControlCount", "ClientWidth", "ClientHeight", "ClientRect",  "Windowrect",  "onCreate",
-    "onDestroy",   "onclick",      "onDblClick",  "onPaint",      "onMouseDown", "onMouseUp",
-    "onMouseMove", "onMouseWheel", "onKeyDown",   "onKeyPress",   "onCommand",   "onMenu",
-    "onAccel"};
+using Row = velpack::PropertyRow<QFrame>;
+using Fields = velpack::RecordFields<QFrame>;
+using A = velpack::Access<QFrame>;
 
-// More children than the window system can hold are not made.
-constexpr std::size_t kMaxChildren = 65536;
+// New children made by "ControlCount" take a font, a brush and a menu handle each; the
+// limit keeps one frame from using up the process's share of window-system handles.
+constexpr std::size_t kMaxChildren = 1000;
 
-std::string Signed(std::int32_t value) { return velpack::SignedText(value); }
-
-template <class T>
-std::uint32_t AddressOf(T* pointer) {
-    return static_cast<std::uint32_t>(reinterpret_cast<std::uintptr_t>(pointer));
+std::uintptr_t AddressFrom(const char* text) {
+    return static_cast<std::uintptr_t>(velpack::ReadAddress(text));
 }
 
-std::string SignedAddress(const void* pointer) {
-    return Signed(static_cast<std::int32_t>(AddressOf(pointer)));
+ValueText FaceNameOfFont(QFrame& frame, const PropertyName&) {
+    return frame.Font ? frame.Font->GetFaceName() : std::string();
 }
 
-std::string UnsignedAddress(const void* pointer) {
-    return velpack::UnsignedText(AddressOf(pointer));
+// Only a live font of the library is adopted.
+bool SetFontFromText(QFrame& frame, const char* value, const PropertyName&) {
+    QFont* font = nullptr;
+    if (!velpack::ObjectFromText(value, font) || !font) return false;
+    frame.SetFont(font);
+    return true;
 }
 
-template <class T>
-T* PointerFrom(const char* text) {
-    return reinterpret_cast<T*>(static_cast<std::uintptr_t>(velpack::ReadAddress(text)));
+bool SetCursorHandle(QFrame& frame, const char* value, const PropertyName&) {
+    if (!frame.Cursor) return false;
+    frame.Cursor->Handle =
+        reinterpret_cast<HANDLE>(static_cast<std::intptr_t>(velpack::ReadInteger(value)));
+    return true;
 }
 
-const char* BoolValue(bool on) { return on ? "-1" : "0"; }
-const char* BoolInfo(bool on) { return on ? "true" : "false"; }
-
-bool IsEventName(const std::string& lower) {
-    return lower == "oncreate" || lower == "ondestroy" || lower == "onclick" ||
-           lower == "ondblclick" || lower == "onpaint" || lower == "onmousedown" ||
-           lower == "onmouseup" || lower == "onmousemove" || lower == "onmousewheel" ||
-           lower == "onkeydown" || lower == "onkeypress" || lower == "oncommand" ||
-           lower == "onmenu" || lower == "onaccel";
+std::string ParentClassName(QFrame& frame) {
+    if (!velpack::IsLiveObject(frame.Parent)) return std::string();
+    return frame.Parent->ClassName.empty() ? "QFrame" : frame.Parent->ClassName;
 }
 
-const velpack::InfoFields kNumberRow{pkInteger, kSpelledName, kLowerName, nullptr};
-const velpack::InfoFields kFlagRow{pkBoolean, "boolean", "False,True", nullptr};
-
-}  // namespace
-
-// The stored handler of an event name as a pointer to its field; null for other names.
-void** QFrame::HandlerField(const std::string& lower) {
-    auto field = [this](auto& member) { return reinterpret_cast<void**>(&member); };
-    if (lower == "oncreate") return field(onCreate);
-    if (lower == "ondestroy") return field(onDestroy);
-    if (lower == "onclick") return field(onClick);
-    if (lower == "ondblclick") return field(onDblClick);
-    if (lower == "onpaint") return field(onPaint);
-    if (lower == "onmousedown") return field(onMouseDown);
-    if (lower == "onmouseup") return field(onMouseUp);
-    if (lower == "onmousemove") return field(onMouseMove);
-    if (lower == "onmousewheel") return field(onMouseWheel);
-    if (lower == "onkeydown") return field(onKeyDown);
-    if (lower == "onkeyup") return field(onKeyUp);
-    if (lower == "onkeypress") return field(onKeyPress);
-    if (lower == "oncommand") return field(onCommand);
-    if (lower == "onmenu") return field(onMenu);
-    if (lower == "onaccel") return field(onAccel);
-    return nullptr;
+// 0 detaches the frame; any other address must name a live frame outside its subtree.
+bool SetParentFromText(QFrame& frame, const char* value, const PropertyName&) {
+    QFrame* parent = nullptr;
+    if (!velpack::ObjectFromText(value, parent) || !frame.CanGoInside(parent)) return false;
+    frame.SetParent(parent);
+    return true;
 }
 
-char* QFrame::GetPropList() {
-    char* base = QObject::GetPropList();
-    std::string list = velpack::AppendNames(base ? base : "", kFrameNames,
-                                            sizeof kFrameNames / sizeof *kFrameNames);
-    std::free(base);
-    return velpack::NewText(list);
+bool SetParentWindow(QFrame& frame, const char* value, const PropertyName&) {
+    frame.SetParentWnd(reinterpret_cast<HWND>(AddressFrom(value)));
+    return true;
 }
 
-QPropInfo* QFrame::GetPropInfo(std::string& name) {
-    if (name.empty()) return nullptr;
-    velpack::CutIndex(name);
-    if (name.empty()) return nullptr;
-    std::string lower = velpack::LowerCase(name);
-    auto info = [&](const velpack::InfoFields& fields, const std::string& value) {
-        return velpack::NewInfo(fields, name, true, value, true);
-    };
-    auto bare = [&](const velpack::InfoFields& fields) {
-        return velpack::NewInfo(fields, name, false, "", true);
-    };
-    if (lower == "font")
-        return info({pkObject, "QFont", "Font", "TELFontEditor"},
-                    Font ? Font->GetFaceName() : std::string());
-    if (lower == "text") return info({pkString, kSpelledName, "text", nullptr}, GetText());
-    if (lower == "hint") return info({pkString, kSpelledName, "hint", nullptr}, Hint);
-    if (lower == "controlstyle")
-        return info({pkInteger, "QControlStyle", "csDefault,csAcceptChilds,csTransparent", nullptr},
-                    Signed(ControlStyle));
-    if (lower == "controlstate")
-        return info({pkInteger, "QControlState", "csDefault,csReplicatable,csDesign", nullptr},
-                    Signed(ControlState));
-    if (lower == "cursor")
-        return info({pkInteger, "QCursor",
-                     "crNone,crArrow,crSize,crSizeNE,crSizeSE,crSizeNV,crSizeSV,crWait,crHand,"
-                     "crCross",
-                     nullptr},
-                    UnsignedAddress(Cursor));
-    if (lower == "color")
-        return info({pkInteger, "colorref", "clWindow,clBtnFace,clWindowText", "TELColorEditor"},
-                    velpack::UnsignedText(Color));
-    if (lower == "align")
-        return info({pkEnumeration, "QAlign", "alNone,alLeft,alRight,alTop,alBottom,alClient",
-                     nullptr},
-                    Signed(Align));
-    if (lower == "parent") {
-        std::string parentClass;
-        if (Parent) parentClass = Parent->ClassName.empty() ? "QFrame" : Parent->ClassName;
-        QPropInfo* record = info({pkObject, "QFrame", nullptr, nullptr}, UnsignedAddress(Parent));
-        if (record) record->Items = velpack::NewText(parentClass);
-        return record;
-    }
-    if (lower == "parentwnd")
-        return info({pkInteger, kSpelledName, "parentwnd", nullptr},
-                    UnsignedAddress(GetParentWnd()));
-    if (lower == "style") return info(kNumberRow, Signed(GetStyle()));
-    if (lower == "exstyle") return info(kNumberRow, Signed(GetExStyle()));
-    if (lower == "id") return info(kNumberRow, Signed(Id));
-    if (lower == "left") return info(kNumberRow, Signed(GetLeft()));
-    if (lower == "top") return info(kNumberRow, Signed(GetTop()));
-    if (lower == "width") return info(kNumberRow, Signed(GetWidth()));
-    if (lower == "height") return info(kNumberRow, Signed(GetHeight()));
-    if (lower == "handle")
-        return info({pkInteger, kSpelledName, "handle", nullptr}, UnsignedAddress(Handle));
-    if (lower == "enabled") return info(kFlagRow, BoolInfo(GetEnabled()));
-    if (lower == "visible") return info(kFlagRow, BoolInfo(GetVisible()));
-    if (lower == "showhint") return info(kFlagRow, BoolInfo(ShowHint));
-    if (lower == "clipped") return info(kFlagRow, BoolInfo(Clipped));
-    if (lower == "tabstop") return info(kFlagRow, BoolInfo(TabStop));
-    if (lower == "grouped") return info(kFlagRow, BoolInfo(Grouped));
-    if (lower == "control") {
-        std::string own = ClassName.empty() ? "QFrame" : ClassName;
-        QPropInfo* record = bare({pkNone, nullptr, nullptr, nullptr});
-        if (record) record->TypeName = velpack::NewText(own);
-        return record;
-    }
-    if (lower == "controlcount")
-        return info({pkInteger, "integer", kSpelledName, nullptr}, Signed(ControlCount));
-    if (lower == "clientwidth")
-        return info({pkInteger, "integer", kSpelledName, nullptr}, Signed(GetClientWidth()));
-    if (lower == "clientheight")
-        return info({pkInteger, "integer", kSpelledName, nullptr}, Signed(GetClientHeight()));
-    if (lower == "clientrect")
-        return info({pkObject, "rect", kSpelledName, nullptr}, Signed(GetClientRect().left));
-    if (lower == "windowrect")
-        return info({pkObject, "rect", kSpelledName, nullptr}, Signed(GetWindowRect().left));
-    if (IsEventName(lower) || lower == "onkeyup") {
-        // The value comes through the dispatch table, so a derived class's answer counts.
-        std::string copy = name;
-        char* value = GetPropValue(copy);
-        std::string eventClass = lower == "onkeyup" ? "QKeyEvent" : velpack::EventClassOf(lower);
-        QPropInfo* record = bare({pkEvent, nullptr, kSpelledName, nullptr});
-        if (record) {
-            record->TypeName = velpack::NewText(eventClass);
-            record->Value = value;
-        } else {
-            std::free(value);
-        }
-        return record;
-    }
-    if (lower == "dummy") return bare({pkNone, nullptr, nullptr, nullptr});
-    return QObject::GetPropInfo(name);
+std::string OwnClassName(QFrame& frame) {
+    return frame.ClassName.empty() ? "QFrame" : frame.ClassName;
 }
 
-char* QFrame::GetPropValue(std::string& name) {
-    if (name.empty()) return nullptr;
-    std::string index = velpack::CutIndex(name);
-    if (name.empty()) return nullptr;
-    std::string lower = velpack::LowerCase(name);
-    auto text = [](const std::string& value) { return velpack::NewText(value); };
-    if (lower == "font") return text(SignedAddress(Font));
-    if (lower == "text") return text(GetText());
-    if (lower == "hint") return text(Hint);
-    if (lower == "controlstyle") return text(Signed(ControlStyle));
-    if (lower == "controlstate") return text(Signed(ControlState));
-    if (lower == "cursor") return text(SignedAddress(Cursor));
-    if (lower == "color") return text(Signed(static_cast<std::int32_t>(Color)));
-    if (lower == "align") return text(Signed(Align));
-    if (lower == "parent") return text(SignedAddress(Parent));
-    if (lower == "parentwnd") return text(SignedAddress(GetParentWnd()));
-    if (lower == "style") return text(Signed(GetStyle()));
-    if (lower == "exstyle") return text(Signed(GetExStyle()));
-    if (lower == "id") return text(Signed(Id));
-    if (lower == "left") return text(Signed(GetLeft()));
-    if (lower == "top") return text(Signed(GetTop()));
-    if (lower == "width") return text(Signed(GetWidth()));
-    if (lower == "height") return text(Signed(GetHeight()));
-    if (lower == "handle") return text(UnsignedAddress(Handle));
-    if (lower == "enabled") return text(BoolValue(GetEnabled()));
-    if (lower == "visible") return text(BoolValue(GetVisible()));
-    if (lower == "showhint") return text(BoolValue(ShowHint));
-    if (lower == "clipped") return text(BoolValue(Clipped));
-    if (lower == "tabstop") return text(BoolValue(TabStop));
-    if (lower == "grouped") return text(BoolValue(Grouped));
-    if (lower == "control") {
-        int i = velpack::ReadInteger(index.c_str());
-        if (i < 0 || i >= static_cast<int>(Controls.size())) return nullptr;
-        return text(SignedAddress(Controls[static_cast<std::size_t>(i)]));
-    }
-    if (lower == "controlcount") return text(Signed(ControlCount));
-    if (lower == "clientwidth") return text(Signed(GetClientWidth()));
-    if (lower == "clientheight") return text(Signed(GetClientHeight()));
-    if (lower == "clientrect") return text(UnsignedAddress(&GetClientRect()));
-    if (lower == "windowrect") return text(UnsignedAddress(&GetWindowRect()));
-    if (lower == "onkeyup" || lower == "dummy") return nullptr;
-    if (void** handler = HandlerField(lower)) return text(SignedAddress(*handler));
-    return QObject::GetPropValue(name);
+// The child the name's index gives, or -1.
+int ChildIndex(const QFrame& frame, const PropertyName& name) {
+    int i = velpack::ReadInteger(name.index.c_str());
+    return i >= 0 && i < static_cast<int>(frame.Controls.size()) ? i : -1;
 }
 
-bool QFrame::SetPropValue(std::string& name, const char* value) {
-    if (name.empty()) return false;
-    std::string index = velpack::CutIndex(name);
-    if (name.empty()) return false;
-    std::string lower = velpack::LowerCase(name);
-    const char* v = value ? value : "";
-    int number = velpack::ReadInteger(v);
-    if (lower == "font") {
-        QFont* font = PointerFrom<QFont>(v);
-        if (!font) return false;
-        SetFont(font);
-    } else if (lower == "text") {
-        SetText(v);
-    } else if (lower == "hint") {
-        Hint = v;
-    } else if (lower == "controlstyle") {
-        ControlStyle = number;
-    } else if (lower == "controlstate") {
-        ControlState = number;
-    } else if (lower == "cursor") {
-        if (!Cursor) return false;
-        Cursor->Handle = reinterpret_cast<HANDLE>(static_cast<std::intptr_t>(number));
-    } else if (lower == "color") {
-        SetColor(static_cast<COLORREF>(number));
-    } else if (lower == "align") {
-        SetAlign(number);
-    } else if (lower == "parent") {
-        SetParent(PointerFrom<QFrame>(v));
-    } else if (lower == "parentwnd") {
-        SetParentWnd(PointerFrom<HWND__>(v));
-    } else if (lower == "style") {
-        SetStyle(number);
-    } else if (lower == "exstyle") {
-        SetExStyle(number);
-    } else if (lower == "id") {
-        Id = number;
-    } else if (lower == "left") {
-        SetLeft(number);
-    } else if (lower == "top") {
-        SetTop(number);
-    } else if (lower == "width") {
-        SetWidth(number);
-    } else if (lower == "height") {
-        SetHeight(number);
-    } else if (lower == "enabled") {
-        SetEnabled(number != 0);
-    } else if (lower == "visible") {
-        SetVisible(number != 0);
-    } else if (lower == "clipped") {
-        Clipped = number != 0;
-    } else if (lower == "tabstop") {
-        TabStop = number != 0;
-    } else if (lower == "grouped") {
-        Grouped = number != 0;
-    } else if (lower == "control") {
-        int i = velpack::ReadInteger(index.c_str());
-        QFrame* child = PointerFrom<QFrame>(v);
-        if (i < 0 || i >= static_cast<int>(Controls.size()) || !child) return false;
-        Controls[static_cast<std::size_t>(i)] = child;
-    } else if (lower == "controlcount") {
-        if (number <= 0 || Controls.size() + static_cast<std::size_t>(number) > kMaxChildren)
-            return false;
-        for (int i = 0; i < number; ++i) {
-            auto* child = new QFrame;
-            child->Parent = this;
-            AddControl(child);
-        }
-    } else if (lower == "clientrect") {
-        RECT* rect = PointerFrom<RECT>(v);
-        if (!rect) return false;
-        SetClientRect(*rect);
-    } else if (lower == "handle" || lower == "showhint" || lower == "clientwidth" ||
-               lower == "clientheight" || lower == "windowrect" || lower == "dummy") {
+ValueText ChildAddress(QFrame& frame, const PropertyName& name) {
+    int i = ChildIndex(frame, name);
+    if (i < 0) return std::nullopt;
+    return velpack::SignedAddressText(frame.Controls[static_cast<std::size_t>(i)]);
+}
+
+// The slot takes a live frame that is neither the frame itself nor one of its ancestors.
+bool SetChildFromText(QFrame& frame, const char* value, const PropertyName& name) {
+    int i = ChildIndex(frame, name);
+    QFrame* child = nullptr;
+    if (i < 0 || !velpack::ObjectFromText(value, child) || !child || !child->CanGoInside(&frame))
         return false;
-    } else if (lower == "onpaint") {
-        SetOnPaint(PointerFrom<std::remove_pointer_t<QEvent>>(v));
-    } else if (void** handler = HandlerField(lower)) {
-        *handler = PointerFrom<void>(v);
-    } else {
-        return QObject::SetPropValue(name, value);
+    frame.Controls[static_cast<std::size_t>(i)] = child;
+    return true;
+}
+
+bool MakeChildren(QFrame& frame, const char* value, const PropertyName&) {
+    int number = velpack::ReadInteger(value);
+    if (number <= 0 || frame.Controls.size() + static_cast<std::size_t>(number) > kMaxChildren)
+        return false;
+    for (int i = 0; i < number; ++i) {
+        auto* child = new QFrame;
+        child->Parent = &frame;
+        frame.AddControl(child);
     }
     return true;
 }
+
+ValueText ClientRectAddress(QFrame& frame, const PropertyName&) {
+    return velpack::UnsignedAddressText(&frame.GetClientRect());
+}
+
+ValueText ClientRectLeft(QFrame& frame, const PropertyName&) {
+    return velpack::SignedText(frame.GetClientRect().left);
+}
+
+ValueText WindowRectAddress(QFrame& frame, const PropertyName&) {
+    return velpack::UnsignedAddressText(&frame.GetWindowRect());
+}
+
+ValueText WindowRectLeft(QFrame& frame, const PropertyName&) {
+    return velpack::SignedText(frame.GetWindowRect().left);
+}
+
+// The rectangle is copied from wherever the text points, when those bytes can be read:
+// programs pass rectangles of their own.
+bool SetClientRectFromText(QFrame& frame, const char* value, const PropertyName&) {
+    auto* rect = reinterpret_cast<const RECT*>(AddressFrom(value));
+    if (!velpack::IsReadableMemory(rect, sizeof(RECT))) return false;
+    frame.SetClientRect(*rect);
+    return true;
+}
+
+bool SetPaintHandler(QFrame& frame, const char* value, const PropertyName&) {
+    frame.SetOnPaint(velpack::ProcedureFromText<QEvent>(value));
+    return true;
+}
+
+// An event record's Value comes through the dispatch table, so that a derived class's
+// answer counts.
+ValueText ValueThroughDispatch(QFrame& frame, const PropertyName& name) {
+    std::string copy = name.spelled;
+    char* value = frame.GetPropValue(copy);
+    if (!value) return std::nullopt;
+    return velpack::TakeText(value);
+}
+
+constexpr Fields kNumber{pkInteger, kSpelledName, kLowerName, nullptr};
+constexpr Fields kFlag{pkBoolean, "boolean", "False,True", nullptr};
+constexpr Fields kCount{pkInteger, "integer", kSpelledName, nullptr};
+constexpr Fields kRect{pkObject, "rect", kSpelledName, nullptr};
+constexpr Fields kEvent{pkEvent, kEventClassName, kSpelledName, nullptr};
+
+// A listed event: the handler's address is its value; the setter stores an address.
+template <auto Handler>
+constexpr Row EventRow(const char* name) {
+    return {name, kListed, kEvent, A::SignedAddress<Handler>, ValueThroughDispatch,
+            A::SetProcedure<Handler>};
+}
+
+const Row kFrameRows[] = {
+    {"Font", kListed, {pkObject, "QFont", "Font", "TELFontEditor"},
+     A::SignedAddress<&QFrame::Font>, FaceNameOfFont, SetFontFromText},
+    {"Text", kListed, {pkString, kSpelledName, "text", nullptr},
+     A::Text<&QFrame::GetText>, nullptr, A::SetText<&QFrame::SetText>},
+    {"Hint", kListed, {pkString, kSpelledName, "hint", nullptr},
+     A::Text<&QFrame::Hint>, nullptr, A::SetText<&QFrame::Hint>},
+    {"ControlStyle", kListed,
+     {pkInteger, "QControlStyle", "csDefault,csAcceptChilds,csTransparent", nullptr},
+     A::Signed<&QFrame::ControlStyle>, nullptr, A::SetInteger<&QFrame::ControlStyle>},
+    {"ControlState", kUnlisted,
+     {pkInteger, "QControlState", "csDefault,csReplicatable,csDesign", nullptr},
+     A::Signed<&QFrame::ControlState>, nullptr, A::SetInteger<&QFrame::ControlState>},
+    {"Cursor", kListed,
+     {pkInteger, "QCursor",
+      "crNone,crArrow,crSize,crSizeNE,crSizeSE,crSizeNV,crSizeSV,crWait,crHand,crCross", nullptr},
+     A::SignedAddress<&QFrame::Cursor>, A::UnsignedAddress<&QFrame::Cursor>, SetCursorHandle},
+    {"Color", kListed, {pkInteger, "colorref", "clWindow,clBtnFace,clWindowText", "TELColorEditor"},
+     A::Signed<&QFrame::GetColor>, A::Unsigned<&QFrame::GetColor>, A::SetInteger<&QFrame::SetColor>},
+    {"Align", kListed,
+     {pkEnumeration, "QAlign", "alNone,alLeft,alRight,alTop,alBottom,alClient", nullptr},
+     A::Signed<&QFrame::GetAlign>, nullptr, A::SetInteger<&QFrame::SetAlign>},
+    {"Parent", kListed, {pkObject, "QFrame", ParentClassName, nullptr},
+     A::SignedAddress<&QFrame::GetParent>, A::UnsignedAddress<&QFrame::GetParent>,
+     SetParentFromText},
+    {"ParentWnd", kListed, {pkInteger, kSpelledName, "parentwnd", nullptr},
+     A::SignedAddress<&QFrame::GetParentWnd>, A::UnsignedAddress<&QFrame::GetParentWnd>,
+     SetParentWindow},
+    {"Style", kListed, kNumber, A::Signed<&QFrame::GetStyle>, nullptr,
+     A::SetInteger<&QFrame::SetStyle>},
+    {"Exstyle", kListed, kNumber, A::Signed<&QFrame::GetExStyle>, nullptr,
+     A::SetInteger<&QFrame::SetExStyle>},
+    {"Id", kListed, kNumber, A::Signed<&QFrame::Id>, nullptr, A::SetInteger<&QFrame::Id>},
+    {"Left", kListed, kNumber, A::Signed<&QFrame::GetLeft>, nullptr, A::SetInteger<&QFrame::SetLeft>},
+    {"Top", kListed, kNumber, A::Signed<&QFrame::GetTop>, nullptr, A::SetInteger<&QFrame::SetTop>},
+    {"Width", kListed, kNumber, A::Signed<&QFrame::GetWidth>, nullptr,
+     A::SetInteger<&QFrame::SetWidth>},
+    {"Height", kListed, kNumber, A::Signed<&QFrame::GetHeight>, nullptr,
+     A::SetInteger<&QFrame::SetHeight>},
+    {"Handle", kListed, {pkInteger, kSpelledName, "handle", nullptr},
+     A::UnsignedAddress<&QFrame::Handle>, nullptr, nullptr},
+    {"Enabled", kListed, kFlag, A::MinusOneOrZero<&QFrame::GetEnabled>,
+     A::TrueOrFalse<&QFrame::GetEnabled>, A::SetFlag<&QFrame::SetEnabled>},
+    {"Visible", kListed, kFlag, A::MinusOneOrZero<&QFrame::GetVisible>,
+     A::TrueOrFalse<&QFrame::GetVisible>, A::SetFlag<&QFrame::SetVisible>},
+    {"ShowHint", kListed, kFlag, A::MinusOneOrZero<&QFrame::ShowHint>,
+     A::TrueOrFalse<&QFrame::ShowHint>, nullptr},
+    {"Clipped", kListed, kFlag, A::MinusOneOrZero<&QFrame::Clipped>,
+     A::TrueOrFalse<&QFrame::Clipped>, A::SetFlag<&QFrame::Clipped>},
+    {"TabStop", kListed, kFlag, A::MinusOneOrZero<&QFrame::TabStop>,
+     A::TrueOrFalse<&QFrame::TabStop>, A::SetFlag<&QFrame::TabStop>},
+    {"Grouped", kListed, kFlag, A::MinusOneOrZero<&QFrame::Grouped>,
+     A::TrueOrFalse<&QFrame::Grouped>, A::SetFlag<&QFrame::Grouped>},
+    {"Control", kListed, {pkNone, OwnClassName, nullptr, nullptr}, ChildAddress, A::NoValue,
+     SetChildFromText},
+    {"ControlCount", kListed, kCount, A::Signed<&QFrame::ControlCount>, nullptr, MakeChildren},
+    {"ClientWidth", kListed, kCount, A::Signed<&QFrame::GetClientWidth>, nullptr, nullptr},
+    {"ClientHeight", kListed, kCount, A::Signed<&QFrame::GetClientHeight>, nullptr, nullptr},
+    {"ClientRect", kListed, kRect, ClientRectAddress, ClientRectLeft, SetClientRectFromText},
+    {"Windowrect", kListed, kRect, WindowRectAddress, WindowRectLeft, nullptr},
+    EventRow<&QFrame::onCreate>("onCreate"),
+    EventRow<&QFrame::onDestroy>("onDestroy"),
+    EventRow<&QFrame::onClick>("onclick"),
+    EventRow<&QFrame::onDblClick>("onDblClick"),
+    {"onPaint", kListed, kEvent, A::SignedAddress<&QFrame::onPaint>, ValueThroughDispatch,
+     SetPaintHandler},
+    EventRow<&QFrame::onMouseDown>("onMouseDown"),
+    EventRow<&QFrame::onMouseUp>("onMouseUp"),
+    EventRow<&QFrame::onMouseMove>("onMouseMove"),
+    EventRow<&QFrame::onMouseWheel>("onMouseWheel"),
+    EventRow<&QFrame::onKeyDown>("onKeyDown"),
+    // Understood but not listed, and not readable.
+    {"onkeyup", kUnlisted, kEvent, nullptr, ValueThroughDispatch, A::SetProcedure<&QFrame::onKeyUp>},
+    EventRow<&QFrame::onKeyPress>("onKeyPress"),
+    EventRow<&QFrame::onCommand>("onCommand"),
+    EventRow<&QFrame::onMenu>("onMenu"),
+    EventRow<&QFrame::onAccel>("onAccel"),
+    // A placeholder name: a record without fields, no value, not settable.
+    {"dummy", kUnlisted, {pkNone, nullptr, nullptr, nullptr}, nullptr, A::NoValue, nullptr},
+};
+
+// Frames cut an index part off the name in place before they look it up.
+const velpack::PropertyTable<QFrame> kFrameTable(kFrameRows, velpack::ObjectTable,
+                                                 velpack::Naming::kIndexed);
+
+}  // namespace
+
+const velpack::PropertyChain& velpack::FrameTable() {
+    return kFrameTable;
+}
+
+VELPACK_TABLE_PROTOCOL(QFrame, kFrameTable)
 
 bool QFrame::IsA(const std::string& className) {
     return velpack::EqualsNoCase(className, ClassName) ||

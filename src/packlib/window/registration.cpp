@@ -115,4 +115,26 @@ void UnregisterLibraryClasses() {
     for (const char* name : kClassNames) UnregisterClassA(name, Program());
 }
 
+// A control class's window procedure and the procedure of the class it builds on.
+template <class T>
+bool BuiltOn(WNDPROC classProc, WNDPROC& builtOn) {
+    if (classProc != FrameWindowProc<T>) return false;
+    builtOn = ClassProc<T>::ancestor;
+    return true;
+}
+
+WNDPROC BuiltOnProcedure(HWND window) {
+    auto classProc = reinterpret_cast<WNDPROC>(GetClassLongPtrA(window, GCLP_WNDPROC));
+    WNDPROC builtOn = nullptr;
+    if (classProc && (BuiltOn<QStatic>(classProc, builtOn) || BuiltOn<QImage>(classProc, builtOn) ||
+                      BuiltOn<QButton>(classProc, builtOn) || BuiltOn<QCheckBox>(classProc, builtOn) ||
+                      BuiltOn<QRadioButton>(classProc, builtOn) ||
+                      BuiltOn<QGroupBox>(classProc, builtOn) || BuiltOn<QEdit>(classProc, builtOn) ||
+                      BuiltOn<QComboBox>(classProc, builtOn) ||
+                      BuiltOn<QListBox>(classProc, builtOn) ||
+                      BuiltOn<QScrollBar>(classProc, builtOn)))
+        return builtOn;
+    return nullptr;
+}
+
 }  // namespace velpack

@@ -15,4 +15,8 @@ namespace velpack {
 void RegisterLibraryClasses();
 void UnregisterLibraryClasses();
 
+// The window procedure of the window-system class that the window's class builds on (for
+// the ten control classes), or null for a window of any other class.
+WNDPROC BuiltOnProcedure(HWND window);
+
 }  // namespace velpack

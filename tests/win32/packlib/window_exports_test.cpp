@@ -212,4 +212,35 @@ TEST_F(Windows, RefreshThroughPropertiesKeepsTheWindow) {
     EXPECT_EQ(Address(host.handle), vp.Value(object, "ParentWnd"));
 }
 
+TEST_F(Windows, DefaultHandlingTakesOnlyTheClassTheWindowBuildsOn) {
+    // Another class's procedure would read the window's extra bytes as its own records,
+    // and a class of the library would hand every message straight back.
+    const char* ancestors[] = {"QForm", "QButton", "QStatic", "edit", "listbox", "combobox",
+                               "scrollbar", "Button", "#32770", "nosuchclass"};
+    for (const char* className : {"QForm", "QEdit", "QListBox", "QComboBox", "QScrollBar", "QButton"}) {
+        for (const char* ancestor : ancestors) {
+            HWND window = CreateByName(className, host.handle, 0, 0, 80, 30);
+            void* object = ObjectOf(host.handle);
+            ASSERT_TRUE(window && object) << className;
+            EXPECT_TRUE(vp.Set(object, "ClassAncestor", ancestor));
+            SendMessageA(window, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("text"));
+            EXPECT_EQ(4, SendMessageA(window, WM_GETTEXTLENGTH, 0, 0)) << className << " " << ancestor;
+            SendMessageA(window, WM_KEYDOWN, VK_DOWN, 0);
+            RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+            DestroyWindow(window);
+        }
+    }
+    // With the class it builds on, an edit window keeps an edit's handling.
+    HWND edit = CreateByName("QEdit", host.handle, 0, 0, 80, 30);
+    void* object = ObjectOf(host.handle);
+    ASSERT_TRUE(vp.Set(object, "ClassAncestor", "EDIT"));
+    SendMessageA(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(""));
+    SendMessageA(edit, EM_LIMITTEXT, 3, 0);
+    SendMessageA(edit, WM_CHAR, 'a', 0);
+    SendMessageA(edit, WM_CHAR, 'b', 0);
+    SendMessageA(edit, WM_CHAR, 'c', 0);
+    SendMessageA(edit, WM_CHAR, 'd', 0);
+    EXPECT_EQ("abc", vp.Value(object, "Text"));
+}
+
 }  // namespace
