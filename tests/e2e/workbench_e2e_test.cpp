@@ -125,7 +125,6 @@ TEST(Workbench, StartsAndSavesOverASettingsFileFullOfJunk) {
     EXPECT_EQ(folder.IniValue("general", "mrucount"), "abc") << "mrucount is never written";
 }
 
-<<<<<<< HEAD
 // The first start over a compiler folder named in the settings file: the
 // splash builds DataBase.ini from the compiler's "inc" tree ("*.bi" only) and
 // then from the include directories; a later start loads it and keeps it.
@@ -155,7 +154,8 @@ TEST(Workbench, FirstStartBuildsTheIncludeDatabaseAndALaterStartKeepsIt) {
     ASSERT_GE(process.WaitUntilIdle(), 0);
     EXPECT_EQ(process.CloseAndWait(), 0);
     EXPECT_EQ(folder.ReadText("DataBase.ini"), expected) << "a database with entries is not rebuilt";
-=======
+}
+
 struct ClassSearch {
     const char* className;
     std::vector<HWND> found;
@@ -183,7 +183,7 @@ TEST(Workbench, StartsWithVelpacksPaletteAndAnExistingDatabaseWithinASecond) {
     for (const char* name : {"QStatic", "QImage", "QButton", "QCheckBox", "QRadioButton", "QGroupBox", "QEdit",
                              "QComboBox", "QListBox", "QScrollBar"})
         folder.CopyIn(appFolder + "/controls/" + name + ".bmp", std::string("controls\\") + name + ".bmp");
-    folder.WriteFile("DataBase.ini", "QFORM=C:\\FreeBASIC\\inc\\velpack.bi\r\nQBUTTON=C:\\FreeBASIC\\inc\\velpack.bi\r\n");
+    folder.WriteText("DataBase.ini", "QFORM=C:\\FreeBASIC\\inc\\velpack.bi\r\nQBUTTON=C:\\FreeBASIC\\inc\\velpack.bi\r\n");
     folder.WriteIni("[libs]\r\nVelpack.dll=true\r\n");
     e2e::WorkbenchProcess process(folder);
     long startMs = process.WaitUntilIdle();
@@ -208,7 +208,6 @@ TEST(Workbench, StartsWithVelpacksPaletteAndAnExistingDatabaseWithinASecond) {
     EXPECT_EQ(folder.IniValue("libs", "Velpack.dll"), "true");
     std::string ini = folder.ReadIni();
     EXPECT_EQ(ini.find("Velpack.dll"), ini.rfind("Velpack.dll")) << "listed once";
->>>>>>> packs-palette
 }
 
 }  // namespace

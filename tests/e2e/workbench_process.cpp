@@ -118,28 +118,16 @@ void AppFolder::WriteText(const std::string& relative, const std::string& text) 
     std::ofstream(path_ + "\\" + relative, std::ios::binary) << text;
 }
 
-<<<<<<< HEAD
-std::string AppFolder::ReadText(const std::string& relative) const {
-    std::ifstream in(path_ + "\\" + relative, std::ios::binary);
-    if (!in) return "<missing>";
-=======
-void AppFolder::WriteFile(const std::string& name, const std::string& content) const {
-    std::string file = path_ + "\\" + name;
-    for (std::size_t at = file.find('\\', path_.size() + 1); at != std::string::npos; at = file.find('\\', at + 1))
-        CreateDirectoryA(file.substr(0, at).c_str(), nullptr);
-    std::ofstream(file, std::ios::binary) << content;
-}
-
 void AppFolder::CopyIn(const std::string& source, const std::string& name) const {
     std::string target = path_ + "\\" + name;
-    WriteFile(name, "");
+    WriteText(name, "");  // creates the sub-folders
     if (!CopyFileA(WindowsPath(source).c_str(), target.c_str(), FALSE))
         throw std::runtime_error("cannot copy " + source);
 }
 
-std::string AppFolder::ReadIni() const {
-    std::ifstream in(Ini(), std::ios::binary);
->>>>>>> packs-palette
+std::string AppFolder::ReadText(const std::string& relative) const {
+    std::ifstream in(path_ + "\\" + relative, std::ios::binary);
+    if (!in) return "<missing>";
     std::stringstream text;
     text << in.rdbuf();
     return text.str();

@@ -26,8 +26,6 @@ public:
     std::string Exe() const { return path_ + "\\Tavrin2.exe"; }
     std::string Ini() const { return path_ + "\\Tavrin2.ini"; }
     void WriteIni(const std::string& text) const;
-    // Writes a file of the folder (a relative name; its folders are created).
-    void WriteFile(const std::string& name, const std::string& content) const;
     // Copies a file (a Windows or Linux path) into the folder under the name.
     void CopyIn(const std::string& source, const std::string& name) const;
     std::string ReadIni() const;
