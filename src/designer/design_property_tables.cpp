@@ -78,8 +78,11 @@ const DesignProperties& MenuPropertyKinds() {
 }
 
 std::string DesignValueError(const DesignProperty& property, std::string_view text) {
-    if (property.kind == DesignKind::Integer) return "'" + std::string(text) + "' is not a valid integer value";
-    return "'" + std::string(text) + "' is not a value of " + property.name;
+    std::string error = "'";
+    error += text;
+    error += property.kind == DesignKind::Integer ? "' is not a valid integer value" : "' is not a value of ";
+    if (property.kind != DesignKind::Integer) error += property.name;
+    return error;
 }
 
 bool ParseWholeNumber(std::string_view text, int& value) {

@@ -108,8 +108,12 @@ bool WriteDialogSkeleton(LineDocument& doc, std::string_view name, const DialogC
 }
 
 std::string BoundsArguments(const Bounds& b) {
-    return "(" + std::to_string(b.left) + "," + std::to_string(b.top) + "," + std::to_string(b.width) + "," +
-           std::to_string(b.height) + ")";
+    std::string text = "(";
+    for (int value : {b.left, b.top, b.width, b.height}) {
+        if (text.size() > 1) text += ',';
+        text += std::to_string(value);
+    }
+    return text + ")";
 }
 
 bool WriteConstructorLine(LineDocument& doc, std::string_view dialogName, const CodeObject& object,

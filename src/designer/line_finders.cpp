@@ -72,7 +72,8 @@ int FirstLineHoldingAny(const LineDocument& doc, const std::vector<std::string>&
 
 DialogBlocks LocateDialogBlocks(const LineDocument& doc, std::string_view dialogName) {
     DialogBlocks blocks;
-    std::string typeName = "Q" + std::string(dialogName);
+    std::string typeName = "Q";
+    typeName += dialogName;
     for (int i = 0, count = doc.LineCount(); i < count; ++i) {
         std::string line = doc.Line(i);
         if (!MayOpenOrCloseBlock(line)) continue;
