@@ -15,7 +15,7 @@
 namespace tavrin {
 namespace {
 
-int own1, own2, button, edit, dialogTag;
+int own1, button, edit, dialogTag;
 
 std::vector<std::string> Lines(const LineDocument& doc) {
     std::vector<std::string> lines;
