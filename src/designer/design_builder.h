@@ -47,9 +47,9 @@ public:
     // A dialog's window bounds or a container's bounds.
     virtual void SetBounds(DesignHandle object, const BoundsChange& change) = 0;
 
-    // The dialog's main menu; null when it has one already.
+    // The dialog's main menu; null when it has one already or the name cannot be used.
     virtual DesignHandle CreateMainMenu(DesignHandle dialog, std::string_view name) = 0;
-    // A menu item of the dialog, not yet in any menu; null when the name is taken.
+    // A menu item of the dialog, not yet in any menu; null when the name cannot be used.
     virtual DesignHandle CreateMenuItem(DesignHandle dialog, std::string_view name) = 0;
     // Makes item the last child of parent (the main menu or an item).
     virtual void AddMenuItem(DesignHandle parent, DesignHandle item) = 0;

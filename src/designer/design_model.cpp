@@ -106,18 +106,6 @@ Bounds NewDialogBounds(int dialogCounter) {
 
 std::string NewDialogName(int dialogCounter) { return "Dialog" + std::to_string(dialogCounter + 1); }
 
-ComponentDesign* DialogDesign::FindComponent(std::string_view name) const {
-    for (const auto& component : components)
-        if (EqualsNoCase(component->name, name)) return component.get();
-    return nullptr;
-}
-
-MenuNode* DialogDesign::FindMenuNode(std::string_view name) const {
-    for (const auto& node : menuNodes)
-        if (EqualsNoCase(node->name, name)) return node.get();
-    return nullptr;
-}
-
 std::string DesignDifference(const DialogDesign& a, const DialogDesign& b) {
     if (a.name != b.name) return "dialog name " + a.name + " / " + b.name;
     if (a.bounds != b.bounds) return "dialog bounds " + BoundsText(a.bounds) + " / " + BoundsText(b.bounds);
@@ -278,11 +266,6 @@ void DesignModel::SetBounds(DesignHandle object, const BoundsChange& change) {
 
 std::optional<PropertyError> DesignModel::SetDesignProperty(DesignHandle object, std::string_view name,
                                                             std::string_view text) {
-    return SetValue(object, name, text);
-}
-
-std::optional<PropertyError> DesignModel::SetValue(DesignHandle object, std::string_view name,
-                                                   std::string_view text) {
     const Target* target = Find(object);
     if (!target) return std::nullopt;
     switch (target->kind) {

@@ -53,9 +53,6 @@ struct DialogDesign {
     std::vector<std::unique_ptr<ComponentDesign>> components;
     std::vector<std::unique_ptr<MenuNode>> menuNodes;  // every menu object of the dialog
     MenuNode* mainMenu = nullptr;
-
-    ComponentDesign* FindComponent(std::string_view name) const;
-    MenuNode* FindMenuNode(std::string_view name) const;
 };
 
 // Empty when the two designs are equal; otherwise the first difference found.
@@ -76,9 +73,6 @@ public:
                           int commandId, MenuNode* parent);
     // Removes a component (the dialog's own container stays).
     void DeleteComponent(DialogDesign& dialog, const ComponentDesign& component);
-
-    // Sets a design property from text (the same rules as the code reader).
-    std::optional<PropertyError> SetValue(DesignHandle object, std::string_view name, std::string_view text);
 
     // DesignBuilder
     CreatedDialog CreateDialog(std::string_view name) override;

@@ -71,14 +71,6 @@ int WordPositionInLine(std::string_view line, std::string_view word) {
     return -1;
 }
 
-std::string_view WordAt(std::string_view line, int position) {
-    WordCursor cursor(line);
-    std::string_view item;
-    for (int index = 0; cursor.Next(item); ++index)
-        if (index == position) return item;
-    return {};
-}
-
 std::vector<std::string_view> SplitPropertyTokens(std::string_view line) {
     return SplitKeeping(Trim(line), "=.");
 }

@@ -29,8 +29,6 @@ void SplitCodeWords(std::string_view line, std::vector<std::string_view>& words)
 int WordPosition(const std::vector<std::string_view>& words, std::string_view word);
 // The same, straight from the line.
 int WordPositionInLine(std::string_view line, std::string_view word);
-// The word at index position of the line, or empty when the line is shorter.
-std::string_view WordAt(std::string_view line, int position);
 
 // The tokens of a property line: blanks separate, "=" and "." are tokens of
 // their own, empty tokens are dropped.

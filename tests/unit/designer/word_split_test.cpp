@@ -37,8 +37,6 @@ TEST(WordSplit, PositionsAreFirstOccurrencesWithoutRegardToCase) {
     EXPECT_EQ(WordPosition(words, "type"), -1);
     EXPECT_EQ(WordPositionInLine("   declare constructor", "Constructor"), 1);
     EXPECT_EQ(WordPositionInLine("a as as", "as"), 1);
-    EXPECT_EQ(WordAt("type QDialog1 extends QForm", 1), "QDialog1");
-    EXPECT_EQ(WordAt("end", 1), "");
 }
 
 TEST(WordSplit, PropertyTokensAndAutoCreateWords) {
