@@ -150,7 +150,7 @@ IncludeChain ResolveIncludeChain(const std::string& pageFolder, const std::vecto
     return chain;
 }
 
-const IncludeChain& IncludeChainCache::Chain(const std::string& pageFolder,
+std::shared_ptr<const IncludeChain> IncludeChainCache::Chain(const std::string& pageFolder,
                                              const std::vector<std::string>& includeNames,
                                              const std::vector<std::string>& searchFolders) {
     std::string key = pageFolder;
@@ -164,9 +164,20 @@ const IncludeChain& IncludeChainCache::Chain(const std::string& pageFolder,
         return chains_.front().chain;
     }
     ++resolutions_;
-    chains_.push_front({std::move(key), ResolveIncludeChain(pageFolder, includeNames, searchFolders)});
+    chains_.push_front({std::move(key), std::make_shared<const IncludeChain>(
+                                            ResolveIncludeChain(pageFolder, includeNames, searchFolders))});
     while (chains_.size() > capacity_ && capacity_ > 0) chains_.pop_back();
     return chains_.front().chain;
+}
+
+std::vector<std::string> IncludeSearchFolders(const std::vector<std::string>& includeDirectories,
+                                              const std::string& compilerPath) {
+    std::vector<std::string> folders;
+    for (const std::string& folder : includeDirectories)
+        if (!Trim(folder).empty()) folders.push_back(folder);
+    std::string compilerFolder = ExtractFileDir(compilerPath);
+    if (!compilerFolder.empty()) folders.push_back(JoinPath(compilerFolder, "inc"));
+    return folders;
 }
 
 IncludeChainCache& SharedIncludeChains() {

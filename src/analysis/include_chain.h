@@ -8,6 +8,7 @@
 
 #include <cstddef>
 #include <list>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <unordered_set>
@@ -51,7 +52,7 @@ public:
     explicit IncludeChainCache(size_t capacity = 8) : capacity_(capacity) {}
 
     // The chain for these inputs: the kept one, or a new resolution.
-    const IncludeChain& Chain(const std::string& pageFolder, const std::vector<std::string>& includeNames,
+    std::shared_ptr<const IncludeChain> Chain(const std::string& pageFolder, const std::vector<std::string>& includeNames,
                               const std::vector<std::string>& searchFolders);
     // How many chains were resolved (not taken from the cache) so far.
     size_t Resolutions() const { return resolutions_; }
@@ -60,12 +61,18 @@ public:
 private:
     struct Kept {
         std::string key;
-        IncludeChain chain;
+        std::shared_ptr<const IncludeChain> chain;
     };
     size_t capacity_;
     size_t resolutions_ = 0;
     std::list<Kept> chains_;  // most recently used first
 };
+
+// Where include names are looked for after the including file's folder: the
+// include directories of the settings, then the "inc" folder beside the
+// compiler (none when no compiler is set).
+std::vector<std::string> IncludeSearchFolders(const std::vector<std::string>& includeDirectories,
+                                              const std::string& compilerPath);
 
 // The cache shared by the code pages.
 IncludeChainCache& SharedIncludeChains();

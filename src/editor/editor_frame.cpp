@@ -22,7 +22,7 @@ constexpr const char* kFrameClass = "TEditor";
 constexpr int kEditId = 1;
 constexpr UINT_PTR kSubclassId = 0x7E01;
 constexpr UINT_PTR kCompletionTimer = 1;
-constexpr UINT kCompletionDelayMs = 60;  // the box's own delay after the "."
+constexpr UINT kCompletionDelayMs = 10;  // the box's own delay after the "."
 
 // Word lists of the highlighter (Scintilla wants them in lower case).
 constexpr const char* kKeywords =
@@ -225,7 +225,7 @@ void TEditor::HandleNotify(const NMHDR* header) {
         if (!loading_) Status(1, "Modified");
         break;
     case SCN_CHARADDED:
-        if (n->ch == '.') RunCommand([this] { DotTyped(); });
+        if (n->ch == '.' || (n->ch == '>' && ArrowTyped())) RunCommand([this] { DotTyped(); });
         break;
     case SCN_MARGINCLICK:
         edit_.ToggleBookmark(static_cast<int>(edit_.Call(SCI_LINEFROMPOSITION, n->position)));
@@ -241,9 +241,14 @@ void TEditor::DotTyped() {
     if (!CompletionAllowed || !CompletionAllowed()) return;
     completion_ = {};
     CompletionLookups lookups = Lookups ? Lookups() : CompletionLookups{};
-    completion_ = FindDotCompletion(edit_.CaretLine(), [this](int line) { return edit_.Line(line); }, lookups);
+    completion_ = FindDotCompletion(edit_.TextView(), static_cast<size_t>(edit_.Call(SCI_GETCURRENTPOS)), lookups);
     anchor_ = edit_.Call(SCI_GETCURRENTPOS);  // just after the "."
     if (!completion_.items.empty()) SetTimer(frame_, kCompletionTimer, kCompletionDelayMs, nullptr);
+}
+
+bool TEditor::ArrowTyped() const {
+    LRESULT caret = edit_.Call(SCI_GETCURRENTPOS);
+    return caret >= 2 && edit_.Call(SCI_GETCHARAT, caret - 2) == '-';
 }
 
 void TEditor::ShowCompletion() {

@@ -54,7 +54,8 @@ public:
     // Opens the completion box at the caret with the present lists.
     void ShowCompletion();
     CompletionBox& Completion() { return box_; }
-    // The "." typed: fills the lists (when completion is allowed) and opens the box.
+    // The "." (or the ">" of "->") typed: fills the lists (when completion is
+    // allowed) and opens the box.
     void DotTyped();
     // Enter pressed on the caret's line (before the line break).
     void EnterPressed();
@@ -87,6 +88,8 @@ private:
     bool CompletionChar(HWND window, WPARAM ch, LPARAM lp, LRESULT& result);
     void CompleteFromBox();
     std::string TypedSinceAnchor() const;
+    // Whether the ">" just typed ends a "->".
+    bool ArrowTyped() const;
 
     HWND frame_ = nullptr;
     TELSuperEdit edit_;

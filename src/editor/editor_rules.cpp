@@ -65,8 +65,6 @@ std::string CaretPanelText(int column, int line) {
 
 namespace {
 
-using TypeLookup = std::function<std::optional<TypeMembers>(std::string_view)>;
-
 // Hops from a "var" to the variable it copies: a guard against "var a = b" / "var b = a".
 constexpr int kMostCopies = 8;
 

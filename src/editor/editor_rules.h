@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "analysis/scanner_records.h"
-#include "analysis/type_resolver.h"
+#include "analysis/page_types.h"
 #include "editor/completion_rows.h"
 
 namespace tavrin {
@@ -41,7 +41,7 @@ struct CompletionLookups {
     // The members of a type by name: the page's own types, then the include
     // database with the files the page includes preferred. When empty, the
     // three lookups above stand in.
-    std::function<std::optional<TypeMembers>(std::string_view)> findType;
+    TypeLookup findType;
     std::function<void()> rescanPage;
     std::function<void(const std::string&)> showMembers;  // message box, one member per line
 };
