@@ -1,6 +1,7 @@
 #include "analysis/declaration_scope.h"
 
 #include <cctype>
+#include <initializer_list>
 
 #include "analysis/source_statements.h"
 #include "common/text.h"
@@ -8,8 +9,6 @@
 namespace tavrin {
 
 namespace {
-
-bool IsNameChar(char c) { return std::isalnum(static_cast<unsigned char>(c)) || c == '_'; }
 
 bool Is(std::string_view token, std::string_view keyword) { return EqualsNoCase(token, keyword); }
 
@@ -115,6 +114,12 @@ std::optional<DeclaredType> TypeOfValue(const std::vector<std::string_view>& tok
 
 std::vector<std::string_view> StatementTokens(std::string_view statement) {
     std::vector<std::string_view> tokens;
+    StatementTokens(statement, tokens);
+    return tokens;
+}
+
+void StatementTokens(std::string_view statement, std::vector<std::string_view>& tokens) {
+    tokens.clear();
     size_t i = 0, size = statement.size();
     while (i < size) {
         char c = statement[i];
@@ -137,7 +142,6 @@ std::vector<std::string_view> StatementTokens(std::string_view statement) {
         }
         tokens.push_back(statement.substr(start, i - start));
     }
-    return tokens;
 }
 
 DeclarationScope::DeclarationScope(std::string_view text, size_t end) {
@@ -145,8 +149,46 @@ DeclarationScope::DeclarationScope(std::string_view text, size_t end) {
     ForEachStatement(text.substr(0, end), [this](std::string_view statement, int) { Read(statement); });
 }
 
+namespace {
+
+// Whether a statement starting with this word can open or close a scope or
+// declare a variable (most statements cannot, and need no tokens).
+bool MayMatter(std::string_view word) {
+    auto any = [&](std::initializer_list<std::string_view> keywords) {
+        for (std::string_view keyword : keywords)
+            if (Is(word, keyword)) return true;
+        return false;
+    };
+    switch (AsciiLower(word.empty() ? ' ' : word[0])) {
+    case 'c': return any({"common", "constructor"});
+    case 'd': return any({"dim", "destructor"});
+    case 'e': return any({"end", "enum"});
+    case 'f': return Is(word, "function");
+    case 'o': return Is(word, "operator");
+    case 'p': return any({"private", "public", "property"});
+    case 'r': return Is(word, "redim");
+    case 's': return any({"sub", "static"});
+    case 't': return Is(word, "type");
+    case 'u': return Is(word, "union");
+    case 'v': return Is(word, "var");
+    case 'w': return Is(word, "with");
+    default: return false;
+    }
+}
+
+std::string_view FirstWord(std::string_view statement) {
+    size_t end = 0;
+    while (end < statement.size() && IsNameChar(statement[end])) ++end;
+    return statement.substr(0, end);
+}
+
+}  // namespace
+
 void DeclarationScope::Read(std::string_view statement) {
-    std::vector<std::string_view> tokens = StatementTokens(statement);
+    std::string_view first = FirstWord(statement);
+    if (!MayMatter(first)) return;
+    std::vector<std::string_view>& tokens = tokens_;
+    StatementTokens(statement, tokens);
     size_t k = 0;
     while (k + 1 < tokens.size() && (Is(tokens[k], "private") || Is(tokens[k], "public"))) ++k;
     if (k >= tokens.size()) return;

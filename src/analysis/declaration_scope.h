@@ -63,10 +63,12 @@ private:
     // While inside the body of a type, union or enumeration: the word after
     // the "end" that closes it.
     std::string bodyEnd_;
+    std::vector<std::string_view> tokens_;  // of the statement being read
 };
 
 // Tokens of a statement: names (letters, digits, "_" and inner "."), string
 // literals, "->", and every other character on its own; blanks separate.
 std::vector<std::string_view> StatementTokens(std::string_view statement);
+void StatementTokens(std::string_view statement, std::vector<std::string_view>& tokens);
 
 }  // namespace tavrin

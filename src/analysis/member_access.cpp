@@ -4,12 +4,11 @@
 #include <cctype>
 
 #include "analysis/source_line.h"
+#include "analysis/source_statements.h"
 
 namespace tavrin {
 
 namespace {
-
-bool IsNameChar(char c) { return std::isalnum(static_cast<unsigned char>(c)) || c == '_'; }
 
 // The position of the bracket that opens the group closed at close, or npos.
 size_t OpeningBracket(std::string_view text, size_t close) {

@@ -11,6 +11,10 @@ namespace {
 
 // Splits code at ":" outside string literals and passes on the trimmed parts.
 void VisitParts(std::string_view code, int line, const std::function<void(std::string_view, int)>& visit) {
+    if (code.find(':') == std::string_view::npos) {  // most lines hold one statement
+        if (!code.empty()) visit(code, line);
+        return;
+    }
     size_t start = 0;
     bool inString = false;
     for (size_t i = 0; i <= code.size(); ++i) {

@@ -10,6 +10,11 @@
 
 namespace tavrin {
 
+// Letters, digits and "_": the characters of a name.
+inline bool IsNameChar(char c) {
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_';
+}
+
 // Calls visit(statement, line) for every non-empty statement of text, in
 // order; line is the index (from 0) of the line the statement starts on. The
 // statement is trimmed of blanks and valid only during the call.
