@@ -42,43 +42,47 @@ bool IsAbsolute(std::string_view name) {
 // not read again, and where a name from a folder led is remembered.
 class IncludeReader {
 public:
+    struct Found {
+        std::string path;
+        bool fresh = false;   // new to the chain: text holds its content
+        bool beside = false;  // found beside the including file (or by a full path)
+    };
+
     IncludeReader(IncludeChain& chain, const std::vector<std::string>& searchFolders)
         : chain_(chain), searchFolders_(searchFolders) {}
 
-    // The path of the file a name in a file of includingFolder means; text
-    // receives its content when it is new to the chain (and fresh is set).
-    // False when no such file exists.
-    bool Find(std::string_view name, const std::string& includingFolder, std::string& path, bool& fresh) {
+    // The file a name in a file of includingFolder means; false when no such
+    // file exists.
+    bool Find(std::string_view name, const std::string& includingFolder, Found& found) {
         std::string place = includingFolder;
         place += '\n';
         place.append(name);
-        auto known = found_.find(place);
-        if (known != found_.end()) {
-            path = known->second;
-            fresh = false;
-            return !path.empty();
+        auto known = known_.find(place);
+        if (known != known_.end()) {
+            found = known->second;
+            found.fresh = false;
+            return !found.path.empty();
         }
-        bool exists = Search(name, includingFolder, path, fresh);
-        found_.emplace(std::move(place), exists ? path : std::string());
+        found = Found{};
+        bool exists = Search(name, includingFolder, found);
+        known_.emplace(std::move(place), exists ? found : Found{});
         return exists;
     }
     std::string text;
 
 private:
-    bool Search(std::string_view name, const std::string& includingFolder, std::string& path, bool& fresh) {
+    bool Search(std::string_view name, const std::string& includingFolder, Found& found) {
         auto tryPath = [&](std::string candidate) {
-            if (chain_.Reaches(candidate)) {
-                fresh = false;
-            } else if (ReadWholeFile(NativePath(candidate), text) == FileReadStatus::Ok) {
-                fresh = true;
-            } else {
-                return false;
-            }
-            path = std::move(candidate);
+            if (chain_.Reaches(candidate)) found.fresh = false;
+            else if (ReadWholeFile(NativePath(candidate), text) == FileReadStatus::Ok) found.fresh = true;
+            else return false;
+            found.path = std::move(candidate);
             return true;
         };
+        found.beside = true;
         if (IsAbsolute(name)) return tryPath(std::string(name));
         if (!includingFolder.empty() && tryPath(JoinPath(includingFolder, name))) return true;
+        found.beside = false;
         for (const std::string& folder : searchFolders_)
             if (!folder.empty() && tryPath(JoinPath(folder, name))) return true;
         return false;
@@ -86,7 +90,7 @@ private:
 
     IncludeChain& chain_;
     const std::vector<std::string>& searchFolders_;
-    std::unordered_map<std::string, std::string> found_;
+    std::unordered_map<std::string, Found> known_;
 };
 
 }  // namespace
@@ -121,9 +125,10 @@ std::string IncludePathKey(std::string_view path) {
 
 bool IncludeChain::Reaches(std::string_view path) const { return keys_.count(IncludePathKey(path)) != 0; }
 
-bool IncludeChain::Add(const std::string& path) {
+bool IncludeChain::Add(const std::string& path, bool local) {
     if (!keys_.insert(IncludePathKey(path)).second) return false;
     files_.push_back(path);
+    if (local) localFiles_.push_back(path);
     return true;
 }
 
@@ -131,21 +136,25 @@ IncludeChain ResolveIncludeChain(const std::string& pageFolder, const std::vecto
                                  const std::vector<std::string>& searchFolders) {
     IncludeChain chain;
     IncludeReader reader(chain, searchFolders);
-    // Files reached whose own include lines are still to be followed: their
-    // folder and the names they include.
-    std::deque<std::pair<std::string, std::vector<std::string>>> pending;
-    std::string path;
-    auto reach = [&](std::string_view name, const std::string& includingFolder) {
-        bool fresh = false;
-        if (chain.Count() >= kMostFiles || !reader.Find(name, includingFolder, path, fresh) || !fresh) return;
-        chain.Add(path);
-        pending.emplace_back(ExtractFileDir(path), IncludeNames(reader.text));
+    // Files reached whose own include lines are still to be followed.
+    struct Pending {
+        std::string folder;
+        std::vector<std::string> names;
+        bool local;
     };
-    for (const std::string& name : includeNames) reach(name, pageFolder);
+    std::deque<Pending> pending;
+    IncludeReader::Found found;
+    auto reach = [&](std::string_view name, const std::string& includingFolder, bool includerLocal) {
+        if (chain.Count() >= kMostFiles || !reader.Find(name, includingFolder, found) || !found.fresh) return;
+        bool local = found.beside && includerLocal;
+        chain.Add(found.path, local);
+        pending.push_back({ExtractFileDir(found.path), IncludeNames(reader.text), local});
+    };
+    for (const std::string& name : includeNames) reach(name, pageFolder, true);
     while (!pending.empty()) {
-        auto [folder, names] = std::move(pending.front());
+        Pending file = std::move(pending.front());
         pending.pop_front();
-        for (const std::string& name : names) reach(name, folder);
+        for (const std::string& name : file.names) reach(name, file.folder, file.local);
     }
     return chain;
 }

@@ -31,12 +31,16 @@ public:
     // The files in the order they were first reached.
     const std::vector<std::string>& Files() const { return files_; }
     size_t Count() const { return files_.size(); }
+    // The page's own headers: the files found beside the page, or beside
+    // another such file, rather than in the search folders (the include
+    // database may not know them).
+    const std::vector<std::string>& LocalFiles() const { return localFiles_; }
 
     // Adds a file; false when it was already there.
-    bool Add(const std::string& path);
+    bool Add(const std::string& path, bool local = false);
 
 private:
-    std::vector<std::string> files_;
+    std::vector<std::string> files_, localFiles_;
     std::unordered_set<std::string> keys_;
 };
 

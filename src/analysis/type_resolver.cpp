@@ -1,5 +1,6 @@
 #include "analysis/type_resolver.h"
 
+#include <tuple>
 #include <unordered_set>
 
 #include "analysis/include_chain.h"
@@ -41,15 +42,6 @@ FieldList EntriesNamed(const FieldList& entries, std::string_view name) {
     return found;
 }
 
-FieldList PreferredOrder(const FieldList& candidates, const IncludeChain* chain) {
-    if (!chain) return candidates;
-    FieldList ordered, others;
-    for (const auto& candidate : candidates)
-        (chain->Reaches(candidate->FileName()) ? ordered : others).push_back(candidate);
-    ordered.insert(ordered.end(), others.begin(), others.end());
-    return ordered;
-}
-
 TypeResolver::TypeResolver(std::function<std::shared_ptr<TField>(std::string_view)> pageSymbol,
                            const FieldList* entries, const IncludeChain* chain)
     : pageSymbol_(std::move(pageSymbol)), entries_(entries), chain_(chain) {}
@@ -67,6 +59,31 @@ const TScanner* TypeResolver::FileScanner(const std::string& path) {
     return files_.emplace(path, std::move(scanner)).first->second.get();
 }
 
+// The first declaration of the name in: the database's files that the page
+// reaches, the page's own headers, the database's other files. A file that no
+// longer declares the name gives way to the next one.
+std::pair<std::shared_ptr<TField>, const TScanner*> TypeResolver::FromFiles(std::string_view typeName) {
+    FieldList named = entries_ ? EntriesNamed(*entries_, typeName) : FieldList{};
+    auto declaredIn = [&](const std::string& file) -> std::pair<std::shared_ptr<TField>, const TScanner*> {
+        const TScanner* scanner = FileScanner(file);
+        std::shared_ptr<TField> record = scanner ? TypeIn(*scanner, typeName) : nullptr;
+        return {record, record ? scanner : nullptr};
+    };
+    for (bool reached : {true, false}) {
+        for (const auto& entry : named) {
+            if ((chain_ && chain_->Reaches(entry->FileName())) != reached) continue;
+            auto found = declaredIn(entry->FileName());
+            if (found.first) return found;
+        }
+        if (!reached || !chain_) continue;
+        for (const std::string& file : chain_->LocalFiles()) {
+            auto found = declaredIn(file);
+            if (found.first) return found;
+        }
+    }
+    return {nullptr, nullptr};
+}
+
 // context: the file whose alias or base type led here; its own declaration
 // of the name comes first.
 std::optional<TypeMembers> TypeResolver::ResolveFrom(std::string_view typeName, const TScanner* context, int hops) {
@@ -77,14 +94,7 @@ std::optional<TypeMembers> TypeResolver::ResolveFrom(std::string_view typeName, 
         if (record && !record->AsType()) record = nullptr;  // a variable or procedure of that name
         if (record) context = nullptr;
     }
-    if (!record && entries_) {
-        // A file that no longer declares the name gives way to the next one.
-        for (const auto& entry : PreferredOrder(EntriesNamed(*entries_, typeName), chain_)) {
-            context = FileScanner(entry->FileName());
-            record = context ? TypeIn(*context, typeName) : nullptr;
-            if (record) break;
-        }
-    }
+    if (!record) std::tie(record, context) = FromFiles(typeName);
     const TType* type = record ? record->AsType() : nullptr;
     if (!type) return std::nullopt;
     if (!type->AliasOf.empty() && type->Fields.empty()) {

@@ -2,7 +2,8 @@
 // own types first, then the include database. When several files declare the
 // name (FreeBASIC names ignore case, so "Rect" and "RECT" are one name), the
 // file the page reaches through its include lines wins, then the database's
-// order. Aliases are followed ("type RECT as tagRECT"), first in the file of
+// order. The page's own headers (beside it, unknown to the database) are read
+// after the database's reached files. Aliases are followed ("type RECT as tagRECT"), first in the file of
 // the alias, and a base type's members follow the type's own.
 #pragma once
 
@@ -12,6 +13,7 @@
 #include <string>
 #include <string_view>
 #include <unordered_map>
+#include <utility>
 
 #include "analysis/scanner.h"
 #include "analysis/scanner_records.h"
@@ -28,10 +30,6 @@ struct TypeMembers {
 
 // Every entry of the list named name, without regard to case, in list order.
 FieldList EntriesNamed(const FieldList& entries, std::string_view name);
-
-// The entries declared in a file of the chain first, then the others, each
-// group in list order.
-FieldList PreferredOrder(const FieldList& candidates, const IncludeChain* chain);
 
 class TypeResolver {
 public:
@@ -50,6 +48,8 @@ public:
 
 private:
     std::optional<TypeMembers> ResolveFrom(std::string_view typeName, const TScanner* context, int hops);
+    // A declaration of the name in a file, and the scanner of that file.
+    std::pair<std::shared_ptr<TField>, const TScanner*> FromFiles(std::string_view typeName);
     const TScanner* FileScanner(const std::string& path);
 
     std::function<std::shared_ptr<TField>(std::string_view)> pageSymbol_;

@@ -240,9 +240,15 @@ void TEditor::EnterPressed() {
 void TEditor::DotTyped() {
     if (!CompletionAllowed || !CompletionAllowed()) return;
     completion_ = {};
-    CompletionLookups lookups = Lookups ? Lookups() : CompletionLookups{};
-    completion_ = FindDotCompletion(edit_.TextView(), static_cast<size_t>(edit_.Call(SCI_GETCURRENTPOS)), lookups);
+    // Reading a header lets window messages run, and keys typed meanwhile
+    // change the text: the lookup works on a copy, and the box on the place
+    // of the ".".
     anchor_ = edit_.Call(SCI_GETCURRENTPOS);  // just after the "."
+    std::string text(edit_.TextView());
+    CompletionLookups lookups = Lookups ? Lookups() : CompletionLookups{};
+    CompletionLists found = FindDotCompletion(text, static_cast<size_t>(anchor_), lookups);
+    if (edit_.Call(SCI_GETCURRENTPOS) < anchor_) return;  // the "." was taken back meanwhile
+    completion_ = std::move(found);
     if (!completion_.items.empty()) SetTimer(frame_, kCompletionTimer, kCompletionDelayMs, nullptr);
 }
 

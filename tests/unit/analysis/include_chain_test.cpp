@@ -72,6 +72,10 @@ TEST_F(IncludeTree, NamesAreFoundBesideTheIncluderThenInTheSearchFolders) {
     EXPECT_TRUE(chain.Reaches(folder.Path("fb") + "\\inc\\WIN\\WinDef.bi"));
     EXPECT_FALSE(chain.Reaches(folder.Path("fb") + "\\inc\\local.bi")) << "the page's own folder comes first";
     EXPECT_FALSE(chain.Reaches(folder.Path("fb") + "\\inc\\mine.bi")) << "the include directories come before inc";
+    std::vector<std::string> local;
+    for (const std::string& file : chain.LocalFiles()) local.push_back(IncludePathKey(file.substr(folder.Path().size())));
+    EXPECT_EQ(local, (std::vector<std::string>{"\\page\\local.bi", "\\page\\page_only.bi"}))
+        << "only the files beside the page are its own headers";
 }
 
 TEST_F(IncludeTree, APageNeverSavedStillReachesTheSearchFolders) {

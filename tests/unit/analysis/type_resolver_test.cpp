@@ -101,21 +101,18 @@ TEST_F(HeaderTrees, AFileThatNoLongerDeclaresTheNameGivesWayToTheNext) {
     EXPECT_EQ(Members(resolver, "Rect"), (std::vector<std::string>{"left", "top", "right", "bottom"}));
 }
 
-TEST(PreferredOrder, ReachedFilesFirstThenTheDatabaseOrder) {
-    TempFolder folder;
-    folder.Write("inc/a.bi", "");
-    folder.Write("inc/b.bi", "");
-    auto entry = [&](const char* file) {
-        auto record = std::make_shared<TField>();
-        record->InitName("T");
-        record->SetFileName(JoinPath(JoinPath(folder.Path(), "inc"), file));
-        return record;
-    };
-    FieldList candidates = {entry("c.bi"), entry("a.bi"), entry("d.bi"), entry("b.bi")};
-    IncludeChain chain = ResolveIncludeChain(folder.Path("inc"), {"b.bi", "a.bi"}, {});
-    FieldList ordered = PreferredOrder(candidates, &chain);
-    EXPECT_EQ(ordered, (FieldList{candidates[1], candidates[3], candidates[0], candidates[2]}));
-    EXPECT_EQ(PreferredOrder(candidates, nullptr), candidates);
+TEST_F(HeaderTrees, ThePagesOwnHeadersBeforeTheFilesThePageDoesNotReach) {
+    folder.Write("project/shapes.bi", "#include once \"more/kinds.bi\"\n");
+    folder.Write("project/more/kinds.bi", "type RECT\n  corner as POINT\n  size as SIZE\nend type\n");
+    IncludeChain local = ResolveIncludeChain(folder.Path("project"), {"shapes.bi"}, search);
+    TypeResolver resolver = Resolver(&local);
+    EXPECT_EQ(Members(resolver, "Rect"), (std::vector<std::string>{"corner", "size"}))
+        << "the database does not know the page's folder";
+    EXPECT_EQ(Members(resolver, "POINT"), (std::vector<std::string>{"x", "y"})) << "then the database's order";
+
+    IncludeChain both = ResolveIncludeChain(folder.Path("project"), {"shapes.bi", "windows.bi"}, search);
+    TypeResolver withWindows = Resolver(&both);
+    EXPECT_EQ(Members(withWindows, "Rect"), (std::vector<std::string>{"left", "top", "right", "bottom"}));
 }
 
 }  // namespace

@@ -69,6 +69,15 @@ TEST_F(PageCompletion, GdiplusRectWhenThePageIncludesItWithOverloadsInOneRow) {
     EXPECT_EQ(lists.items[6], "GetLeft\tfunction\tINT_");
 }
 
+TEST_F(PageCompletion, TypesOfTheHeadersBesideASavedPage) {
+    folder.Write("project/forms.bi", "#include once \"windows.bi\"\ntype TForm\n  bounds as RECT\nend type\n");
+    pageFile = folder.Path("project") + "\\main.bas";
+    EXPECT_EQ(Complete({"#include once \"forms.bi\"", "dim f as TForm", "f."}).insert,
+              std::vector<std::string>{"bounds"});
+    EXPECT_EQ(Complete({"#include once \"forms.bi\"", "dim f as TForm", "f.bounds."}).insert, kRectFields)
+        << "windows.bi reached through the page's own header";
+}
+
 TEST_F(PageCompletion, EveryFormOfDeclaration) {
     EXPECT_EQ(Offered({"dim r as RECT", "", "x = 1", "", "", "r."}), kRectFields) << "empty lines between";
     EXPECT_EQ(Offered({"dim a as POINT, r as RECT, b(3) as POINT", "r."}), kRectFields);
