@@ -1,7 +1,8 @@
 #include "analysis/member_access.h"
 
-#include <algorithm>
 #include <cctype>
+#include <iterator>
+#include <utility>
 
 #include "analysis/source_line.h"
 #include "analysis/source_statements.h"
