@@ -4,6 +4,7 @@
 
 #include "common/commands.h"
 #include "common/file_checks.h"
+#include "common/file_replace.h"
 #include "common/prompts.h"
 #include "common/text.h"
 #include "common/text_codec.h"
