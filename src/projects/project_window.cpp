@@ -106,23 +106,17 @@ void TProjects::OnCreate() {
                           0, 0, 0, 0);
     SendMessageA(toolBar_, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
     SendMessageA(toolBar_, TB_SETIMAGELIST, 0, 0);
-    // New, Add, Destroy | Remove, Up, Down | Compile, Source
+    // Text buttons in rows that wrap with the window's width.
     std::vector<TBBUTTON> buttons;
-    for (int command : std::initializer_list<int>{tbNew, tbAdd, tbDestroy, 0, tbRemove, tbUp, tbDown, 0,
-                                                  tbCompile, tbSource}) {
+    for (int command : {tbNew, tbAdd, tbDestroy, tbRemove, tbUp, tbDown, tbCompile, tbSource}) {
+        auto caption = std::find_if(std::begin(kCommands), std::end(kCommands),
+                                    [command](const ButtonCaption& c) { return c.command == command; });
         TBBUTTON button{};
-        if (command == 0) {
-            button.fsStyle = BTNS_SEP;
-            button.iBitmap = 6;
-        } else {
-            auto caption = std::find_if(std::begin(kCommands), std::end(kCommands),
-                                        [command](const ButtonCaption& c) { return c.command == command; });
-            button.iBitmap = I_IMAGENONE;
-            button.idCommand = command;
-            button.fsState = TBSTATE_ENABLED;
-            button.fsStyle = BTNS_BUTTON | BTNS_AUTOSIZE | BTNS_SHOWTEXT;
-            button.iString = reinterpret_cast<INT_PTR>(caption->toolbar);
-        }
+        button.iBitmap = I_IMAGENONE;
+        button.idCommand = command;
+        button.fsState = TBSTATE_ENABLED;
+        button.fsStyle = BTNS_BUTTON | BTNS_AUTOSIZE | BTNS_SHOWTEXT;
+        button.iString = reinterpret_cast<INT_PTR>(caption->toolbar);
         buttons.push_back(button);
     }
     SendMessageA(toolBar_, TB_ADDBUTTONSA, buttons.size(), reinterpret_cast<LPARAM>(buttons.data()));
