@@ -11,7 +11,6 @@
 #include <commctrl.h>
 
 #include <cstdio>
-#include <functional>
 #include <string>
 
 #include "../support/win32_test_windows.h"
@@ -23,19 +22,10 @@
 namespace {
 
 using tavrin::test::ReadAll;
-using tavrin::test::WriteAll;
+using e2e::WaitFor;
 
 std::string tavrinExe;
 std::string pictureFolder;
-
-bool WaitFor(const std::function<bool()>& condition, DWORD timeoutMs = 20000) {
-    DWORD start = GetTickCount();
-    while (GetTickCount() - start < timeoutMs) {
-        if (condition()) return true;
-        Sleep(30);
-    }
-    return condition();
-}
 
 std::string WindowText(HWND window) {
     char text[1024] = {};
