@@ -11,6 +11,8 @@
 #include "compiler/switch_window.h"
 #include "packhost/customize_palette_window.h"
 #include "packhost/packs_window.h"
+#include "projects/project_window.h"
+#include "projects/units_window.h"
 #include "common/message_pump.h"
 #include "workbench/about_window.h"
 #include "workbench/file_commands.h"
@@ -18,6 +20,7 @@
 #include "workbench/helps_window.h"
 #include "settings/launcher.h"
 #include "workbench/main_window.h"
+#include "workbench/projects_wiring.h"
 #include "compiler/result_line.h"
 
 #include "workbench/splash_window.h"
@@ -56,7 +59,7 @@ void CreateWindows() {
     AddTool("TObjectsTree", "ObjectsTree", "ObjectsTree", {220, 300});
     AddTool("TFormsList", "FormsList", "FormsList", {260, 240, false, false, 0, 186});
     AddTool("TSettings", "Settings", "Settings", {520, 420});
-    AddTool("TProjects", "Projects", "Projects", {260, 360});
+    AddWindow<TProjects>();
     AddWindow<TPacks>(WorkbenchPacks());
     AddWindow<TSwitch>(app.Launcher->PredefinedSwitches);
     app.About = AddWindow<TAbout>();
@@ -67,7 +70,7 @@ void CreateWindows() {
     AddTool("TConfirmReplaceDialog", "ConfirmReplaceDialog", "Confirm replace", {360, 130, true, true});
     app.PrintDialog = AddWindow<TPrintDialog>();
     AddTool("TControlAlignment", "ControlAlignment", "Control Alignment", {421, 247, false, true});
-    AddTool("TUnits", "Units", "Units", {320, 300});
+    AddWindow<TUnits>();
     AddTool("TGlobalDesigner", "GlobalDesigner", "GlobalDesigner", {192, 121});
     AddTool("TResources", "Resources", "Resources", {600, 400, false, false, 590, 0});
     app.Splash = AddWindow<TSplash>(app.Title);
@@ -157,6 +160,8 @@ void StartWorkbench() {
     WireBuildLoop();
     PlaceWindowsFirstTime();
     WireCodePages();
+    WireProjects();
+    ProjectCompileHook() = CompileCurrentProject;
     WireIncludeDatabase();
     WirePacks();
     app.Main->OnFirstShow = FirstShow;
