@@ -60,7 +60,7 @@ struct Record {
     int kind = 0;
 };
 
-Record TakeRecord(QPropInfoRecord* info) {
+Record TakeRecord(QPropInfo* info) {
     Record record{info != nullptr, info ? info->Kind : 0};
     if (info) {
         std::free(const_cast<char*>(info->TypeName));
