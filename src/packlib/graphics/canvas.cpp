@@ -34,6 +34,18 @@ void QCanvas::FromWindow(HWND window) {
     Handle = windowDC_;
 }
 
+QPen* QCanvas::GetPen() const {
+    return Pen;
+}
+
+QBrush* QCanvas::GetBrush() const {
+    return Brush;
+}
+
+QFont* QCanvas::GetFont() const {
+    return Font;
+}
+
 void QCanvas::SetPen(QPen* pen) {
     if (pen) Pen = pen->Self();
 }

@@ -23,11 +23,11 @@ public:
     HDC DeviceContext() const { return static_cast<HDC>(Handle); }
 
     // The pen, brush and font are taken by reference; the canvas destroys only its own.
-    QPen* GetPen() const { return Pen; }
+    QPen* GetPen() const;
     void SetPen(QPen* pen);
-    QBrush* GetBrush() const { return Brush; }
+    QBrush* GetBrush() const;
     void SetBrush(QBrush* brush);
-    QFont* GetFont() const { return Font; }
+    QFont* GetFont() const;
     void SetFont(QFont* font);
 
     COLORREF GetBkColor();
