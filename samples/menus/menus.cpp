@@ -93,36 +93,25 @@ void __stdcall FormClose(QForm*, std::int32_t* action) {
     Application->Terminate();
 }
 
-void Caption(QMenu& item, const char* caption) {
+void AddItem(QMenu& menu, QMenu& item, const char* caption) {
     item.SetCaption(caption);
+    menu.Add(&item);
 }
 
 void BuildMenus(Sample& s) {
     // Built from the bar down: an item that gets children opens them as a sub-menu.
-    Caption(s.file, "&File");
-    Caption(s.showPicture, "Show &picture");
-    Caption(s.separator, "-");
-    Caption(s.exit, "E&xit");
-    s.bar.Add(&s.file);
-    s.file.Add(&s.showPicture);
-    s.file.Add(&s.separator);
-    s.file.Add(&s.exit);
+    AddItem(s.bar, s.file, "&File");
+    AddItem(s.file, s.showPicture, "Show &picture");
+    AddItem(s.file, s.separator, "-");
+    AddItem(s.file, s.exit, "E&xit");
     s.showPicture.SetChecked(true);
-
-    Caption(s.view, "&Title");
-    Caption(s.bold, "&Bold");
-    Caption(s.large, "&Large");
-    s.bar.Add(&s.view);
-    s.view.Add(&s.bold);
-    s.view.Add(&s.large);
+    AddItem(s.bar, s.view, "&Title");
+    AddItem(s.view, s.bold, "&Bold");
+    AddItem(s.view, s.large, "&Large");
     s.bold.SetChecked(true);
-
-    Caption(s.red, "&Red background");
-    Caption(s.blue, "&Blue background");
-    Caption(s.white, "&White background");
-    s.form.PopupMenu->Add(&s.red);
-    s.form.PopupMenu->Add(&s.blue);
-    s.form.PopupMenu->Add(&s.white);
+    AddItem(*s.form.PopupMenu, s.red, "&Red background");
+    AddItem(*s.form.PopupMenu, s.blue, "&Blue background");
+    AddItem(*s.form.PopupMenu, s.white, "&White background");
     s.blue.SetRadioItem(true);
 }
 
