@@ -158,6 +158,11 @@ void QMenu::LeaveParent() {
     Parent = nullptr;
 }
 
+void QMenu::SetParent(QMenu* parent) {
+    if (parent != Parent) LeaveParent();
+    Parent = parent;
+}
+
 void QMenu::ReleaseChildren() {
     for (QMenu* child : Items) {
         int position = PositionOf(child);

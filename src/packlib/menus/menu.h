@@ -37,7 +37,9 @@ public:
     // False takes the entry out of the parent's menu; true puts it back at Position.
     void SetVisible(bool on);
     void SetCommandID(int id);
-    void SetParent(QMenu* parent) { Parent = parent; }
+    // The item leaves the menu it is in (its entry too); the new parent's list is not
+    // changed: Add puts an item into a menu.
+    void SetParent(QMenu* parent);
     HMENU GetHandle() const;
     // Whether the item may go below the given menu (null: none): not below itself nor
     // below one of the menus under it.

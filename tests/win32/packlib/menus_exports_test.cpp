@@ -244,6 +244,18 @@ TEST_F(Menus, DestroyedItemsLeaveTheirMenusAndParentsLetChildrenGo) {
     EXPECT_EQ(0, GetMenuItemCount(HandleOf(popup)));
     EXPECT_FALSE(IsMenu(childOwner));
     EXPECT_EQ("0", vp.Value(child, "Parent"));
+    // An item given another parent by its property leaves the menu it was in, so that its
+    // end leaves nothing of it behind there.
+    auto moved = std::make_unique<LibraryInstance>(members, "QMenu");
+    void* other = Make("QPopupMenu");
+    Add(popup, moved->get());
+    EXPECT_TRUE(vp.Set(moved->get(), "Parent", Address(other)));
+    EXPECT_EQ(-1, IndexOf(popup, moved->get()));
+    EXPECT_EQ(0, GetMenuItemCount(HandleOf(popup)));
+    moved.reset();
+    void* last = Make("QMenu", "Last");
+    Add(popup, last);
+    EXPECT_EQ((std::vector<void*>{last}), Entries(HandleOf(popup)));
 }
 
 TEST_F(Menus, LoadFromResourceTakesTheMenuOfThatName) {
