@@ -115,17 +115,19 @@ void QMenu::InsertEntry() {
     if (!menu || EntryPosition() >= 0 || (Handle && MenuContains(Handle, menu))) return;
     int position = std::clamp(Position, 0, GetMenuItemCount(menu));
     UINT where = static_cast<UINT>(position);
+    BOOL inserted;
     if (Handle)
-        InsertMenuA(menu, where, MF_BYPOSITION | MF_POPUP, reinterpret_cast<UINT_PTR>(Handle),
-                    Caption.c_str());
+        inserted = InsertMenuA(menu, where, MF_BYPOSITION | MF_POPUP,
+                               reinterpret_cast<UINT_PTR>(Handle), Caption.c_str());
     else if (IsSeparator(Caption))
-        InsertMenuA(menu, where, MF_BYPOSITION | MF_SEPARATOR, kSeparatorId, nullptr);
+        inserted = InsertMenuA(menu, where, MF_BYPOSITION | MF_SEPARATOR, kSeparatorId, nullptr);
     else
-        InsertMenuA(menu, where,
-                    MF_BYPOSITION | MF_STRING | static_cast<UINT>(CheckFlags[Checked ? 1 : 0]) |
-                        static_cast<UINT>(EnableFlags[Enabled ? 1 : 0]),
-                    static_cast<UINT>(CommandID), Caption.c_str());
-    SetItemData(menu, position, this);
+        inserted = InsertMenuA(menu, where,
+                               MF_BYPOSITION | MF_STRING |
+                                   static_cast<UINT>(CheckFlags[Checked ? 1 : 0]) |
+                                   static_cast<UINT>(EnableFlags[Enabled ? 1 : 0]),
+                               static_cast<UINT>(CommandID), Caption.c_str());
+    if (inserted) SetItemData(menu, position, this);
 }
 
 void QMenu::ShowOwnMenuInEntry() {
@@ -190,13 +192,17 @@ void QMenu::Add(QMenu* item) {
     }
     Renumber();
     bool separator = IsSeparator(item->Caption);
+    BOOL appended;
     if (item->Handle)
-        AppendMenuA(Handle, MF_POPUP, reinterpret_cast<UINT_PTR>(item->Handle),
-                    item->Caption.c_str());
+        appended = AppendMenuA(Handle, MF_POPUP, reinterpret_cast<UINT_PTR>(item->Handle),
+                               item->Caption.c_str());
     else if (separator)
-        AppendMenuA(Handle, MF_SEPARATOR, 0, nullptr);
+        appended = AppendMenuA(Handle, MF_SEPARATOR, 0, nullptr);
     else
-        AppendMenuA(Handle, MF_STRING, static_cast<UINT>(item->CommandID), item->Caption.c_str());
+        appended = AppendMenuA(Handle, MF_STRING, static_cast<UINT>(item->CommandID),
+                               item->Caption.c_str());
+    // The entry just appended (and no other) gets the identifier and the item.
+    if (!appended) return;
     MENUITEMINFOA info = ItemInfo(MIIM_ID | MIIM_DATA);
     info.wID = separator ? kSeparatorId : static_cast<UINT>(NewCommandID());
     info.dwItemData = reinterpret_cast<ULONG_PTR>(item);
