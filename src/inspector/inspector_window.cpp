@@ -38,7 +38,7 @@ void TInspector::OnCreate() {
         TabCtrl_InsertItem(tabs_, static_cast<int>(tab), &item);
     }
     status_ = AddControl(STATUSCLASSNAMEA, "", WS_VISIBLE, 0, 0, 0, 0, kStatusId);
-    int parts[] = {150, 200};
+    int parts[] = {150, -1};  // the row's information needs more than a narrow panel
     SendMessageA(status_, SB_SETPARTS, 2, reinterpret_cast<LPARAM>(parts));
     grid_ = std::make_unique<ValueListView>(Handle(), kGridId);
     grid_->OnSelect = [this](int row) {

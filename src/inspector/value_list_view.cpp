@@ -130,6 +130,8 @@ void ValueListView::PlaceEditor() {
     RECT client{};
     GetClientRect(list_, &client);
     if (cell.top < 0 || cell.bottom > client.bottom) return;  // scrolled out of sight
+    if (cell.right > client.right) cell.right = client.right;  // the button stays inside the visible part
+    if (cell.right - cell.left < 2 * kButtonWidth) return;
     MapWindowPoints(list_, parent_, reinterpret_cast<POINT*>(&cell), 2);
     const InspectorRow& shown = rows_[row];
     int width = cell.right - cell.left;

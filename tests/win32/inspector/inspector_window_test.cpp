@@ -181,7 +181,11 @@ TEST_F(InspectorWindowTest, EventsTabListsOnlyEventsWithAnEllipsis) {
         EXPECT_EQ(row.style, EditStyle::Ellipsis) << row.name;
     }
     inspector->Grid()->SelectRow(0);
-    EXPECT_TRUE(IsWindowVisible(inspector->Grid()->EllipsisButton()));
+    HWND ellipsis = inspector->Grid()->EllipsisButton();
+    EXPECT_TRUE(IsWindowVisible(ellipsis));
+    RECT place = ChildRect(ellipsis), client{};
+    GetClientRect(inspector->Handle(), &client);
+    EXPECT_LE(place.right, client.right);  // inside the window, where it can be clicked
     char status[64] = {};
     SendMessageA(inspector->StatusBar(), SB_GETTEXTA, 0, reinterpret_cast<LPARAM>(status));
     EXPECT_STREQ(status, "Events");
