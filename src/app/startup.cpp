@@ -9,6 +9,9 @@
 #include "app/database_wiring.h"
 #include "app/pack_wiring.h"
 #include "compiler/switch_window.h"
+#include "inspector/inspector_window.h"
+#include "inspector/objects_tree_window.h"
+#include "inspector/property_edit_dialog.h"
 #include "packhost/customize_palette_window.h"
 #include "packhost/packs_window.h"
 #include "projects/project_window.h"
@@ -55,8 +58,14 @@ void CreateWindows() {
     AddTool("TGoToLine", "GoToLine", "GoToLine", {260, 150, true, true});
     AddTool("TSearchReplaceDialog", "SearchReplaceDialog", "Find text", {420, 260, true, true});
     app.Code = AddWindow<TCode>();
-    AddTool("TInspector", "Inspector", "Inspector", {240, 460});
-    AddTool("TObjectsTree", "ObjectsTree", "ObjectsTree", {220, 300});
+    // The inspector asks the palette's current pack; the containers of its
+    // objects come with the dialogs under design (none yet: edits stay in the grid).
+    AddWindow<TInspector>([]() -> PackApi* {
+        TPack* pack = WorkbenchPacks().CurrentPack;
+        return pack ? pack->Api() : nullptr;
+    }, nullptr);
+    AddWindow<TObjectsTree>();
+    InstallPropertyEditDialog();
     AddTool("TFormsList", "FormsList", "FormsList", {260, 240, false, false, 0, 186});
     AddTool("TSettings", "Settings", "Settings", {520, 420});
     AddWindow<TProjects>();
