@@ -7,6 +7,7 @@
 #include "workbench/code_window.h"
 #include "app/build_wiring.h"
 #include "app/database_wiring.h"
+#include "app/dialog_wiring.h"
 #include "app/pack_wiring.h"
 #include "compiler/switch_window.h"
 #include "packhost/customize_palette_window.h"
@@ -159,6 +160,7 @@ void StartWorkbench() {
     WireCodePages();
     WireIncludeDatabase();
     WirePacks();
+    WireDialogs();
     app.Main->OnFirstShow = FirstShow;
     ShowWindow(app.Main->Handle(), SW_SHOW);
     UpdateWindow(app.Main->Handle());
