@@ -5,6 +5,7 @@
 
 #include "app/pack_wiring.h"
 #include "common/commands.h"
+#include "common/text_codec.h"
 #include "designer/auto_create.h"
 #include "designer/design_model.h"
 #include "designer/dialog_code.h"
@@ -73,7 +74,11 @@ TDialog* CreateDialogForPage(TCodePage& page) {
     DialogCodeSettings settings;
     settings.hostClass = HostClass();
     settings.autocreateForms = App().Launcher ? App().Launcher->AutocreateForms : true;
-    WriteDialogSkeleton(page.Editor().Lines(), dialog.Name(), settings);
+    if (WriteDialogSkeleton(page.Editor().Lines(), dialog.Name(), settings)) {
+        // The skeleton's lines end as the page's later lines will.
+        LineDocument& lines = page.Editor().Lines();
+        lines.SetText(WithLineEnds(lines.Text(), LineEndText(page.Format().lineEnd)));
+    }
     page.SetCaption(dialog.Caption());
     if (App().Code) App().Code->UpdatePageCaption(&page);
     LinkToPage(dialog, page);
