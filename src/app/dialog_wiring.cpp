@@ -32,6 +32,9 @@ std::string HostClass() { return App().Launcher ? App().Launcher->HostClass : st
 TDialog& NewDialog() {
     auto dialog = std::make_unique<TDialog>(HostClass(), &WorkbenchPacks());
     dialog->Create();
+    dialog->OnStatus = [](const std::string& text) {
+        if (App().Code) App().Code->SetStatusText(2, text);
+    };
     dialogs.push_back(std::move(dialog));
     return *dialogs.back();
 }

@@ -55,6 +55,10 @@ void TDialog::Create() {
     GetClientRect(Handle(), &client);
     ownContainer_->SetBounds(0, 0, client.right, client.bottom);
     ownContainer_->SetHost(hostClass_);
+    menus_ = std::make_unique<DialogMenus>(Handle());
+    menus_->OnStatus = [this](const std::string& text) {
+        if (OnStatus) OnStatus(text);
+    };
     WireSurface();
 }
 
@@ -68,6 +72,13 @@ void TDialog::WireSurface() {
     ELDesigner.OnComponentBounds = [this](TContainer& c) { ComponentBoundsChanged(c); };
     ELDesigner.OnModified = [this] { CodeChanged(); };
     ELDesigner.OnChangeSelection = [this] { SelectionChanged(); };
+    ELDesigner.OnDblClick = [this] { menus_->ActivateMainMenu(); };
+    ELDesigner.OnContextPopup = [this](POINT at) {
+        HMENU popup = BuildPopupMenu();
+        int chosen = TrackPopupMenu(popup, TPM_RETURNCMD | TPM_RIGHTBUTTON, at.x, at.y, 0, Handle(), nullptr);
+        DestroyMenu(popup);
+        if (chosen) RunPopupCommand(chosen);
+    };
     ELDesigner.OnNotification = [this](TContainer& c, bool inserted) {
         if (!inserted) Removed(c);
     };
@@ -145,6 +156,69 @@ TContainer* TDialog::AddComponentFromCode(const std::string& name, const std::st
     return &ELDesigner.AddComponent(std::move(container));
 }
 
+HMENU TDialog::BuildPopupMenu() {
+    DesignMenu* active = DialogMenus::ActiveMenu();
+    int selected = ELDesigner.Active() ? ELDesigner.SelectionCount() : 0;
+    auto item = [](HMENU menu, int id, const char* caption, bool enabled) {
+        AppendMenuA(menu, MF_STRING | (enabled ? MF_ENABLED : MF_GRAYED), static_cast<UINT_PTR>(id), caption);
+    };
+    HMENU editor = CreatePopupMenu();
+    item(editor, menuAddMenu, "Add...", !menus_->MainMenu());
+    AppendMenuA(editor, MF_SEPARATOR, 0, nullptr);
+    item(editor, menuAddItem, "Add &Item...", active != nullptr);
+    AppendMenuA(editor, MF_SEPARATOR, 0, nullptr);
+    item(editor, menuDeleteMenu, "Delete", active != nullptr);
+    AppendMenuA(editor, MF_SEPARATOR, 0, nullptr);
+    item(editor, menuClearMenu, "Clear", active && !active->children.empty());
+    HMENU popup = CreatePopupMenu();
+    AppendMenuA(popup, MF_POPUP, reinterpret_cast<UINT_PTR>(editor), "Menu Editor...");
+    AppendMenuA(popup, MF_SEPARATOR, 0, nullptr);
+    item(popup, menuAligntogrid, "Align to grid", true);
+    AppendMenuA(popup, MF_SEPARATOR, 0, nullptr);
+    // The surface keeps no clipboard of its own: cut, copy and paste are never possible.
+    item(popup, menuCut, "Cut", false);
+    item(popup, menuCopy, "Copy", false);
+    item(popup, menuPaste, "Paste", false);
+    item(popup, menuDelete, "Delete", selected >= 1);
+    AppendMenuA(popup, MF_SEPARATOR, 0, nullptr);
+    item(popup, menuSelectAll, "Select All", selected >= 2);
+    return popup;
+}
+
+void TDialog::RunPopupCommand(int item) {
+    switch (item) {
+    case menuAddMenu: menus_->AddMainMenu(); break;
+    case menuAddItem: menus_->AddItem(); break;
+    case menuDeleteMenu: menus_->DeleteActive(); break;
+    case menuClearMenu: menus_->ClearActive(); break;
+    case menuAligntogrid: AlignSelectionToGrid(); break;
+    case menuDelete: ELDesigner.DeleteSelection(); break;
+    case menuSelectAll: SelectAllComponents(); break;
+    default: break;
+    }
+}
+
+void TDialog::AlignSelectionToGrid() {
+    DesignerGrid grid = ELDesigner.Grid();
+    bool changed = false;
+    for (int i = 0; i < ELDesigner.SelectionCount(); ++i) {
+        TContainer* c = ELDesigner.Selection(i);
+        if (!c) continue;
+        int left = SnapToStep(c->Left(), grid.XStep), top = SnapToStep(c->Top(), grid.YStep);
+        if (left == c->Left() && top == c->Top()) continue;
+        c->SetBounds(left, top, c->Width(), c->Height());
+        ComponentBoundsChanged(*c);
+        changed = true;
+    }
+    if (changed) CodeChanged();
+}
+
+void TDialog::SelectAllComponents() {
+    if (ELDesigner.Components().empty()) return;
+    for (const auto& c : ELDesigner.Components()) ELDesigner.Select(c.get());
+    ELDesigner.Unselect(nullptr);
+}
+
 LRESULT TDialog::HandleMessage(UINT message, WPARAM wp, LPARAM lp) {
     LRESULT result = 0;
     if (ELDesigner.HandleWindowMessage(message, wp, lp, result)) return result;
@@ -170,6 +244,9 @@ LRESULT TDialog::HandleMessage(UINT message, WPARAM wp, LPARAM lp) {
             ELDesigner.DeleteSelection();
             return 0;
         }
+        break;
+    case WM_COMMAND:
+        if (HIWORD(wp) == 0 && !lp && menus_ && menus_->ItemClicked(LOWORD(wp))) return 0;
         break;
     case WM_SETTEXT: {
         LRESULT done = FormWindow::HandleMessage(message, wp, lp);

@@ -14,6 +14,7 @@
 #include "designer/design_bounds.h"
 #include "designer/design_properties.h"
 #include "designer/design_surface.h"
+#include "designer/dialog_menus.h"
 #include "editor/line_document.h"
 #include "ui/form_window.h"
 
@@ -54,6 +55,19 @@ public:
     // A component made by the code reader (no code written).
     TContainer* AddComponentFromCode(const std::string& name, const std::string& packClass);
 
+    // The menu editor of this dialog's window menu.
+    DialogMenus& Menus() { return *menus_; }
+    // "Active Menu:" texts for the status bar.
+    std::function<void(const std::string&)> OnStatus;
+
+    // The right-click menu, items enabled as when it opens (the caller destroys it).
+    enum PopupItem {
+        menuAddMenu = 200, menuAddItem, menuDeleteMenu, menuClearMenu, menuAligntogrid,
+        menuCut, menuCopy, menuPaste, menuDelete, menuSelectAll
+    };
+    HMENU BuildPopupMenu();
+    void RunPopupCommand(int item);
+
 protected:
     LRESULT HandleMessage(UINT message, WPARAM wp, LPARAM lp) override;
     SIZE InitialSize() const override { return SIZE{814, 328}; }
@@ -71,7 +85,11 @@ private:
     std::string hostClass_;
     PackRegistry* packs_;
     std::string dialogName_ = "Dialog";
+    void AlignSelectionToGrid();
+    void SelectAllComponents();
+
     std::unique_ptr<TContainer> ownContainer_;
+    std::unique_ptr<DialogMenus> menus_;
     ::tavrin::Bounds codeBounds_{};  // the window bounds the code states
     DesignProperties properties_;
 };
