@@ -41,6 +41,11 @@ TDialog::TDialog(std::string hostClass, PackRegistry* packs)
 }
 
 TDialog::~TDialog() {
+    // Nobody hears of a dialog that goes: its listeners may be gone already
+    // when the last dialogs are freed at the end of the program.
+    ELDesigner.OnChangeSelection = nullptr;
+    ELDesigner.OnNotification = nullptr;
+    ELDesigner.OnModified = nullptr;
     ELDesigner.SetActive(false);
     ownContainer_.reset();
 }
