@@ -7,6 +7,7 @@
 #include "workbench/code_window.h"
 #include "app/build_wiring.h"
 #include "app/database_wiring.h"
+#include "app/dialog_wiring.h"
 #include "app/pack_wiring.h"
 #include "compiler/switch_window.h"
 #include "inspector/inspector_window.h"
@@ -173,6 +174,7 @@ void StartWorkbench() {
     ProjectCompileHook() = CompileCurrentProject;
     WireIncludeDatabase();
     WirePacks();
+    WireDialogs();
     app.Main->OnFirstShow = FirstShow;
     ShowWindow(app.Main->Handle(), SW_SHOW);
     UpdateWindow(app.Main->Handle());
