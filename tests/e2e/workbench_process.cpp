@@ -1,5 +1,6 @@
 #include "workbench_process.h"
 
+#include <cstring>
 #include <fstream>
 #include <sstream>
 #include <stdexcept>
@@ -100,12 +101,16 @@ AppFolder::AppFolder(const std::string& exeSource) {
     path_ = std::string(temp) + "tavrin-e2e-" + std::to_string(GetCurrentProcessId()) + "-" +
             std::to_string(++counter);
     RemoveTree(path_);
+    RemoveTree(AppData());
     CreateDirectoryA(path_.c_str(), nullptr);
     if (!CopyFileA(WindowsPath(exeSource).c_str(), Exe().c_str(), FALSE))
         throw std::runtime_error("cannot copy " + exeSource);
 }
 
-AppFolder::~AppFolder() { RemoveTree(path_); }
+AppFolder::~AppFolder() {
+    RemoveTree(path_);
+    RemoveTree(AppData());
+}
 
 void AppFolder::WriteIni(const std::string& text) const { WriteText("Tavrin2.ini", text); }
 
@@ -140,14 +145,37 @@ std::string AppFolder::IniValue(const char* section, const char* key) const {
     return buffer.data();
 }
 
-WorkbenchProcess::WorkbenchProcess(const AppFolder& folder) {
+namespace {
+
+// This process's environment with APPDATA replaced, as CreateProcess takes it.
+std::string EnvironmentWithAppData(const std::string& appData) {
+    std::string block;
+    char* strings = GetEnvironmentStringsA();
+    for (const char* entry = strings; entry && *entry; entry += std::strlen(entry) + 1)
+        if (_strnicmp(entry, "APPDATA=", 8) != 0) block.append(entry, std::strlen(entry) + 1);
+    if (strings) FreeEnvironmentStringsA(strings);
+    block += "APPDATA=" + appData;
+    block += '\0';
+    block += '\0';
+    return block;
+}
+
+}  // namespace
+
+WorkbenchProcess::WorkbenchProcess(const AppFolder& folder)
+    : WorkbenchProcess(folder.Exe(), folder.Path(), folder.AppData()) {}
+
+WorkbenchProcess::WorkbenchProcess(const std::string& exe, const std::string& workingFolder,
+                                   const std::string& appData) {
+    CreateDirectoryA(appData.c_str(), nullptr);
+    std::string environment = EnvironmentWithAppData(appData);
     STARTUPINFOA startup{};
     startup.cb = sizeof(startup);
-    std::string commandLine = "\"" + folder.Exe() + "\"";
+    std::string commandLine = "\"" + exe + "\"";
     startTick_ = GetTickCount();
-    if (!CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                        folder.Path().c_str(), &startup, &info_))
-        throw std::runtime_error("cannot start " + folder.Exe());
+    if (!CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, environment.data(),
+                        workingFolder.c_str(), &startup, &info_))
+        throw std::runtime_error("cannot start " + exe);
 }
 
 WorkbenchProcess::~WorkbenchProcess() {
@@ -201,6 +229,11 @@ long WorkbenchProcess::WaitForExit(DWORD timeoutMs) {
     DWORD code = 0;
     GetExitCodeProcess(info_.hProcess, &code);
     return static_cast<long>(code);
+}
+
+void WorkbenchProcess::Kill() {
+    TerminateProcess(info_.hProcess, 99);
+    WaitForSingleObject(info_.hProcess, 10000);
 }
 
 void WorkbenchProcess::PostCommand(int id) { PostMessageA(main_, WM_COMMAND, MAKEWPARAM(id, 0), 0); }

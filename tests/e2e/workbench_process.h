@@ -25,6 +25,11 @@ public:
     const std::string& Path() const { return path_; }
     std::string Exe() const { return path_ + "\\Tavrin2.exe"; }
     std::string Ini() const { return path_ + "\\Tavrin2.ini"; }
+    // The application-data folder the workbench is started with (kept apart
+    // from the user's, so that recovery copies stay with the test).
+    std::string AppData() const { return path_ + "-AppData"; }
+    // Its recovery folder, holding one folder per run of the workbench.
+    std::string RecoveryRoot() const { return AppData() + "\\Tavrin2\\Recovery"; }
     void WriteIni(const std::string& text) const;
     // Copies a file (a Windows or Linux path) into the folder under the name.
     void CopyIn(const std::string& source, const std::string& name) const;
@@ -42,6 +47,9 @@ private:
 class WorkbenchProcess {
 public:
     explicit WorkbenchProcess(const AppFolder& folder);
+    // Starts the program exe in workingFolder with APPDATA set to appData
+    // (created when missing).
+    WorkbenchProcess(const std::string& exe, const std::string& workingFolder, const std::string& appData);
     ~WorkbenchProcess();
     // Waits until the first showing has run as a user sees it: the main
     // window, the code window, the objects tree and the inspector visible,
@@ -56,6 +64,8 @@ public:
     bool Running() const;
     // Waits for the process to end; its exit code, or -1 on time-out.
     long WaitForExit(DWORD timeoutMs = 20000);
+    // Ends the process at once, as a crash or a power cut would.
+    void Kill();
 
     // Posts a command of the main window (menu entry, toolbar button or MRU item).
     void PostCommand(int id);
