@@ -73,11 +73,12 @@ std::string CrashReportText(const CrashFacts& facts) {
 
 std::string CrashNoticeText(const CrashFacts& facts, const std::string& reportPath) {
     std::string text = "Tavrin2 met a fatal error and has to close.\n\n";
-    if (facts.pagesKept > 0)
-        text += "The text of your " + std::to_string(facts.pagesKept) +
-                (facts.pagesKept == 1 ? " unsaved page was" : " unsaved pages were") + " kept in:\n" +
-                facts.recoveryFolder + "\nThe next start offers to restore " +
-                (facts.pagesKept == 1 ? "it" : "them") + ".\n\n";
+    if (facts.pagesKept == 1)
+        text += "The text of your unsaved page was kept in:\n" + facts.recoveryFolder +
+                "\nThe next start offers to restore it.\n\n";
+    else if (facts.pagesKept > 1)
+        text += "The texts of your " + std::to_string(facts.pagesKept) + " unsaved pages were kept in:\n" +
+                facts.recoveryFolder + "\nThe next start offers to restore them.\n\n";
     else
         text += "No page had unsaved changes.\n\n";
     if (!reportPath.empty()) text += "A report of the error was written to:\n" + reportPath;

@@ -91,13 +91,18 @@ bool EndsWith(const std::string& name, std::string_view end) {
 }
 
 // What a page's write or removal can leave behind when it is cut short: a
-// temporary file, or a text whose description is gone.
+// temporary file, a text whose description is gone, a description whose
+// text never came.
 bool IsLeftOver(const std::string& name, const std::vector<std::string>& names) {
     if (name.compare(0, kPagePrefix.size(), kPagePrefix) != 0) return false;
     if (EndsWith(name, ".tmp")) return true;
-    if (!EndsWith(name, kTextExtension)) return false;
-    std::string info = name.substr(0, name.size() - kTextExtension.size()) + std::string(kInfoExtension);
-    return std::find(names.begin(), names.end(), info) == names.end();
+    auto partner = [&](std::string_view from, std::string_view to) {
+        std::string other = name.substr(0, name.size() - from.size()) + std::string(to);
+        return std::find(names.begin(), names.end(), other) != names.end();
+    };
+    if (EndsWith(name, kTextExtension)) return !partner(kTextExtension, kInfoExtension);
+    if (EndsWith(name, kInfoExtension)) return !partner(kInfoExtension, kTextExtension);
+    return false;
 }
 
 // Drops the claim and its file, and the folder when nothing but left-overs
