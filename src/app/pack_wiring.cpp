@@ -15,11 +15,18 @@ namespace tavrin {
 namespace {
 
 Win32PackLoader loader;
-std::unique_ptr<PackRegistry> registry;
+// Comes to life after the workbench (App()), so that at the process's end it
+// is destroyed before the windows: its destructor still reaches the palette.
+std::unique_ptr<PackRegistry>& Registry() {
+    App();
+    static std::unique_ptr<PackRegistry> registry;
+    return registry;
+}
 
 }  // namespace
 
 PackRegistry& WorkbenchPacks() {
+    std::unique_ptr<PackRegistry>& registry = Registry();
     if (!registry) {
         Workbench& app = App();
         registry = std::make_unique<PackRegistry>(*app.Launcher, app.Main->Palette(), loader,
@@ -35,7 +42,7 @@ void WirePacks() {
         if (App().Code) App().Code->SetStatusText(1, text);
     };
     SetContainerClassOwner([](const std::string& className) {
-        TPack* pack = registry ? registry->PackOfClass(className) : nullptr;
+        TPack* pack = Registry() ? Registry()->PackOfClass(className) : nullptr;
         return pack ? pack->Name : std::string();
     });
     MainHooks& hooks = App().Main->Hooks;
