@@ -5,6 +5,7 @@
 #   Tavrin2-<version>-setup.exe, Tavrin2-<version>-portable.zip
 #
 #   scripts/package.sh [APP_FOLDER [OUTPUT_FOLDER]]
+#   scripts/package.sh --version PROGRAM   prints a program's file version
 #
 # Without APP_FOLDER the win32 build's application folder is built first
 # (target appfolder) and used; OUTPUT_FOLDER defaults to build/win32/packages.
@@ -13,6 +14,26 @@
 # settings or DataBase.ini an earlier run left in the folder).
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
+
+# The file version of a program: the four numbers of the fixed part of its
+# version resource. That part follows the UTF-16 key "VS_VERSION_INFO" (and
+# its padding) and starts with the signature FEEF04BD; after the signature
+# and the structure version come two 32-bit little-endian words,
+# major<<16|minor and build<<16|revision.
+file_version() {
+  local exe=$1 offset words
+  offset=$(LC_ALL=C grep -obUaP 'V\x00S\x00_\x00V\x00E\x00R\x00S\x00I\x00O\x00N\x00_\x00I\x00N\x00F\x00O\x00\x00\x00(\x00\x00)?\K\xBD\x04\xEF\xFE' "$exe" |
+           head -1 | cut -d: -f1)
+  [ -n "$offset" ] || { echo "package.sh: $exe has no version resource" >&2; return 1; }
+  read -r -a words <<< "$(od -An -tu2 -j $((offset + 8)) -N 8 "$exe")"
+  echo "${words[1]}.${words[0]}.${words[3]}.${words[2]}"
+}
+
+if [ "${1:-}" = --version ]; then
+  file_version "${2:?usage: package.sh --version PROGRAM}"
+  exit
+fi
+
 if [ $# -ge 1 ]; then
   app=$(cd "$1" && pwd)
 else
@@ -28,16 +49,6 @@ for part in Tavrin2.exe Velpack.dll; do
   [ -f "$app/$part" ] || { echo "package.sh: $app/$part missing" >&2; exit 1; }
 done
 
-# The file version of a program: the four numbers of the fixed part of its
-# version resource (after the signature FEEF04BD and the structure version,
-# two 32-bit little-endian words: major<<16|minor, build<<16|revision).
-file_version() {
-  local exe=$1 offset words
-  offset=$(LC_ALL=C grep -obUaP '\xBD\x04\xEF\xFE' "$exe" | head -1 | cut -d: -f1)
-  [ -n "$offset" ] || { echo "package.sh: $exe has no version resource" >&2; return 1; }
-  read -r -a words <<< "$(od -An -tu2 -j $((offset + 8)) -N 8 "$exe")"
-  echo "${words[1]}.${words[0]}.${words[3]}.${words[2]}"
-}
 version=$(file_version "$app/Tavrin2.exe")
 
 work=$(mktemp -d)
