@@ -1,7 +1,9 @@
 #include "workbench/recovery_autosave.h"
 
+#include <Scintilla.h>
+
+#include <algorithm>
 #include <ctime>
-#include <set>
 
 #include "common/text_codec.h"
 #include "workbench/code_page.h"
@@ -10,15 +12,43 @@
 namespace tavrin {
 
 namespace {
+
 constexpr const char* kClassName = "TAutosave";
 constexpr UINT_PTR kTimerId = 1;
+
+// The editor's text, copied in the two runs on either side of the buffer's
+// gap: asking for the text as one run would move the gap (megabytes in a
+// large page), and the next key would move it back.
+std::string CopyOfText(const ScintillaView& edit) {
+    const LRESULT length = edit.Call(SCI_GETLENGTH);
+    const LRESULT gap = std::clamp<LRESULT>(edit.Call(SCI_GETGAPPOSITION), 0, length);
+    std::string text;
+    text.reserve(static_cast<size_t>(length));
+    auto append = [&](LRESULT from, LRESULT count) {
+        if (count <= 0) return;
+        const char* run = reinterpret_cast<const char*>(edit.Call(SCI_GETRANGEPOINTER, from, count));
+        if (run) text.append(run, static_cast<size_t>(count));
+    };
+    append(0, gap);
+    append(gap, length - gap);
+    return text;
+}
+
+std::vector<TCodePage*> Unsaved(const std::vector<TCodePage*>& pages) {
+    std::vector<TCodePage*> unsaved;
+    for (TCodePage* page : pages)
+        if (page && !page->Saved()) unsaved.push_back(page);
+    return unsaved;
+}
+
 }  // namespace
 
 Autosaver::Autosaver(RecoverySession& session, PageSource pages)
-    : session_(session), pages_(std::move(pages)) {}
+    : session_(session), pages_(std::move(pages)), writer_(session) {}
 
 Autosaver::~Autosaver() {
     if (Handle()) KillTimer(Handle(), kTimerId);
+    writer_.Stop();
     DestroyBound();
 }
 
@@ -39,55 +69,68 @@ LRESULT Autosaver::HandleMessage(UINT message, WPARAM wp, LPARAM lp) {
     return BoundWindow::HandleMessage(message, wp, lp);
 }
 
-bool Autosaver::WritePage(TCodePage& page, Copy& copy) {
-    RecoveryPageInfo info;
-    info.fileName = page.FileName();
-    info.caption = CaptionWithoutMark(page.Caption());
-    info.time = LocalTimeText(std::time(nullptr));
-    std::string bytes = EncodeSourceText(page.Editor().Edit().TextView(), page.Format());
-    if (!session_.WritePage(copy.id, info, bytes)) return false;
-    copy.fileName = info.fileName;
-    copy.caption = info.caption;
-    return true;
+RecoveryPageInfo Autosaver::InfoOf(TCodePage& page) const {
+    return {page.FileName(), CaptionWithoutMark(page.Caption()), LocalTimeText(std::time(nullptr))};
 }
 
-void Autosaver::Tick() {
-    if (finished_) return;
-    std::set<const TCodePage*> unsaved;
-    for (TCodePage* page : pages_()) {
-        if (!page || page->Saved()) continue;
-        unsaved.insert(page);
-        auto found = copies_.find(page);
-        bool known = found != copies_.end();
-        if (known && found->second.stamp == page->ChangeStamp() && found->second.fileName == page->FileName() &&
-            found->second.caption == CaptionWithoutMark(page->Caption()))
-            continue;  // the copy is up to date
-        Copy copy;
-        if (known) copy = found->second;
-        else copy.id = nextId_++;
-        copy.stamp = page->ChangeStamp();
-        if (WritePage(*page, copy)) copies_[page] = copy;
-        else if (!known) session_.RemovePage(copy.id);  // nothing half-written stays behind
-    }
-    // Saved and closed pages: their copies go.
+bool Autosaver::UpToDate(const Copy& copy, TCodePage& page) const {
+    return !copy.stale && copy.stamp == page.ChangeStamp() && copy.fileName == page.FileName() &&
+           copy.caption == CaptionWithoutMark(page.Caption());
+}
+
+void Autosaver::DropCopiesExcept(const std::vector<TCodePage*>& unsaved, bool direct) {
     for (auto it = copies_.begin(); it != copies_.end();) {
-        if (unsaved.count(it->first)) {
+        if (std::find(unsaved.begin(), unsaved.end(), it->first) != unsaved.end()) {
             ++it;
             continue;
         }
-        session_.RemovePage(it->second.id);
+        if (direct) session_.RemovePage(it->second.id);
+        else writer_.Remove(it->second.id);
         it = copies_.erase(it);
     }
 }
 
+void Autosaver::Tick() {
+    if (finished_) return;
+    for (int failed : writer_.TakeFailures())
+        for (auto& [page, copy] : copies_)
+            if (copy.id == failed) copy.stale = true;
+    std::vector<TCodePage*> unsaved = Unsaved(pages_());
+    for (TCodePage* page : unsaved) {
+        auto found = copies_.find(page);
+        if (found != copies_.end() && UpToDate(found->second, *page)) continue;
+        Copy& copy = found != copies_.end() ? found->second : copies_[page];
+        if (!copy.id) copy.id = nextId_++;
+        RecoveryPageInfo info = InfoOf(*page);
+        copy.stamp = page->ChangeStamp();
+        copy.stale = false;
+        copy.fileName = info.fileName;
+        copy.caption = info.caption;
+        writer_.Write(copy.id, std::move(info), CopyOfText(page->Editor().Edit()), page->Format());
+    }
+    DropCopiesExcept(unsaved, false);
+}
+
+void Autosaver::Flush() { writer_.Flush(); }
+
 int Autosaver::WriteNow() {
-    Tick();
-    return CopyCount();
+    writer_.Stop();
+    std::vector<TCodePage*> unsaved = Unsaved(pages_());
+    int kept = 0;
+    for (TCodePage* page : unsaved) {
+        Copy& copy = copies_[page];
+        if (!copy.id) copy.id = nextId_++;
+        std::string bytes = EncodeSourceText(CopyOfText(page->Editor().Edit()), page->Format());
+        if (session_.WritePage(copy.id, InfoOf(*page), bytes)) ++kept;
+    }
+    DropCopiesExcept(unsaved, true);
+    return kept;
 }
 
 void Autosaver::Finish() {
     if (Handle()) KillTimer(Handle(), kTimerId);
     finished_ = true;
+    writer_.Stop();
     copies_.clear();
     session_.Close();
 }

@@ -113,6 +113,7 @@ TEST_F(RecoveryTest, AutosaveWritesOnlyChangedUnsavedPagesInTheirOwnEncoding) {
     ASSERT_TRUE(saved->Saved());
 
     autosaver.Tick();
+    autosaver.Flush();
     EXPECT_EQ(autosaver.CopyCount(), 2);
     EXPECT_EQ(Copy(session, 1), "first");
     EXPECT_EQ(Copy(session, 2), EncodeSourceText("' print \"\xC3\xA9\"\r\n", Format(TextEncoding::Utf16LE)))
@@ -123,6 +124,7 @@ TEST_F(RecoveryTest, AutosaveWritesOnlyChangedUnsavedPagesInTheirOwnEncoding) {
     DeleteFileA((session.Folder() + "\\page-2.txt").c_str());
     fresh->Editor().Edit().InsertBytes(5, " and second");
     autosaver.Tick();
+    autosaver.Flush();
     EXPECT_EQ(Copy(session, 1), "first and second");
     EXPECT_EQ(Copy(session, 2), "<missing>") << "a page without changes was written again";
 
@@ -141,6 +143,7 @@ TEST_F(RecoveryTest, AutosaveRunsOnItsTimerWithoutBeingAsked) {
     autosaver.Start(50);
     NewTypedPage("typed");
     Pump(400);
+    autosaver.Flush();
     EXPECT_EQ(Copy(session, 1), "typed");
     autosaver.Finish();
 }
