@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdint>
+#include <ctime>
 #include <string>
 
 namespace tavrin {
@@ -17,6 +18,8 @@ bool CreateFolders(const std::string& path);
 bool RemoveEmptyFolder(const std::string& path);
 // Removes a file; false when it could not be removed (or did not exist).
 bool RemoveFile(const std::string& path);
+// When the file was last written; 0 when it cannot be read.
+std::time_t FileModifiedTime(const std::string& path);
 
 // A claim on a file that lasts while the object lives, or until the process
 // ends in any way (the system drops it then): while one holder has it, every

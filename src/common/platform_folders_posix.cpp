@@ -34,6 +34,11 @@ bool RemoveEmptyFolder(const std::string& path) { return rmdir(NativePath(path).
 
 bool RemoveFile(const std::string& path) { return unlink(NativePath(path).c_str()) == 0; }
 
+std::time_t FileModifiedTime(const std::string& path) {
+    struct stat status {};
+    return stat(NativePath(path).c_str(), &status) == 0 ? status.st_mtime : 0;
+}
+
 FileClaim::FileClaim(const std::string& path) {
     int file = open(NativePath(path).c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
     if (file < 0) return;

@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include <sys/stat.h>
+
 #include <utility>
 
 #include "common/paths.h"
@@ -27,6 +29,11 @@ bool CreateFolders(const std::string& path) {
 bool RemoveEmptyFolder(const std::string& path) { return RemoveDirectoryA(path.c_str()) != 0; }
 
 bool RemoveFile(const std::string& path) { return DeleteFileA(path.c_str()) != 0; }
+
+std::time_t FileModifiedTime(const std::string& path) {
+    struct _stat64 status {};
+    return _stat64(path.c_str(), &status) == 0 ? static_cast<std::time_t>(status.st_mtime) : 0;
+}
 
 FileClaim::FileClaim(const std::string& path) {
     // No sharing at all: another open of the file, a delete included, fails

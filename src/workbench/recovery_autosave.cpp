@@ -3,7 +3,6 @@
 #include <Scintilla.h>
 
 #include <algorithm>
-#include <ctime>
 
 #include "common/text_codec.h"
 #include "workbench/code_page.h"
@@ -70,7 +69,7 @@ LRESULT Autosaver::HandleMessage(UINT message, WPARAM wp, LPARAM lp) {
 }
 
 RecoveryPageInfo Autosaver::InfoOf(TCodePage& page) const {
-    return {page.FileName(), CaptionWithoutMark(page.Caption()), LocalTimeText(std::time(nullptr))};
+    return {page.FileName(), CaptionWithoutMark(page.Caption())};
 }
 
 bool Autosaver::UpToDate(const Copy& copy, TCodePage& page) const {

@@ -12,6 +12,7 @@
 #include "common/ini_file.h"
 #include "common/paths.h"
 #include "common/platform_files.h"
+#include "common/platform_folders.h"
 
 namespace tavrin {
 
@@ -39,7 +40,7 @@ std::string PageFile(const std::string& folder, int id, std::string_view extensi
 }
 
 std::string InfoText(const RecoveryPageInfo& info) {
-    return "[page]\r\nfile=" + info.fileName + "\r\ncaption=" + info.caption + "\r\ntime=" + info.time + "\r\n";
+    return "[page]\r\nfile=" + info.fileName + "\r\ncaption=" + info.caption + "\r\n";
 }
 
 // The page number of a description file's name ("page-12.ini"), or -1.
@@ -76,7 +77,7 @@ std::vector<RecoveredPage> PagesIn(const std::string& folder, const std::vector<
         IniFile info(NativePath(page.infoFile));
         page.info.fileName = info.ReadString("page", "file", "");
         page.info.caption = info.ReadString("page", "caption", "");
-        page.info.time = info.ReadString("page", "time", "");
+        page.time = LocalTimeText(FileModifiedTime(NativePath(page.textFile)));
         page.size = FileSizeBytes(NativePath(page.textFile));
         found.emplace_back(id, std::move(page));
     }
@@ -149,15 +150,12 @@ bool RecoverySession::Start() {
 
 bool RecoverySession::WritePage(int id, const RecoveryPageInfo& info, std::string_view bytes) {
     if (!Start()) return false;
-    std::string infoFile = NativePath(PageFile(folder_, id, kInfoExtension));
-    bool first = pages_.insert(id).second;
-    if (first && !WriteFileReplacing(infoFile, InfoText(info))) {
-        pages_.erase(id);
-        return false;
+    auto known = pages_.find(id);
+    if (known == pages_.end() || !(known->second == info)) {
+        if (!WriteFileReplacing(NativePath(PageFile(folder_, id, kInfoExtension)), InfoText(info))) return false;
+        pages_[id] = info;
     }
-    if (!WriteFileReplacing(NativePath(PageFile(folder_, id, kTextExtension)), bytes)) return false;
-    if (!first) WriteFileReplacing(infoFile, InfoText(info));  // the new time
-    return true;
+    return WriteFileReplacing(NativePath(PageFile(folder_, id, kTextExtension)), bytes);
 }
 
 void RecoverySession::RemovePage(int id) {
@@ -174,7 +172,7 @@ std::string RecoverySession::WriteReport(std::string_view text) {
 }
 
 void RecoverySession::Close() {
-    for (int id : std::set<int>(pages_)) RemovePage(id);
+    while (!pages_.empty()) RemovePage(pages_.begin()->first);
     if (!claim_.Held()) return;
     RemoveClaimAndFolder(folder_, claim_);
 }

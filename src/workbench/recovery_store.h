@@ -8,14 +8,15 @@
 // A session folder, named "<yyyymmdd>-<hhmmss>-<process id>", holds:
 //   session.lock      the claim of the workbench that writes here
 //   page-<n>.txt      a page's text, byte for byte as the page would save it
-//   page-<n>.ini      what the page was: [page] file=, caption=, time=
+//   page-<n>.ini      what the page was: [page] file=, caption=
 //   crash-report.txt  the report of a fatal error, when there was one
-// A page's description is written before its first text, so that every text
-// written has one; a description whose text was never written is skipped.
+// A page's description is written before its first text (and again only
+// when it changes), so that every text written has one; a description whose
+// text was never written is skipped. The time of a copy is its text file's.
 #pragma once
 
 #include <ctime>
-#include <set>
+#include <map>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -27,7 +28,7 @@ namespace tavrin {
 struct RecoveryPageInfo {
     std::string fileName;  // the page's file; empty for a page never saved
     std::string caption;   // its tab text without the unsaved mark
-    std::string time;      // when its text was written (LocalTimeText)
+    bool operator==(const RecoveryPageInfo&) const = default;
 };
 
 // "yyyy-mm-dd hh:mm:ss" in local time.
@@ -62,13 +63,14 @@ private:
     std::string root_;
     std::string folder_;
     FileClaim claim_;
-    std::set<int> pages_;
+    std::map<int, RecoveryPageInfo> pages_;  // as their descriptions say
 };
 
 struct RecoveredPage {
     std::string textFile;
     std::string infoFile;
     RecoveryPageInfo info;
+    std::string time;  // when its text was last written (LocalTimeText)
     unsigned long long size = 0;  // of the text, in bytes
     // The file name without folder, or the caption of a page never saved.
     std::string DisplayName() const;

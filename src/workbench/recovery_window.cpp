@@ -79,7 +79,7 @@ std::string TRecovery::CellText(int row, Column column) const {
     const RecoveredPage& page = rows_[static_cast<size_t>(row)].page;
     switch (column) {
     case colPage: return page.DisplayName();
-    case colTime: return page.info.time;
+    case colTime: return page.time;
     case colSize: return SizeText(page.size);
     case colFile: return page.info.fileName;
     }

@@ -22,7 +22,7 @@ using test::ReadBytes;
 using test::WriteBytes;
 
 RecoveryPageInfo Info(std::string file, std::string caption) {
-    return {std::move(file), std::move(caption), "2024-05-01 10:20:30"};
+    return {std::move(file), std::move(caption)};
 }
 
 // The store gives paths the Windows way; NativePath makes them usable here.
@@ -70,10 +70,29 @@ TEST(RecoveryStore, PagesOfARunThatDiedAreOfferedByteForByteInPageOrder) {
     EXPECT_EQ(pages[0].size, binary.size());
     EXPECT_EQ(pages[1].DisplayName(), "main.bas");
     EXPECT_EQ(pages[1].info.fileName, "C:\\src\\main.bas");
-    EXPECT_EQ(pages[1].info.time, "2024-05-01 10:20:30");
+    EXPECT_EQ(pages[1].time, LocalTimeText(FileModifiedTime(pages[1].textFile)));
+    EXPECT_TRUE(std::regex_match(pages[1].time, std::regex(R"(\d{4}-\d\d-\d\d \d\d:\d\d:\d\d)")));
     EXPECT_EQ(Bytes(pages[1].textFile), "new text");
     // Claimed by the first finder: a second workbench starting now sees nothing.
     EXPECT_TRUE(FindRecoveredSessions(root.Path()).empty());
+}
+
+TEST(RecoveryStore, ADescriptionIsWrittenAgainOnlyWhenThePageGetsAnotherName) {
+    test::TempFolder root;
+    {
+        RecoverySession session(root.Path(), "s");
+        ASSERT_TRUE(session.WritePage(1, Info("", "noname1"), "one"));
+        const std::string info = NativePath(session.Folder()) + "/page-1.ini";
+        WriteBytes(info, "[page]\r\ncaption=marker\r\n");
+        ASSERT_TRUE(session.WritePage(1, Info("", "noname1"), "two"));
+        EXPECT_EQ(ReadBytes(info), "[page]\r\ncaption=marker\r\n") << "an unchanged description was written again";
+        ASSERT_TRUE(session.WritePage(1, Info("C:\\src\\saved as.bas", "saved as.bas"), "three"));
+    }
+    std::vector<RecoveredSession> sessions = FindRecoveredSessions(root.Path());
+    ASSERT_EQ(sessions.size(), 1u);
+    ASSERT_EQ(sessions[0].pages.size(), 1u);
+    EXPECT_EQ(sessions[0].pages[0].info.fileName, "C:\\src\\saved as.bas");
+    EXPECT_EQ(Bytes(sessions[0].pages[0].textFile), "three");
 }
 
 TEST(RecoveryStore, RemovedPagesAreNotOfferedAndAHandledOfferLeavesOnlyTheReport) {

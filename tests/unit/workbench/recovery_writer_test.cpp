@@ -14,7 +14,7 @@
 namespace tavrin {
 namespace {
 
-RecoveryPageInfo Info(const std::string& caption) { return {"", caption, "2024-05-01 10:20:30"}; }
+RecoveryPageInfo Info(const std::string& caption) { return {"", caption}; }
 
 TextFormat Format(TextEncoding encoding) {
     TextFormat format;

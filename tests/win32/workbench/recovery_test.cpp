@@ -12,6 +12,7 @@
 #include "common/commands.h"
 #include "common/file_search.h"
 #include "common/paths.h"
+#include "common/platform_folders.h"
 #include "common/text_codec.h"
 #include "settings/launcher.h"
 #include "ui/file_system.h"
@@ -153,8 +154,8 @@ std::vector<RecoveredSession> KeptPages(const std::string& root, const std::stri
                                         const std::string& freshText) {
     {
         RecoverySession died(root, "20240501-102030-1");
-        died.WritePage(1, {file, ExtractFileName(file), "2024-05-01 10:20:30"}, fileText);
-        died.WritePage(2, {"", "noname7", "2024-05-01 10:20:31"}, freshText);
+        died.WritePage(1, {file, ExtractFileName(file)}, fileText);
+        died.WritePage(2, {"", "noname7"}, freshText);
     }
     return FindRecoveredSessions(root);
 }
@@ -167,7 +168,8 @@ TEST_F(RecoveryTest, RestoreOpensUnsavedPagesUnderTheirNamesAndLeavesTheFilesAlo
     window.Create(App().Main->Handle());
     ASSERT_EQ(window.RowCount(), 2);
     EXPECT_EQ(window.CellText(0, TRecovery::colPage), "main.bas");
-    EXPECT_EQ(window.CellText(0, TRecovery::colTime), "2024-05-01 10:20:30");
+    EXPECT_EQ(window.CellText(0, TRecovery::colTime),
+              LocalTimeText(FileModifiedTime(root_ + "\\20240501-102030-1\\page-1.txt")));
     EXPECT_EQ(window.CellText(0, TRecovery::colSize), std::to_string(kept.size()) + " bytes");
     EXPECT_EQ(window.CellText(0, TRecovery::colFile), file);
     EXPECT_EQ(window.CellText(1, TRecovery::colPage), "noname7");
