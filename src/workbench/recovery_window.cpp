@@ -49,7 +49,7 @@ void TRecovery::OnCreate() {
     const struct {
         const char* title;
         int width;
-    } columns[] = {{"Page", 140}, {"Written", 130}, {"Size", 90}, {"File", 260}};
+    } columns[] = {{"Page", 140}, {"Written", 130}, {"Size", 80}, {"File", 270}};
     for (int i = 0; i < 4; ++i) {
         LVCOLUMNA column{};
         column.mask = LVCF_TEXT | LVCF_WIDTH;
@@ -159,6 +159,16 @@ void TRecovery::Leave() {
 }
 
 void TRecovery::OnClose() { CloseKeepingRest(); }
+
+LRESULT TRecovery::HandleMessage(UINT message, WPARAM wp, LPARAM lp) {
+    // The list takes the focus, so that its selection shows as such.
+    if (message == WM_ACTIVATE && LOWORD(wp) != WA_INACTIVE) {
+        FormWindow::HandleMessage(message, wp, lp);
+        SetFocus(list_);
+        return 0;
+    }
+    return FormWindow::HandleMessage(message, wp, lp);
+}
 
 void TRecovery::OnCommand(int id, int, HWND) {
     switch (id) {

@@ -36,11 +36,12 @@ public:
 
 protected:
     DWORD Style() const override { return WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME; }
-    SIZE InitialSize() const override { return SIZE{560, 300}; }
+    SIZE InitialSize() const override { return SIZE{660, 300}; }
     void OnCreate() override;
     void OnSize(int width, int height) override;
     void OnCommand(int id, int code, HWND control) override;
     void OnClose() override;
+    LRESULT HandleMessage(UINT message, WPARAM wp, LPARAM lp) override;
 
 private:
     struct Row {
