@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <ctime>
 #include <string>
+#include <utility>
 
 namespace tavrin {
 
@@ -29,11 +30,17 @@ class FileClaim {
 public:
     FileClaim() = default;
     explicit FileClaim(const std::string& path);
-    ~FileClaim();
+    ~FileClaim() { Release(); }
     FileClaim(const FileClaim&) = delete;
     FileClaim& operator=(const FileClaim&) = delete;
-    FileClaim(FileClaim&& other) noexcept;
-    FileClaim& operator=(FileClaim&& other) noexcept;
+    FileClaim(FileClaim&& other) noexcept : handle_(std::exchange(other.handle_, kNone)) {}
+    FileClaim& operator=(FileClaim&& other) noexcept {
+        if (this != &other) {
+            Release();
+            handle_ = std::exchange(other.handle_, kNone);
+        }
+        return *this;
+    }
 
     bool Held() const { return handle_ != kNone; }
     void Release();

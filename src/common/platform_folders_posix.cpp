@@ -8,7 +8,6 @@
 #include <unistd.h>
 
 #include <cstdio>
-#include <utility>
 
 #include "common/file_search.h"
 #include "common/paths.h"
@@ -47,18 +46,6 @@ FileClaim::FileClaim(const std::string& path) {
         return;
     }
     handle_ = file;
-}
-
-FileClaim::~FileClaim() { Release(); }
-
-FileClaim::FileClaim(FileClaim&& other) noexcept : handle_(std::exchange(other.handle_, kNone)) {}
-
-FileClaim& FileClaim::operator=(FileClaim&& other) noexcept {
-    if (this != &other) {
-        Release();
-        handle_ = std::exchange(other.handle_, kNone);
-    }
-    return *this;
 }
 
 void FileClaim::Release() {

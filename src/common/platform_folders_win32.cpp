@@ -6,7 +6,6 @@
 
 #include <sys/stat.h>
 
-#include <utility>
 
 #include "common/paths.h"
 
@@ -41,18 +40,6 @@ FileClaim::FileClaim(const std::string& path) {
     HANDLE file = CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_ALWAYS,
                               FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file != INVALID_HANDLE_VALUE) handle_ = reinterpret_cast<std::intptr_t>(file);
-}
-
-FileClaim::~FileClaim() { Release(); }
-
-FileClaim::FileClaim(FileClaim&& other) noexcept : handle_(std::exchange(other.handle_, kNone)) {}
-
-FileClaim& FileClaim::operator=(FileClaim&& other) noexcept {
-    if (this != &other) {
-        Release();
-        handle_ = std::exchange(other.handle_, kNone);
-    }
-    return *this;
 }
 
 void FileClaim::Release() {

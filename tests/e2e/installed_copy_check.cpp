@@ -34,25 +34,6 @@ std::string IniValue(const std::string& file, const char* section, const char* k
     return value;
 }
 
-struct ClassSearch {
-    const char* className;
-    std::vector<HWND> found;
-};
-
-BOOL CALLBACK CollectOfClass(HWND window, LPARAM lp) {
-    auto* search = reinterpret_cast<ClassSearch*>(lp);
-    char name[64] = {};
-    GetClassNameA(window, name, sizeof name);
-    if (lstrcmpiA(name, search->className) == 0) search->found.push_back(window);
-    return TRUE;
-}
-
-std::vector<HWND> ChildrenOfClass(HWND parent, const char* className) {
-    ClassSearch search{className, {}};
-    EnumChildWindows(parent, CollectOfClass, reinterpret_cast<LPARAM>(&search));
-    return search.found;
-}
-
 std::string WindowText(HWND window) {
     char text[1024] = {};
     SendMessageA(window, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
@@ -69,7 +50,7 @@ std::string SettingsFileShownInAboutBox(e2e::WorkbenchProcess& process) {
         if (found != windows.end() && found->second.visible) about = found->second.handle;
     }
     if (!about) return "<no about box>";
-    std::vector<HWND> edits = ChildrenOfClass(about, "Edit");
+    std::vector<HWND> edits = e2e::ChildrenOfClass(about, "Edit");
     std::string shown = edits.size() == 1 ? WindowText(edits[0]) : "<no settings line>";
     PostMessageA(about, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
     for (int i = 0; i < 200 && IsWindowVisible(about); ++i) Sleep(20);
@@ -97,8 +78,8 @@ int main(int argc, char** argv) {
 
     std::vector<HWND> pages;
     for (int tries = 0; tries < 100 && pages.empty(); ++tries, Sleep(20))
-        pages = ChildrenOfClass(process.Main(), "TPalettePage");
-    Check(pages.size() == 1 && ChildrenOfClass(pages[0], "Button").size() == 11,
+        pages = e2e::ChildrenOfClass(process.Main(), "TPalettePage");
+    Check(pages.size() == 1 && e2e::ChildrenOfClass(pages[0], "Button").size() == 11,
           "Velpack's ten components are on the palette");
     for (const auto& [className, window] : process.Windows())
         if (className.rfind("#32770", 0) == 0 && window.visible) Check(false, "no message box: " + window.caption);

@@ -43,27 +43,11 @@ void WriteFile(const std::string& path, const std::string& text) {
     std::ofstream(path, std::ios::binary | std::ios::trunc) << text;
 }
 
-// Names in a folder ("." and ".." left out), files or sub-folders.
-std::vector<std::string> Names(const std::string& folder, bool folders) {
-    std::vector<std::string> names;
-    WIN32_FIND_DATAA data;
-    HANDLE find = FindFirstFileA((folder + "\\*").c_str(), &data);
-    if (find == INVALID_HANDLE_VALUE) return names;
-    do {
-        std::string name = data.cFileName;
-        bool isFolder = (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
-        if (name != "." && name != ".." && isFolder == folders) names.push_back(name);
-    } while (FindNextFileA(find, &data));
-    FindClose(find);
-    std::sort(names.begin(), names.end());
-    return names;
-}
-
 // The texts kept in every session folder of the recovery root, in name order.
 std::vector<std::string> KeptTexts(const std::string& root) {
     std::vector<std::string> texts;
-    for (const std::string& session : Names(root, true))
-        for (const std::string& file : Names(root + "\\" + session, false))
+    for (const std::string& session : e2e::NamesIn(root, e2e::Entries::Folders))
+        for (const std::string& file : e2e::NamesIn(root + "\\" + session, e2e::Entries::Files))
             if (file.size() > 4 && file.compare(file.size() - 4, 4, ".txt") == 0 && file != "crash-report.txt")
                 texts.push_back(ReadFile(root + "\\" + session + "\\" + file));
     return texts;
@@ -77,7 +61,7 @@ bool WaitForKeptTexts(const std::string& root, std::vector<std::string> expected
     do {
         std::vector<std::string> kept = KeptTexts(root);
         std::sort(kept.begin(), kept.end());
-        if (kept == expected && Names(root, true).size() == 1) return true;
+        if (kept == expected && e2e::NamesIn(root, e2e::Entries::Folders).size() == 1) return true;
         Sleep(100);
     } while (GetTickCount() - start < timeoutMs);
     return false;
@@ -92,22 +76,15 @@ std::string EditorText(HWND editor) {
 }
 
 // A workbench in a folder of its own, with the files it works on beside it.
-class Session {
+class Session : public e2e::Session {
 public:
-    Session() : folder_(tavrinExe) {}
+    Session() : e2e::Session(tavrinExe) {}
 
-    std::string Path(const std::string& name) const { return folder_.Path() + "\\" + name; }
-    e2e::AppFolder& Folder() { return folder_; }
-    e2e::WorkbenchProcess& Process() { return *process_; }
     std::string RecoveryRoot() const { return folder_.RecoveryRoot(); }
 
     bool Start(const std::string& settings) {
         folder_.WriteIni(settings);
         return Restart();
-    }
-    bool Restart() {
-        process_ = std::make_unique<e2e::WorkbenchProcess>(folder_);
-        return process_->WaitUntilIdle() >= 0;
     }
 
     HWND NewEditorAfter(int command) {
@@ -165,10 +142,6 @@ public:
         }
         return questions;
     }
-
-private:
-    e2e::AppFolder folder_;
-    std::unique_ptr<e2e::WorkbenchProcess> process_;
 };
 
 TEST(Recovery, PagesOfAKilledWorkbenchAreRestoredByteForByteAndACleanExitKeepsNoCopies) {
@@ -221,7 +194,7 @@ TEST(Recovery, PagesOfAKilledWorkbenchAreRestoredByteForByteAndACleanExitKeepsNo
     EXPECT_EQ(session.Process().WaitForExit(), 0);
     EXPECT_EQ(ReadFile(file), editedText);
     EXPECT_TRUE(KeptTexts(session.RecoveryRoot()).empty());
-    EXPECT_TRUE(Names(session.RecoveryRoot(), true).empty()) << "a session folder was left behind";
+    EXPECT_TRUE(e2e::NamesIn(session.RecoveryRoot(), e2e::Entries::Folders).empty()) << "a session folder was left behind";
 }
 
 // The workbench with FaultPack loaded, one new page typed into, and the
@@ -246,7 +219,7 @@ std::string CrashInsidePack(Session& session, UINT fault, const std::string& typ
 }
 
 std::string OnlyReport(const std::string& root) {
-    std::vector<std::string> sessions = Names(root, true);
+    std::vector<std::string> sessions = e2e::NamesIn(root, e2e::Entries::Folders);
     if (sessions.size() != 1) return "<" + std::to_string(sessions.size()) + " sessions>";
     return ReadFile(root + "\\" + sessions[0] + "\\crash-report.txt");
 }
@@ -255,7 +228,7 @@ TEST(Recovery, AFaultInsideAPacksWindowProcedureKeepsThePagesAndWritesAReport) {
     Session session;
     const std::string typed = "print \"typed at once before the fault\"";
     std::string notice = CrashInsidePack(session, kFaultAccess, typed);
-    std::vector<std::string> sessions = Names(session.RecoveryRoot(), true);
+    std::vector<std::string> sessions = e2e::NamesIn(session.RecoveryRoot(), e2e::Entries::Folders);
     ASSERT_EQ(sessions.size(), 1u);
     const std::string folder = session.RecoveryRoot() + "\\" + sessions[0];
     EXPECT_NE(notice.find(folder), std::string::npos) << notice;
@@ -276,7 +249,7 @@ TEST(Recovery, AFaultInsideAPacksWindowProcedureKeepsThePagesAndWritesAReport) {
     for (int i = 0; i < 200 && IsWindowVisible(recovery); ++i) Sleep(20);
     EXPECT_FALSE(IsWindowVisible(recovery)) << "the window stayed with no page left";
     EXPECT_TRUE(KeptTexts(session.RecoveryRoot()).empty());
-    EXPECT_EQ(Names(folder, false), std::vector<std::string>{"crash-report.txt"});
+    EXPECT_EQ(e2e::NamesIn(folder, e2e::Entries::Files), std::vector<std::string>{"crash-report.txt"});
     EXPECT_EQ(session.Process().CloseAndWait(), 0);
 }
 

@@ -1,5 +1,6 @@
 #include "workbench_process.h"
 
+#include <algorithm>
 #include <cstring>
 #include <fstream>
 #include <sstream>
@@ -277,6 +278,50 @@ HWND WorkbenchProcess::WaitForNewEditor(const std::set<HWND>& before, DWORD time
         Sleep(20);
     } while (GetTickCount() - start < timeoutMs && Running());
     return nullptr;
+}
+
+bool Session::Restart() {
+    process_ = std::make_unique<WorkbenchProcess>(folder_);
+    return process_->WaitUntilIdle() >= 0;
+}
+
+std::vector<std::string> NamesIn(const std::string& folder, Entries which) {
+    std::vector<std::string> names;
+    WIN32_FIND_DATAA data;
+    HANDLE find = FindFirstFileA((folder + "\\*").c_str(), &data);
+    if (find == INVALID_HANDLE_VALUE) return names;
+    do {
+        std::string name = data.cFileName;
+        bool isFolder = (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+        bool wanted = which == Entries::All || isFolder == (which == Entries::Folders);
+        if (name != "." && name != ".." && wanted) names.push_back(name);
+    } while (FindNextFileA(find, &data));
+    FindClose(find);
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+namespace {
+
+struct ClassSearch {
+    const char* className;
+    std::vector<HWND> found;
+};
+
+BOOL CALLBACK CollectOfClass(HWND window, LPARAM lp) {
+    auto* search = reinterpret_cast<ClassSearch*>(lp);
+    char name[64] = {};
+    GetClassNameA(window, name, sizeof name);
+    if (lstrcmpiA(name, search->className) == 0) search->found.push_back(window);
+    return TRUE;
+}
+
+}  // namespace
+
+std::vector<HWND> ChildrenOfClass(HWND parent, const char* className) {
+    ClassSearch search{className, {}};
+    EnumChildWindows(parent, CollectOfClass, reinterpret_cast<LPARAM>(&search));
+    return search.found;
 }
 
 long WorkbenchProcess::CloseAndWait(DWORD timeoutMs) {

@@ -5,8 +5,10 @@
 #include <windows.h>
 
 #include <map>
+#include <memory>
 #include <set>
 #include <string>
+#include <vector>
 
 namespace e2e {
 
@@ -87,6 +89,29 @@ private:
     DWORD startTick_ = 0;
     HWND main_ = nullptr;
 };
+
+// A workbench in an application folder of its own, started (and started
+// again) there; the files it works on may lie in the same folder.
+class Session {
+public:
+    explicit Session(const std::string& exeSource) : folder_(exeSource) {}
+    std::string Path(const std::string& name) const { return folder_.Path() + "\\" + name; }
+    AppFolder& Folder() { return folder_; }
+    WorkbenchProcess& Process() { return *process_; }
+    // Starts the workbench (again) and waits until it is idle; false when it
+    // never got there.
+    bool Restart();
+
+protected:
+    AppFolder folder_;
+    std::unique_ptr<WorkbenchProcess> process_;
+};
+
+enum class Entries { All, Files, Folders };
+// The names in a folder ("." and ".." left out), sorted.
+std::vector<std::string> NamesIn(const std::string& folder, Entries which = Entries::All);
+// The windows of a class among the descendants of a window (of any process).
+std::vector<HWND> ChildrenOfClass(HWND parent, const char* className);
 
 // The top-level windows of a process, by window class.
 std::map<std::string, SeenWindow> WindowsOfProcess(DWORD processId);

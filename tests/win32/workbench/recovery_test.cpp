@@ -6,6 +6,7 @@
 // the about box says where the settings file is.
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 
@@ -42,19 +43,8 @@ void Write(const std::string& path, const std::string& bytes) {
 }
 
 void RemoveTree(const std::string& folder) {
-    WIN32_FIND_DATAA data;
-    HANDLE find = FindFirstFileA((folder + "\\*").c_str(), &data);
-    if (find != INVALID_HANDLE_VALUE) {
-        do {
-            std::string name = data.cFileName;
-            if (name == "." || name == "..") continue;
-            std::string full = folder + "\\" + name;
-            if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) RemoveTree(full);
-            else DeleteFileA(full.c_str());
-        } while (FindNextFileA(find, &data));
-        FindClose(find);
-    }
-    RemoveDirectoryA(folder.c_str());
+    std::error_code ignored;
+    std::filesystem::remove_all(folder, ignored);
 }
 
 TextFormat Format(TextEncoding encoding) {
