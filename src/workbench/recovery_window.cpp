@@ -113,44 +113,61 @@ void TRecovery::SelectRow(int row, bool selected) {
     SendMessageA(list_, LVM_SETITEMSTATE, row, reinterpret_cast<LPARAM>(&item));
 }
 
-std::vector<size_t> TRecovery::SelectedRows() const {
-    std::vector<size_t> rows;
+std::vector<RecoveredPage> TRecovery::SelectedPages() const {
+    std::vector<RecoveredPage> pages;
     for (int row = 0; row < RowCount(); ++row)
         if (SendMessageA(list_, LVM_GETITEMSTATE, row, LVIS_SELECTED) & LVIS_SELECTED)
-            rows.push_back(static_cast<size_t>(row));
-    return rows;
+            pages.push_back(rows_[static_cast<size_t>(row)].page);
+    return pages;
 }
 
-void TRecovery::Forget(const std::vector<size_t>& rows) {
-    for (auto it = rows.rbegin(); it != rows.rend(); ++it) {
-        Row& row = rows_[*it];
-        sessions_[row.session].Forget(row.page);
-        rows_.erase(rows_.begin() + static_cast<std::ptrdiff_t>(*it));
-    }
+void TRecovery::Forget(const RecoveredPage& page) {
+    auto row = std::find_if(rows_.begin(), rows_.end(), [&](const Row& r) { return r.page.textFile == page.textFile; });
+    if (row == rows_.end()) return;
+    sessions_[row->session].Forget(page);
+    rows_.erase(row);
+}
+
+void TRecovery::Refresh() {
     FillList();
     if (rows_.empty()) Leave();
 }
 
 void TRecovery::RestoreSelected() {
-    std::vector<size_t> restored;
+    if (busy_) return;
+    busy_ = true;
+    struct EndOfRestore {
+        bool& busy;
+        ~EndOfRestore() { busy = false; }
+    } end{busy_};
     std::vector<std::string> failures;
-    for (size_t row : SelectedRows()) {
+    // Each copy goes as soon as its page is open, so that whatever happens
+    // next (the workbench closed from a message that runs meanwhile) it is
+    // not offered a second time.
+    for (const RecoveredPage& page : SelectedPages()) {
         try {
-            restore_(rows_[row].page);
-            restored.push_back(row);
+            restore_(page);
+            Forget(page);
         } catch (const CommandAborted&) {
             break;
         } catch (const std::exception& error) {
             failures.push_back(error.what());
         }
     }
-    Forget(restored);
+    busy_ = false;
+    Refresh();
     if (!failures.empty()) throw CommandError(Join(failures, "\n"));
 }
 
-void TRecovery::DiscardSelected() { Forget(SelectedRows()); }
+void TRecovery::DiscardSelected() {
+    if (busy_) return;
+    for (const RecoveredPage& page : SelectedPages()) Forget(page);
+    Refresh();
+}
 
-void TRecovery::CloseKeepingRest() { Leave(); }
+void TRecovery::CloseKeepingRest() {
+    if (!busy_) Leave();
+}
 
 void TRecovery::Leave() {
     for (RecoveredSession& session : sessions_) session.Finish();

@@ -49,9 +49,11 @@ private:
         RecoveredPage page;
     };
     void FillList();
-    std::vector<size_t> SelectedRows() const;
-    // Forgets the rows' copies and closes the window when none is left.
-    void Forget(const std::vector<size_t>& rows);
+    std::vector<RecoveredPage> SelectedPages() const;
+    // Deletes a page's copy and its row.
+    void Forget(const RecoveredPage& page);
+    // Shows the rows left, and closes the window when none is.
+    void Refresh();
     void Leave();
 
     std::vector<RecoveredSession> sessions_;
@@ -59,6 +61,9 @@ private:
     RestorePage restore_;
     HWND list_ = nullptr;
     HWND label_ = nullptr;
+    // A restore runs: opening a page lets window messages run, which must
+    // not start another restore or discard meanwhile.
+    bool busy_ = false;
 };
 
 // Opens a recovered page's text in a new code page marked unsaved: under its

@@ -177,6 +177,8 @@ TEST(Recovery, PagesOfAKilledWorkbenchAreRestoredByteForByteAndACleanExitKeepsNo
     session.Press(recovery, "Restore");
     std::vector<HWND> restored = session.WaitForEditors(before, 2);
     ASSERT_EQ(restored.size(), 2u);
+    for (int i = 0; i < 500 && IsWindowVisible(recovery); ++i) Sleep(20);
+    EXPECT_FALSE(IsWindowVisible(recovery)) << "the window stayed with every page restored";
     std::vector<std::string> texts{EditorText(restored[0]), EditorText(restored[1])};
     std::sort(texts.begin(), texts.end());
     std::vector<std::string> expected{editedText, freshText};
@@ -194,7 +196,10 @@ TEST(Recovery, PagesOfAKilledWorkbenchAreRestoredByteForByteAndACleanExitKeepsNo
     EXPECT_EQ(session.Process().WaitForExit(), 0);
     EXPECT_EQ(ReadFile(file), editedText);
     EXPECT_TRUE(KeptTexts(session.RecoveryRoot()).empty());
-    EXPECT_TRUE(e2e::NamesIn(session.RecoveryRoot(), e2e::Entries::Folders).empty()) << "a session folder was left behind";
+    std::vector<std::string> left = e2e::NamesIn(session.RecoveryRoot(), e2e::Entries::Folders);
+    for (const std::string& folder : std::vector<std::string>(left))
+        for (const std::string& name : e2e::NamesIn(session.RecoveryRoot() + "\\" + folder)) left.push_back("  " + name);
+    EXPECT_TRUE(left.empty()) << "left behind: " << testing::PrintToString(left);
 }
 
 // The workbench with FaultPack loaded, one new page typed into, and the

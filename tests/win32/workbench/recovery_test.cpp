@@ -211,6 +211,29 @@ TEST_F(RecoveryTest, DiscardDeletesCopiesAndAFailedRestoreKeepsItsCopy) {
     EXPECT_TRUE(FindRecoveredSessions(root_).empty());
 }
 
+TEST_F(RecoveryTest, ARestoreIsNotStartedAgainMeanwhileAndEachCopyGoesOnceItsPageIsOpen) {
+    TRecovery* window = nullptr;
+    int opened = 0;
+    bool firstCopyGone = false;
+    auto restore = [&](const RecoveredPage&) {
+        ++opened;
+        // Messages that run while a page opens: another press of the buttons.
+        window->RestoreSelected();
+        window->DiscardSelected();
+        window->CloseKeepingRest();
+        if (opened == 2) firstCopyGone = GetFileAttributesA((root_ + "\\20240501-102030-1\\page-1.txt").c_str()) ==
+                                         INVALID_FILE_ATTRIBUTES;
+    };
+    TRecovery recovery(KeptPages(root_, folder_ + "\\a.bas", "a", "b"), restore);
+    window = &recovery;
+    recovery.Create(App().Main->Handle());
+    recovery.RestoreSelected();
+    EXPECT_EQ(opened, 2);
+    EXPECT_TRUE(firstCopyGone) << "a page's copy stayed while the next page opened";
+    EXPECT_EQ(recovery.RowCount(), 0);
+    EXPECT_TRUE(FindRecoveredSessions(root_).empty());
+}
+
 TEST_F(RecoveryTest, CloseKeepsTheRestForTheNextStart) {
     {
         TRecovery window(KeptPages(root_, folder_ + "\\a.bas", "a", "b"), RestoreRecoveredPage);
