@@ -196,6 +196,10 @@ void SetFatalErrorActions(FatalErrorActions newActions) {
     actions = new FatalErrorActions(std::move(newActions));
 }
 
+std::string LastCommand() { return lastCommand; }
+
+std::string ProgramName() { return program; }
+
 void NoteCommand(const std::string& name) {
     lstrcpynA(lastCommand, name.c_str(), 201);
 }

@@ -30,5 +30,9 @@ void InstallFatalErrorHandler();
 void SetFatalErrorActions(FatalErrorActions actions);
 // Notes the command that runs now, for the report (cut at 200 characters).
 void NoteCommand(const std::string& name);
+// The command noted last (empty: none yet).
+std::string LastCommand();
+// "Tavrin2 <file version>" from the program's version resource.
+std::string ProgramName();
 
 }  // namespace tavrin

@@ -12,6 +12,7 @@
 #include "common/file_search.h"
 #include "workbench/code_page.h"
 #include "workbench/code_window.h"
+#include "workbench/crash_report.h"
 #include "workbench/main_window.h"
 #include "workbench/recovery_autosave.h"
 #include "workbench/recovery_store.h"
@@ -25,6 +26,26 @@ namespace {
 std::unique_ptr<RecoverySession> session;
 std::unique_ptr<Autosaver> autosaver;
 std::string recoveryRoot;
+
+int unexpectedErrors = 0;
+
+// An error the workbench survives: the pages are kept at once (the fault may
+// have left the workbench in a bad state) and a report is written beside them.
+std::string KeepPagesAfterUnexpectedError(const std::string& what) {
+    if (!autosaver || !session) return {};
+    CrashFacts facts;
+    facts.fatal = false;
+    facts.systemException = false;
+    facts.program = ProgramName();
+    facts.time = LocalTimeText(std::time(nullptr));
+    facts.cppException = what;
+    facts.lastCommand = LastCommand();
+    facts.pagesKept = autosaver->KeepNow();
+    facts.recoveryFolder = session->Folder();
+    std::string name = "error-report-" + std::to_string(++unexpectedErrors) + ".txt";
+    std::string report = session->WriteReport(CrashReportText(facts), name);
+    return UnexpectedErrorNoticeText(facts, report);
+}
 
 std::vector<TCodePage*> OpenCodePages() {
     std::vector<TCodePage*> pages;
@@ -67,6 +88,7 @@ void StartSafetyNet() {
     actions.recoveryFolder = [] { return session->Folder(); };
     actions.writeReport = [](const std::string& text) { return session->WriteReport(text); };
     SetFatalErrorActions(std::move(actions));
+    SetUnexpectedErrorObserver(KeepPagesAfterUnexpectedError);
 
     TMain& main = *app.Main;
     main.BeforeCommand = [](int id) { NoteCommand(CommandLabel(id)); };

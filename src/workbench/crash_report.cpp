@@ -52,7 +52,7 @@ std::string ExceptionName(std::uint32_t code) {
 }
 
 std::string CrashReportText(const CrashFacts& facts) {
-    std::string report = "Fatal error report\r\n";
+    std::string report = facts.fatal ? "Fatal error report\r\n" : "Error report (the workbench went on)\r\n";
     report += "Program: " + facts.program + "\r\n";
     report += "Time: " + facts.time + "\r\n";
     if (facts.systemException) {
@@ -61,7 +61,8 @@ std::string CrashReportText(const CrashFacts& facts) {
         report += "Error: " + ExceptionName(facts.code) + AccessText(facts) + ", code " + code + "\r\n";
         report += "Address: " + WhereText(facts) + "\r\n";
     } else {
-        report += "Error: a C++ exception that no code handled: " +
+        report += std::string("Error: ") +
+                  (facts.fatal ? "a C++ exception that no code handled: " : "an exception the workbench did not expect: ") +
                   (facts.cppException.empty() ? std::string("unknown") : facts.cppException) + "\r\n";
     }
     report += "Last command: " + (facts.lastCommand.empty() ? std::string("none") : facts.lastCommand) + "\r\n";
@@ -71,19 +72,31 @@ std::string CrashReportText(const CrashFacts& facts) {
     return report;
 }
 
+namespace {
+
+std::string KeptText(const CrashFacts& facts) {
+    if (facts.pagesKept == 1) return "The text of your unsaved page was kept in:\n" + facts.recoveryFolder;
+    if (facts.pagesKept > 1)
+        return "The texts of your " + std::to_string(facts.pagesKept) + " unsaved pages were kept in:\n" +
+               facts.recoveryFolder;
+    return "No page had unsaved changes.";
+}
+
+std::string ReportText(const std::string& reportPath) {
+    if (reportPath.empty()) return "The report of the error could not be written.";
+    return "A report of the error was written to:\n" + reportPath;
+}
+
+}  // namespace
+
 std::string CrashNoticeText(const CrashFacts& facts, const std::string& reportPath) {
-    std::string text = "Tavrin2 met a fatal error and has to close.\n\n";
-    if (facts.pagesKept == 1)
-        text += "The text of your unsaved page was kept in:\n" + facts.recoveryFolder +
-                "\nThe next start offers to restore it.\n\n";
-    else if (facts.pagesKept > 1)
-        text += "The texts of your " + std::to_string(facts.pagesKept) + " unsaved pages were kept in:\n" +
-                facts.recoveryFolder + "\nThe next start offers to restore them.\n\n";
-    else
-        text += "No page had unsaved changes.\n\n";
-    if (!reportPath.empty()) text += "A report of the error was written to:\n" + reportPath;
-    else text += "The report of the error could not be written.";
-    return text;
+    std::string text = "Tavrin2 met a fatal error and has to close.\n\n" + KeptText(facts);
+    if (facts.pagesKept > 0) text += facts.pagesKept == 1 ? "\nThe next start offers to restore it." : "\nThe next start offers to restore them.";
+    return text + "\n\n" + ReportText(reportPath);
+}
+
+std::string UnexpectedErrorNoticeText(const CrashFacts& facts, const std::string& reportPath) {
+    return "\n\nThis is a fault of Tavrin2; it goes on. " + KeptText(facts) + "\n" + ReportText(reportPath);
 }
 
 }  // namespace tavrin

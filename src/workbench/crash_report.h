@@ -1,6 +1,7 @@
 // The texts of a fatal error: the short report written beside the recovery
 // copies (what failed, where: module and address, and the last command run)
-// and the notice that tells the user where the copies and the report are.
+// and the notice that tells the user where the copies and the report are;
+// and the same for an unexpected error the workbench survives.
 #pragma once
 
 #include <cstdint>
@@ -9,6 +10,7 @@
 namespace tavrin {
 
 struct CrashFacts {
+    bool fatal = true;         // false: the workbench goes on
     std::string program;       // name and version of the workbench
     std::string time;          // local time of the error
     // A system exception: its code and, for access violations, what was
@@ -35,5 +37,7 @@ std::string CrashReportText(const CrashFacts& facts);
 // The message box text: the copies' folder when pages were kept, and the
 // report's path (empty: the report could not be written).
 std::string CrashNoticeText(const CrashFacts& facts, const std::string& reportPath);
+// What an unexpected error's box adds to the error's own text.
+std::string UnexpectedErrorNoticeText(const CrashFacts& facts, const std::string& reportPath);
 
 }  // namespace tavrin

@@ -112,6 +112,12 @@ void Autosaver::Tick() {
 
 void Autosaver::Flush() { writer_.Flush(); }
 
+int Autosaver::KeepNow() {
+    Tick();
+    Flush();
+    return CopyCount();
+}
+
 int Autosaver::WriteNow() {
     writer_.Stop();
     std::vector<TCodePage*> unsaved = Unsaved(pages_());

@@ -36,6 +36,9 @@ public:
     void Tick();
     // Waits until the writer has written what it was given.
     void Flush();
+    // A look that waits for its writes (after an unexpected error, on the UI
+    // thread). Returns the number of pages whose copy is in the folder.
+    int KeepNow();
     // The fatal error handler's look, on a thread of its own while the UI
     // thread stands still: the writer stops, and every unsaved page is
     // written at once on the calling thread. Returns the number of pages

@@ -19,7 +19,6 @@ namespace tavrin {
 namespace {
 
 constexpr const char* kClaimFile = "session.lock";
-constexpr const char* kReportFile = "crash-report.txt";
 constexpr std::string_view kPagePrefix = "page-";
 constexpr std::string_view kInfoExtension = ".ini";
 constexpr std::string_view kTextExtension = ".txt";
@@ -165,9 +164,9 @@ void RecoverySession::RemovePage(int id) {
     RemoveSoon(PageFile(folder_, id, kTextExtension));
 }
 
-std::string RecoverySession::WriteReport(std::string_view text) {
+std::string RecoverySession::WriteReport(std::string_view text, const std::string& name) {
     if (!Start()) return {};
-    std::string path = JoinPath(folder_, kReportFile);
+    std::string path = JoinPath(folder_, name);
     return WriteFileReplacing(NativePath(path), text) ? path : std::string();
 }
 

@@ -10,6 +10,7 @@
 //   page-<n>.txt      a page's text, byte for byte as the page would save it
 //   page-<n>.ini      what the page was: [page] file=, caption=
 //   crash-report.txt  the report of a fatal error, when there was one
+//   error-report-<n>.txt  reports of unexpected errors the workbench survived
 // A page's description is written before its first text (and again only
 // when it changes), so that every text written has one; a description whose
 // text was never written is skipped. The time of a copy is its text file's.
@@ -51,9 +52,9 @@ public:
     // Forgets a page: its files are removed.
     void RemovePage(int id);
     int PageCount() const { return static_cast<int>(pages_.size()); }
-    // Writes the report of a fatal error beside the pages; its path, or
-    // empty when it could not be written.
-    std::string WriteReport(std::string_view text);
+    // Writes the report of an error beside the pages under that name; its
+    // path, or empty when it could not be written.
+    std::string WriteReport(std::string_view text, const std::string& name = "crash-report.txt");
     // The clean end: removes the pages, the claim and the folder.
     void Close();
 

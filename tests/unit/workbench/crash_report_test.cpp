@@ -53,6 +53,21 @@ TEST(CrashReport, NamesTheErrorTheModuleTheOffsetAndTheLastCommand) {
     EXPECT_EQ(report.find("Address:"), std::string::npos);
 }
 
+TEST(CrashReport, AnErrorTheWorkbenchSurvivesIsReportedAsSuch) {
+    CrashFacts facts = AccessViolationInAPack();
+    facts.fatal = false;
+    facts.systemException = false;
+    facts.cppException = "list index out of bounds";
+    std::string report = CrashReportText(facts);
+    EXPECT_EQ(report.rfind("Error report (the workbench went on)\r\n", 0), 0u) << report;
+    EXPECT_NE(report.find("Error: an exception the workbench did not expect: list index out of bounds\r\n"),
+              std::string::npos) << report;
+    EXPECT_EQ(UnexpectedErrorNoticeText(facts, facts.recoveryFolder + "\\error-report-1.txt"),
+              "\n\nThis is a fault of Tavrin2; it goes on. The texts of your 2 unsaved pages were kept in:\n" +
+                  facts.recoveryFolder + "\nA report of the error was written to:\n" + facts.recoveryFolder +
+                  "\\error-report-1.txt");
+}
+
 TEST(CrashReport, ExceptionCodesHaveNames) {
     EXPECT_EQ(ExceptionName(0xC00000FD), "stack overflow");
     EXPECT_EQ(ExceptionName(0xC0000094), "integer division by zero");

@@ -11,6 +11,7 @@
 #include <regex>
 
 #include "common/file_search.h"
+#include "common/platform_folders.h"
 #include "support/file_bytes.h"
 #include "support/temp_folder.h"
 
@@ -106,6 +107,9 @@ TEST(RecoveryStore, RemovedPagesAreNotOfferedAndAHandledOfferLeavesOnlyTheReport
         EXPECT_EQ(session.PageCount(), 2);
         std::string report = session.WriteReport("Fatal error report\r\n");
         EXPECT_EQ(Bytes(report), "Fatal error report\r\n");
+        std::string other = session.WriteReport("Error report\r\n", "error-report-1.txt");
+        EXPECT_EQ(Bytes(other), "Error report\r\n");
+        RemoveFile(other);
     }
     std::vector<RecoveredSession> sessions = FindRecoveredSessions(root.Path());
     ASSERT_EQ(sessions.size(), 1u);
