@@ -15,18 +15,11 @@ namespace tavrin {
 namespace {
 
 Win32PackLoader loader;
-// Comes to life after the workbench (App()), so that at the process's end it
-// is destroyed before the windows: its destructor still reaches the palette.
-std::unique_ptr<PackRegistry>& Registry() {
-    App();
-    static std::unique_ptr<PackRegistry> registry;
-    return registry;
-}
+std::unique_ptr<PackRegistry> registry;
 
 }  // namespace
 
 PackRegistry& WorkbenchPacks() {
-    std::unique_ptr<PackRegistry>& registry = Registry();
     if (!registry) {
         Workbench& app = App();
         registry = std::make_unique<PackRegistry>(*app.Launcher, app.Main->Palette(), loader,
@@ -42,7 +35,7 @@ void WirePacks() {
         if (App().Code) App().Code->SetStatusText(1, text);
     };
     SetContainerClassOwner([](const std::string& className) {
-        TPack* pack = Registry() ? Registry()->PackOfClass(className) : nullptr;
+        TPack* pack = registry ? registry->PackOfClass(className) : nullptr;
         return pack ? pack->Name : std::string();
     });
     MainHooks& hooks = App().Main->Hooks;
