@@ -52,7 +52,7 @@ fi
 
 packages=(g++-mingw-w64-i686 wine wine32:i386 fonts-wine xvfb xauth cmake ninja-build
           googletest libgtest-dev libbenchmark-dev imagemagick xdotool x11-utils g++ universal-ctags
-          ca-certificates)
+          ca-certificates nsis zip unzip)
 missing=()
 for p in "${packages[@]}"; do
   if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then

@@ -33,7 +33,7 @@ void ShowDataBaseView() {
 
 void WireIncludeDatabase() {
     Workbench& app = App();
-    database = std::make_unique<TDataBase>(app.ApplicationDirectory + "\\DataBase.ini");
+    database = std::make_unique<TDataBase>(app.SettingsDirectory + "\\DataBase.ini");
     app.DataBase = database.get();
     app.Code->ResultViews().Register(kDataBaseView, [](int line) {
         database->ShowEntry(App().Code->Results().Line(line));

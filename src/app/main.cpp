@@ -3,6 +3,8 @@
 #include <commctrl.h>
 #include <objbase.h>
 
+#include "app/fatal_error.h"
+#include "app/safety_net.h"
 #include "app/startup.h"
 #include "common/commands.h"
 #include "common/prompts.h"
@@ -22,6 +24,7 @@ HWND PromptOwner() {
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+    tavrin::InstallFatalErrorHandler();
     INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_WIN95_CLASSES | ICC_BAR_CLASSES |
                                                         ICC_TAB_CLASSES | ICC_TREEVIEW_CLASSES |
                                                         ICC_LISTVIEW_CLASSES | ICC_STANDARD_CLASSES};
@@ -32,6 +35,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     tavrin::SetUserPrompts(&prompts);
 
     if (!tavrin::RunCommand(tavrin::StartWorkbench)) return 1;
+    tavrin::RunCommand(tavrin::StartSafetyNet);
 
     HACCEL accelerators = tavrin::CreateMainAccelerators();
     MSG msg;

@@ -9,6 +9,7 @@
 #include "app/database_wiring.h"
 #include "app/dialog_wiring.h"
 #include "app/pack_wiring.h"
+#include "app/user_data_folder.h"
 #include "compiler/switch_window.h"
 #include "inspector/inspector_window.h"
 #include "inspector/objects_tree_window.h"
@@ -162,7 +163,10 @@ void StartWorkbench() {
     app.Title = name.substr(0, name.find_last_of('.'));
     SetMessagePump(PumpPendingMessages);
 
-    launcher = std::make_unique<TLauncher>(ChangeFileExt(app.ExecutablePath, ".ini"), &windowRegistry);
+    app.UserDataDirectory = WorkbenchUserDataFolder();
+    SettingsLocation settings = LocateSettings(app.ExecutablePath, app.UserDataDirectory);
+    app.SettingsDirectory = settings.folder;
+    launcher = std::make_unique<TLauncher>(settings.settingsFile, &windowRegistry);
     app.Launcher = launcher.get();
     launcher->LoadSettings();  // no window exists yet: no bounds to apply
 

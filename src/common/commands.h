@@ -27,4 +27,12 @@ bool RunCommand(const std::function<void()>& command);
 // block; it never throws.
 void ReportCurrentError() noexcept;
 
+// Told of every error reported above that is neither a CommandError nor a
+// Cancel: a fault of the workbench's own code (an index out of range, memory
+// exhausted, an exception of no known type), with the error's text. What it
+// returns is added to the error box's text. It must not throw; none is set
+// by default.
+using UnexpectedErrorObserver = std::function<std::string(const std::string& what)>;
+void SetUnexpectedErrorObserver(UnexpectedErrorObserver observer);
+
 }  // namespace tavrin

@@ -11,7 +11,7 @@
 namespace tavrin {
 
 namespace {
-enum { kOk = IDOK, kExportSymbols = 200, kVersion, kMail, kPicture };
+enum { kOk = IDOK, kExportSymbols = 200, kVersion, kMail, kPicture, kSettingsPath };
 }
 
 TimageShow::TimageShow() : FormWindow("TimageShow", "imageShow", "image") {}
@@ -74,11 +74,24 @@ void TAbout::OnCreate() {
     exportSymbols_ = AddControl("BUTTON", "Export symbols", BS_AUTOCHECKBOX | WS_TABSTOP, 16, 190,
                                 160, 20, kExportSymbols);
     AddButton("OK", 270, 190, 80, 26, kOk, true);
+    // Beside the program for a portable copy, in the user's application data
+    // for an installed one whose folder cannot be written.
+    AddLabel("Settings:", 16, 228, 60, 18);
+    settingsPath_ = AddControl("EDIT", "", ES_READONLY | ES_AUTOHSCROLL, 76, 226, 276, 20, kSettingsPath,
+                               WS_EX_CLIENTEDGE);
 }
 
 void TAbout::OnShow() {
     bool checked = App().Launcher && App().Launcher->ExportSymbols;
     SendMessageA(exportSymbols_, BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
+    std::string settings = App().Launcher ? App().Launcher->SettingsFile().Path() : std::string();
+    SetWindowTextA(settingsPath_, settings.c_str());
+}
+
+std::string TAbout::SettingsPathShown() const {
+    char text[MAX_PATH * 2] = {};
+    GetWindowTextA(settingsPath_, text, sizeof text);
+    return text;
 }
 
 bool TAbout::ExportSymbolsChecked() const {

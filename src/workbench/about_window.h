@@ -1,6 +1,8 @@
 // The about box and its picture window.
 #pragma once
 
+#include <string>
+
 #include "ui/form_window.h"
 
 namespace tavrin {
@@ -34,11 +36,13 @@ public:
     // A click on the version label: shows the picture resource, when present.
     void ShowPicture();
     void PressOk();
+    // The settings file line: where this copy keeps its settings.
+    std::string SettingsPathShown() const;
 
 protected:
     DWORD Style() const override { return WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME; }
     DWORD ExStyle() const override { return WS_EX_DLGMODALFRAME; }
-    SIZE InitialSize() const override { return SIZE{380, 270}; }
+    SIZE InitialSize() const override { return SIZE{380, 306}; }
     void OnCreate() override;
     void OnShow() override;
     void OnCommand(int id, int code, HWND control) override;
@@ -50,6 +54,7 @@ private:
     HWND version_ = nullptr;
     HWND mail_ = nullptr;
     HWND product_ = nullptr;
+    HWND settingsPath_ = nullptr;
     HFONT bigFont_ = nullptr;
     bool pictureShownBefore_ = false;
 };

@@ -18,10 +18,17 @@
 
 namespace tavrin {
 
+namespace {
+unsigned long long lastChangeStamp = 0;
+}
+
 TCodePage::TCodePage(HWND parent, ExplorerTree* explorer) {
     editor_.Create(parent);
     if (explorer) scanner_.SetTreeView(explorer);
-    editor_.OnChanged = [this] { SetSaved(false); };
+    editor_.OnChanged = [this] {
+        changeStamp_ = ++lastChangeStamp;
+        SetSaved(false);
+    };
     editor_.OnStatus = [](int panel, const std::string& text) {
         if (App().Code) App().Code->SetStatusText(panel, text);
     };
@@ -71,6 +78,12 @@ void TCodePage::SetSaved(bool saved) {
 void TCodePage::ApplyText(const std::string& text, const TextFormat& format) {
     format_ = format;
     editor_.LoadText(text, format.IsUnicode(), LineEndText(format.lineEnd));
+}
+
+void TCodePage::RestoreText(const DecodedText& text) {
+    ApplyText(text.text, text.format);
+    changeStamp_ = ++lastChangeStamp;
+    SetSaved(false);
 }
 
 void TCodePage::SetFileName(const std::string& path, DecodedText* preloaded) {

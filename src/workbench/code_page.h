@@ -42,6 +42,12 @@ public:
     TScanner& Scanner() { return scanner_; }
     const TextFormat& Format() const { return format_; }
     bool Saved() const { return saved_; }
+    // Grows with every change of the text, across all pages: a page whose
+    // stamp differs from one noted earlier has changed since.
+    unsigned long long ChangeStamp() const { return changeStamp_; }
+    // Puts a text kept from an earlier run into the page, in its own format,
+    // and marks the page unsaved.
+    void RestoreText(const DecodedText& text);
 
     // Loads the file when one exists at path (from preloaded when given: the
     // file's text already read and decoded); see the file commands for the rest.
@@ -73,6 +79,7 @@ private:
     std::string fileName_;
     TextFormat format_;
     bool saved_ = true;
+    unsigned long long changeStamp_ = 0;
 };
 
 }  // namespace tavrin

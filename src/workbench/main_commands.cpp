@@ -130,6 +130,7 @@ bool TMain::CommandAvailable(int id) const {
 }
 
 void TMain::Dispatch(int id) {
+    if (BeforeCommand) BeforeCommand(id);
     if (id >= cmdMRUFirst) {
         std::optional<std::string> path = mruMenu_ ? mruMenu_->PathOf(id) : std::nullopt;
         if (path && Hooks.openFile) Hooks.openFile(*path);

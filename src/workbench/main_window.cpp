@@ -373,6 +373,7 @@ bool TMain::CanClose() {
 void TMain::CloseQuery() {
     if (!CanClose()) return;
     if (App().Launcher) App().Launcher->SaveSettings();
+    if (BeforeExit) BeforeExit();
     ExitProcess(0);
 }
 

@@ -98,6 +98,11 @@ public:
 
     // Called once, the first time the main window is shown.
     std::function<void()> OnFirstShow;
+    // Called with each menu, toolbar or shortcut command before it runs.
+    std::function<void(int command)> BeforeCommand;
+    // Called when the close went ahead and the settings are written, just
+    // before the process ends.
+    std::function<void()> BeforeExit;
 
 protected:
     DWORD Style() const override {

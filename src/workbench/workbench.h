@@ -32,6 +32,12 @@ struct Workbench {
     // Path of the executable and the application title (its name without extension).
     std::string ExecutablePath;
     std::string Title = "Tavrin2";
+    // Folder of the settings file and DataBase.ini: ApplicationDirectory, or
+    // the user's application-data folder when the program's cannot be written.
+    std::string SettingsDirectory;
+    // The workbench's folder in the user's application-data folder (empty
+    // when unknown): recovery copies live there.
+    std::string UserDataDirectory;
 
     TDocument* CurrentDocument = nullptr;
     TPageSheet* ActiveCodePage = nullptr;

@@ -39,28 +39,10 @@ bool IsReadOnly(const std::string& path) {
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY);
 }
 
-// The names in a folder, "." and ".." left out.
-std::vector<std::string> FolderNames(const std::string& folder) {
-    std::vector<std::string> names;
-    WIN32_FIND_DATAA data;
-    HANDLE find = FindFirstFileA((folder + "\\*").c_str(), &data);
-    if (find == INVALID_HANDLE_VALUE) return names;
-    do {
-        std::string name = data.cFileName;
-        if (name != "." && name != "..") names.push_back(name);
-    } while (FindNextFileA(find, &data));
-    FindClose(find);
-    return names;
-}
-
 // A workbench in a folder of its own; the files it works on lie in the same folder.
-class Session {
+class Session : public e2e::Session {
 public:
-    Session() : folder_(tavrinExe) {}
-
-    std::string Path(const std::string& name) const { return folder_.Path() + "\\" + name; }
-    e2e::AppFolder& Folder() { return folder_; }
-    e2e::WorkbenchProcess& Process() { return *process_; }
+    Session() : e2e::Session(tavrinExe) {}
 
     // Starts the workbench with the named files of the folder as its recent
     // files, in menu order, and more settings after them.
@@ -69,8 +51,7 @@ public:
         for (size_t i = 0; i < recentNames.size(); ++i)
             ini += Path(recentNames[i]) + "=" + std::to_string(i) + "\r\n";
         folder_.WriteIni(ini + moreSettings);
-        process_ = std::make_unique<e2e::WorkbenchProcess>(folder_);
-        return process_->WaitUntilIdle() >= 0;
+        return Restart();
     }
 
     // Opens the recent file at that position of the menu and returns its
@@ -103,10 +84,6 @@ public:
         process_->PressButton(box, answer);
         return process_->WaitForBox(1500);
     }
-
-private:
-    e2e::AppFolder folder_;
-    std::unique_ptr<e2e::WorkbenchProcess> process_;
 };
 
 const char* const kSaveQuestion = "The y.bas page was modified.\nDo you want to Save it?";
@@ -169,7 +146,7 @@ TEST(FileSafety, SavingLeavesAUsersFileNamedLikeATemporaryFileAlone) {
     EXPECT_EQ(ReadFile(session.Path("y.bas")), "aprint 1\r\n");
     EXPECT_EQ(ReadFile(session.Path("y.bas.tmp")), "the user's own notes");
     EXPECT_EQ(ReadFile(session.Path("z.bas")), "bprint 2\r\n");
-    std::vector<std::string> names = FolderNames(session.Folder().Path());
+    std::vector<std::string> names = e2e::NamesIn(session.Folder().Path());
     std::sort(names.begin(), names.end());
     EXPECT_EQ(names, (std::vector<std::string>{"DataBase.ini", "Tavrin2.exe", "Tavrin2.ini", "y.bas",
                                                "y.bas.tmp", "z.bas", "z.bas.tmp"}))

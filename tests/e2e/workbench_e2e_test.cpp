@@ -156,26 +156,6 @@ TEST(Workbench, FirstStartBuildsTheIncludeDatabaseAndALaterStartKeepsIt) {
     EXPECT_EQ(folder.ReadText("DataBase.ini"), expected) << "a database with entries is not rebuilt";
 }
 
-struct ClassSearch {
-    const char* className;
-    std::vector<HWND> found;
-};
-
-BOOL CALLBACK CollectOfClass(HWND window, LPARAM lp) {
-    auto* search = reinterpret_cast<ClassSearch*>(lp);
-    char name[64] = {};
-    GetClassNameA(window, name, sizeof name);
-    if (lstrcmpiA(name, search->className) == 0) search->found.push_back(window);
-    return TRUE;
-}
-
-// The windows of a class among the descendants of a window of another process.
-std::vector<HWND> ChildrenOfClass(HWND parent, const char* className) {
-    ClassSearch search{className, {}};
-    EnumChildWindows(parent, CollectOfClass, reinterpret_cast<LPARAM>(&search));
-    return search.found;
-}
-
 TEST(Workbench, StartsWithVelpacksPaletteAndAnExistingDatabaseWithinASecond) {
     if (appFolder.empty()) GTEST_SKIP() << "no application folder given";
     e2e::AppFolder folder(tavrinExe);
@@ -194,11 +174,11 @@ TEST(Workbench, StartsWithVelpacksPaletteAndAnExistingDatabaseWithinASecond) {
     // The palette: one page of Velpack's ten classes beside its arrow button.
     std::vector<HWND> pages;
     for (int tries = 0; tries < 100 && pages.empty(); ++tries, Sleep(20))
-        pages = ChildrenOfClass(process.Main(), "TPalettePage");
+        pages = e2e::ChildrenOfClass(process.Main(), "TPalettePage");
     ASSERT_EQ(1u, pages.size());
     EXPECT_TRUE(IsWindowVisible(pages[0]));
-    EXPECT_EQ(11u, ChildrenOfClass(pages[0], "Button").size());
-    std::vector<HWND> tabs = ChildrenOfClass(process.Main(), "SysTabControl32");
+    EXPECT_EQ(11u, e2e::ChildrenOfClass(pages[0], "Button").size());
+    std::vector<HWND> tabs = e2e::ChildrenOfClass(process.Main(), "SysTabControl32");
     ASSERT_EQ(1u, tabs.size());
     EXPECT_EQ(1, SendMessageA(tabs[0], TCM_GETITEMCOUNT, 0, 0));
     for (const auto& [className, window] : process.Windows())

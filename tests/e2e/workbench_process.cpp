@@ -1,5 +1,7 @@
 #include "workbench_process.h"
 
+#include <algorithm>
+#include <cstring>
 #include <fstream>
 #include <sstream>
 #include <stdexcept>
@@ -109,12 +111,16 @@ AppFolder::AppFolder(const std::string& exeSource) {
     path_ = std::string(temp) + "tavrin-e2e-" + std::to_string(GetCurrentProcessId()) + "-" +
             std::to_string(++counter);
     RemoveTree(path_);
+    RemoveTree(AppData());
     CreateDirectoryA(path_.c_str(), nullptr);
     if (!CopyFileA(WindowsPath(exeSource).c_str(), Exe().c_str(), FALSE))
         throw std::runtime_error("cannot copy " + exeSource);
 }
 
-AppFolder::~AppFolder() { RemoveTree(path_); }
+AppFolder::~AppFolder() {
+    RemoveTree(path_);
+    RemoveTree(AppData());
+}
 
 void AppFolder::WriteIni(const std::string& text) const { WriteText("Tavrin2.ini", text); }
 
@@ -149,14 +155,37 @@ std::string AppFolder::IniValue(const char* section, const char* key) const {
     return buffer.data();
 }
 
-WorkbenchProcess::WorkbenchProcess(const AppFolder& folder) {
+namespace {
+
+// This process's environment with APPDATA replaced, as CreateProcess takes it.
+std::string EnvironmentWithAppData(const std::string& appData) {
+    std::string block;
+    char* strings = GetEnvironmentStringsA();
+    for (const char* entry = strings; entry && *entry; entry += std::strlen(entry) + 1)
+        if (_strnicmp(entry, "APPDATA=", 8) != 0) block.append(entry, std::strlen(entry) + 1);
+    if (strings) FreeEnvironmentStringsA(strings);
+    block += "APPDATA=" + appData;
+    block += '\0';
+    block += '\0';
+    return block;
+}
+
+}  // namespace
+
+WorkbenchProcess::WorkbenchProcess(const AppFolder& folder)
+    : WorkbenchProcess(folder.Exe(), folder.Path(), folder.AppData()) {}
+
+WorkbenchProcess::WorkbenchProcess(const std::string& exe, const std::string& workingFolder,
+                                   const std::string& appData) {
+    CreateDirectoryA(appData.c_str(), nullptr);
+    std::string environment = EnvironmentWithAppData(appData);
     STARTUPINFOA startup{};
     startup.cb = sizeof(startup);
-    std::string commandLine = "\"" + folder.Exe() + "\"";
+    std::string commandLine = "\"" + exe + "\"";
     startTick_ = GetTickCount();
-    if (!CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                        folder.Path().c_str(), &startup, &info_))
-        throw std::runtime_error("cannot start " + folder.Exe());
+    if (!CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, environment.data(),
+                        workingFolder.c_str(), &startup, &info_))
+        throw std::runtime_error("cannot start " + exe);
 }
 
 WorkbenchProcess::~WorkbenchProcess() {
@@ -212,6 +241,11 @@ long WorkbenchProcess::WaitForExit(DWORD timeoutMs) {
     return static_cast<long>(code);
 }
 
+void WorkbenchProcess::Kill() {
+    TerminateProcess(info_.hProcess, 99);
+    WaitForSingleObject(info_.hProcess, 10000);
+}
+
 void WorkbenchProcess::PostCommand(int id) { PostMessageA(main_, WM_COMMAND, MAKEWPARAM(id, 0), 0); }
 
 void WorkbenchProcess::PostClose() { PostMessageA(main_, WM_CLOSE, 0, 0); }
@@ -253,6 +287,50 @@ HWND WorkbenchProcess::WaitForNewEditor(const std::set<HWND>& before, DWORD time
         Sleep(20);
     } while (GetTickCount() - start < timeoutMs && Running());
     return nullptr;
+}
+
+bool Session::Restart() {
+    process_ = std::make_unique<WorkbenchProcess>(folder_);
+    return process_->WaitUntilIdle() >= 0;
+}
+
+std::vector<std::string> NamesIn(const std::string& folder, Entries which) {
+    std::vector<std::string> names;
+    WIN32_FIND_DATAA data;
+    HANDLE find = FindFirstFileA((folder + "\\*").c_str(), &data);
+    if (find == INVALID_HANDLE_VALUE) return names;
+    do {
+        std::string name = data.cFileName;
+        bool isFolder = (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+        bool wanted = which == Entries::All || isFolder == (which == Entries::Folders);
+        if (name != "." && name != ".." && wanted) names.push_back(name);
+    } while (FindNextFileA(find, &data));
+    FindClose(find);
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+namespace {
+
+struct ClassSearch {
+    const char* className;
+    std::vector<HWND> found;
+};
+
+BOOL CALLBACK CollectOfClass(HWND window, LPARAM lp) {
+    auto* search = reinterpret_cast<ClassSearch*>(lp);
+    char name[64] = {};
+    GetClassNameA(window, name, sizeof name);
+    if (lstrcmpiA(name, search->className) == 0) search->found.push_back(window);
+    return TRUE;
+}
+
+}  // namespace
+
+std::vector<HWND> ChildrenOfClass(HWND parent, const char* className) {
+    ClassSearch search{className, {}};
+    EnumChildWindows(parent, CollectOfClass, reinterpret_cast<LPARAM>(&search));
+    return search.found;
 }
 
 long WorkbenchProcess::CloseAndWait(DWORD timeoutMs) {

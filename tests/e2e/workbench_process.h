@@ -6,8 +6,10 @@
 
 #include <functional>
 #include <map>
+#include <memory>
 #include <set>
 #include <string>
+#include <vector>
 
 namespace e2e {
 
@@ -26,6 +28,11 @@ public:
     const std::string& Path() const { return path_; }
     std::string Exe() const { return path_ + "\\Tavrin2.exe"; }
     std::string Ini() const { return path_ + "\\Tavrin2.ini"; }
+    // The application-data folder the workbench is started with (kept apart
+    // from the user's, so that recovery copies stay with the test).
+    std::string AppData() const { return path_ + "-AppData"; }
+    // Its recovery folder, holding one folder per run of the workbench.
+    std::string RecoveryRoot() const { return AppData() + "\\Tavrin2\\Recovery"; }
     void WriteIni(const std::string& text) const;
     // Copies a file (a Windows or Linux path) into the folder under the name.
     void CopyIn(const std::string& source, const std::string& name) const;
@@ -43,6 +50,9 @@ private:
 class WorkbenchProcess {
 public:
     explicit WorkbenchProcess(const AppFolder& folder);
+    // Starts the program exe in workingFolder with APPDATA set to appData
+    // (created when missing).
+    WorkbenchProcess(const std::string& exe, const std::string& workingFolder, const std::string& appData);
     ~WorkbenchProcess();
     // Waits until the first showing has run as a user sees it: the main
     // window, the code window, the objects tree and the inspector visible,
@@ -57,6 +67,8 @@ public:
     bool Running() const;
     // Waits for the process to end; its exit code, or -1 on time-out.
     long WaitForExit(DWORD timeoutMs = 20000);
+    // Ends the process at once, as a crash or a power cut would.
+    void Kill();
 
     // Posts a command of the main window (menu entry, toolbar button or MRU item).
     void PostCommand(int id);
@@ -78,6 +90,29 @@ private:
     DWORD startTick_ = 0;
     HWND main_ = nullptr;
 };
+
+// A workbench in an application folder of its own, started (and started
+// again) there; the files it works on may lie in the same folder.
+class Session {
+public:
+    explicit Session(const std::string& exeSource) : folder_(exeSource) {}
+    std::string Path(const std::string& name) const { return folder_.Path() + "\\" + name; }
+    AppFolder& Folder() { return folder_; }
+    WorkbenchProcess& Process() { return *process_; }
+    // Starts the workbench (again) and waits until it is idle; false when it
+    // never got there.
+    bool Restart();
+
+protected:
+    AppFolder folder_;
+    std::unique_ptr<WorkbenchProcess> process_;
+};
+
+enum class Entries { All, Files, Folders };
+// The names in a folder ("." and ".." left out), sorted.
+std::vector<std::string> NamesIn(const std::string& folder, Entries which = Entries::All);
+// The windows of a class among the descendants of a window (of any process).
+std::vector<HWND> ChildrenOfClass(HWND parent, const char* className);
 
 // The top-level windows of a process, by window class.
 std::map<std::string, SeenWindow> WindowsOfProcess(DWORD processId);

@@ -56,6 +56,29 @@ TEST(Commands, TheErrorBeingHandledIsReportedAsACommandsError) {
     SetUserPrompts(&prompts);
 }
 
+// Faults of the workbench's own code reach the observer, whose text joins
+// the error box; a command's own error and a Cancel do not.
+TEST(Commands, UnexpectedErrorsAreToldToTheObserver) {
+    test::ScriptedPrompts prompts;
+    std::vector<std::string> told;
+    SetUnexpectedErrorObserver([&](const std::string& what) {
+        told.push_back(what);
+        return std::string(" (pages kept)");
+    });
+    EXPECT_FALSE(RunCommand([] { throw CommandError("Internal error $2.\nNo dialog attached."); }));
+    EXPECT_FALSE(RunCommand([] { throw CommandAborted{}; }));
+    EXPECT_FALSE(RunCommand([] { throw std::out_of_range("list index out of bounds"); }));
+    EXPECT_FALSE(RunCommand([] { throw 42; }));
+    SetUnexpectedErrorObserver([](const std::string&) -> std::string { throw std::runtime_error("observer failed"); });
+    EXPECT_FALSE(RunCommand([] { throw std::logic_error("bad state"); }));
+    SetUnexpectedErrorObserver(nullptr);
+    EXPECT_EQ(told, (std::vector<std::string>{"list index out of bounds", "internal error. $01"}));
+    EXPECT_EQ(prompts.TextsOf(test::ScriptedPrompts::Kind::Error),
+              (std::vector<std::string>{"Internal error $2.\nNo dialog attached.",
+                                        "list index out of bounds (pages kept)", "internal error. $01 (pages kept)",
+                                        "bad state"}));
+}
+
 TEST(Commands, MessagePumpRunsOnlyWhenInstalled) {
     PumpMessages();  // nothing installed: no effect, no crash
     int pumped = 0;
