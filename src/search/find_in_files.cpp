@@ -1,0 +1,136 @@
+#include "search/find_in_files.h"
+
+#include "common/file_search.h"
+#include "common/string_list.h"
+#include "common/text.h"
+#include "common/text_codec.h"
+#include "search/folder_walk.h"
+#include "search/text_matcher.h"
+
+namespace tavrin {
+
+namespace {
+
+constexpr std::string_view kReportStart = "Find in ";
+constexpr std::string_view kReportLine = " at line:";
+
+// Paths compared as the system does: without case, "/" and "\" alike.
+bool SamePath(std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) return false;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        char x = a[i] == '/' ? '\\' : a[i], y = b[i] == '/' ? '\\' : b[i];
+        if (AsciiLower(x) != AsciiLower(y)) return false;
+    }
+    return true;
+}
+
+class FileSearcher {
+public:
+    FileSearcher(const FindInFilesQuery& query, const std::vector<OpenSearchFile>& openFiles,
+                 const FindInFilesEvents& events)
+        : matcher_({query.text, query.matchCase, query.wholeWord, query.regex}),
+          openFiles_(openFiles),
+          events_(events) {}
+
+    // False once the search is to stop.
+    bool Search(const std::string& path, SearchTarget* editor) {
+        if (events_.keepGoing && !events_.keepGoing()) {
+            summary_.stopped = true;
+            return false;
+        }
+        std::string content;
+        std::string_view text;
+        if (editor) {
+            text = editor->Text();
+        } else {
+            std::string bytes;
+            if (ReadWholeFile(NativePath(path), bytes) != FileReadStatus::Ok) return true;
+            content = DecodeSourceFile(std::move(bytes)).text;
+            text = content;
+        }
+        ++summary_.files;
+        std::size_t counted = 0, line = 1;
+        TextMatch last;
+        for (TextMatch match = matcher_.Next(text); match.Found(); match = matcher_.Next(text, match.End())) {
+            line += CountLineBreaks(text, counted, match.start);
+            counted = match.start;
+            ++summary_.occurrences;
+            if (events_.report) events_.report(FindReportLine(path, static_cast<int>(line)));
+            last = match;
+        }
+        if (editor && last.Found()) editor->Select(last.start, last.End());
+        return true;
+    }
+
+    // The editor of an open page showing the file, if any.
+    SearchTarget* EditorOf(const std::string& path) const {
+        for (const OpenSearchFile& open : openFiles_)
+            if (SamePath(open.path, path)) return open.editor;
+        return nullptr;
+    }
+
+    FindInFilesSummary Summary() const {
+        FindInFilesSummary summary = summary_;
+        summary.passedOverLongLines = matcher_.PassedOverLongLines();
+        return summary;
+    }
+
+private:
+    TextMatcher matcher_;
+    const std::vector<OpenSearchFile>& openFiles_;
+    const FindInFilesEvents& events_;
+    FindInFilesSummary summary_;
+};
+
+}  // namespace
+
+FindInFilesSummary FindInFiles(const FindInFilesQuery& query, const std::vector<OpenSearchFile>& openFiles,
+                               const FindInFilesEvents& events) {
+    FileSearcher searcher(query, openFiles, events);
+    switch (query.place) {
+    case SearchPlace::OpenFiles:
+        for (const OpenSearchFile& open : openFiles)
+            if (IsExistingFile(open.path) && !searcher.Search(open.path, open.editor)) break;
+        break;
+    case SearchPlace::Directory: {
+        FolderWalk walk(query.folder, query.masks, query.subfolders);
+        std::string folder;
+        std::vector<std::string> files;
+        bool going = true;
+        while (going && walk.Next(folder, files)) {
+            if (events.folder) events.folder(folder);
+            for (const std::string& file : files)
+                if (!(going = searcher.Search(file, searcher.EditorOf(file)))) break;
+        }
+        break;
+    }
+    case SearchPlace::ProjectFiles:
+        if (events.projectFiles)
+            for (const std::string& file : events.projectFiles())
+                if (!searcher.Search(file, searcher.EditorOf(file))) break;
+        break;
+    }
+    return searcher.Summary();
+}
+
+std::string FindReportLine(const std::string& path, int line) {
+    return std::string(kReportStart) + path + std::string(kReportLine) + std::to_string(line);
+}
+
+std::optional<ReportPosition> ParseFindReportLine(const std::string& text) {
+    std::string_view line = text;
+    while (!line.empty() && (line.back() == '\r' || line.back() == '\n')) line.remove_suffix(1);
+    if (line.substr(0, kReportStart.size()) != kReportStart) return std::nullopt;
+    std::size_t at = line.rfind(kReportLine);
+    if (at == std::string_view::npos || at < kReportStart.size()) return std::nullopt;
+    long long number = 0;
+    if (!ParseInt(line.substr(at + kReportLine.size()), number) || number < 1 || number > 0x7fffffff)
+        return std::nullopt;
+    ReportPosition position;
+    position.path = std::string(line.substr(kReportStart.size(), at - kReportStart.size()));
+    position.line = static_cast<int>(number);
+    if (position.path.empty()) return std::nullopt;
+    return position;
+}
+
+}  // namespace tavrin

@@ -1,0 +1,70 @@
+// Find in files without the window: the files of the open pages, of a folder
+// (masks, subfolders) or of the project, each searched in the text an editor
+// shows for it or else in its file's text, one report line per occurrence,
+// "Find in %s at line:%d" with the line counted from 1. The caller hears of
+// each line and each folder as the search goes, and may stop it between two
+// files.
+#pragma once
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "search/search_target.h"
+
+namespace tavrin {
+
+enum class SearchPlace { OpenFiles, Directory, ProjectFiles };
+
+struct FindInFilesQuery {
+    std::string text;
+    bool wholeWord = false;
+    bool matchCase = false;
+    bool regex = false;
+    SearchPlace place = SearchPlace::OpenFiles;
+    std::string folder;             // the directory search's folder
+    std::string masks = "*.*";      // ";"-separated
+    bool subfolders = true;
+};
+
+// A file open in a page; its editor is searched instead of the file and
+// selects what is found.
+struct OpenSearchFile {
+    std::string path;
+    SearchTarget* editor = nullptr;
+};
+
+struct FindInFilesEvents {
+    std::function<void(const std::string& reportLine)> report;
+    // A folder of the directory search is being searched.
+    std::function<void(const std::string& folder)> folder;
+    // Called before each file: lets pending window messages run; false stops the search.
+    std::function<bool()> keepGoing;
+    // The project's files ("In Project Files"); none while there is no project.
+    std::function<std::vector<std::string>()> projectFiles;
+};
+
+struct FindInFilesSummary {
+    int files = 0;        // files searched
+    int occurrences = 0;  // report lines
+    bool stopped = false;
+    bool passedOverLongLines = false;  // a regular expression skipped lines too long to match
+};
+
+// Runs the search. Throws SearchPatternError for a regular expression that
+// does not compile (before any file is read).
+FindInFilesSummary FindInFiles(const FindInFilesQuery& query, const std::vector<OpenSearchFile>& openFiles,
+                               const FindInFilesEvents& events);
+
+// "Find in %s at line:%d"
+std::string FindReportLine(const std::string& path, int line);
+
+struct ReportPosition {
+    std::string path;
+    int line = 0;
+};
+// The file and line of a report line; none for any other line.
+std::optional<ReportPosition> ParseFindReportLine(const std::string& text);
+
+}  // namespace tavrin

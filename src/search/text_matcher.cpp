@@ -1,0 +1,230 @@
+#include "search/text_matcher.h"
+
+#include <algorithm>
+#include <cstring>
+#include <regex>
+
+#include "common/text.h"
+
+namespace tavrin {
+
+namespace {
+
+bool IsLineBreak(char c) { return c == '\n' || c == '\r'; }
+
+// The start of the line that holds position.
+std::size_t LineStartOf(std::string_view text, std::size_t position) {
+    while (position > 0 && !IsLineBreak(text[position - 1])) --position;
+    return position;
+}
+
+// The first line break at or after position (or the text's end).
+std::size_t LineEndFrom(std::string_view text, std::size_t position) {
+    while (position < text.size() && !IsLineBreak(text[position])) ++position;
+    return position;
+}
+
+// The text a regular expression may not be made of, said in words.
+std::string RegexErrorText(const std::regex_error& error) {
+    using namespace std::regex_constants;
+    switch (error.code()) {
+    case error_collate: return "an invalid collating element name";
+    case error_ctype: return "an invalid character class name";
+    case error_escape: return "an invalid escape or a trailing backslash";
+    case error_backref: return "a back reference to a group that does not exist";
+    case error_brack: return "a \"[\" without its \"]\"";
+    case error_paren: return "a \"(\" without its \")\" or a \")\" without its \"(\"";
+    case error_brace: return "a \"{\" without its \"}\"";
+    case error_badbrace: return "an invalid count between \"{\" and \"}\"";
+    case error_range: return "an invalid character range";
+    case error_space: return "more than the memory allows";
+    case error_badrepeat: return "\"*\", \"+\", \"?\" or \"{\" with nothing to repeat";
+    case error_complexity: return "more than can be matched in reasonable time";
+    case error_stack: return "more than the memory allows";
+    default: return "an error";
+    }
+}
+
+}  // namespace
+
+struct TextMatcher::Regex {
+    std::regex expression;
+};
+
+bool IsWordByte(char c) {
+    unsigned char byte = static_cast<unsigned char>(c);
+    return byte >= 0x80 || byte == '_' || (byte >= '0' && byte <= '9') ||
+           (byte >= 'a' && byte <= 'z') || (byte >= 'A' && byte <= 'Z');
+}
+
+bool IsWholeWord(std::string_view text, std::size_t start, std::size_t end) {
+    if (start > 0 && IsWordByte(text[start - 1])) return false;
+    return end >= text.size() || !IsWordByte(text[end]);
+}
+
+std::size_t CountLineBreaks(std::string_view text, std::size_t begin, std::size_t end) {
+    end = std::min(end, text.size());
+    if (begin >= end) return 0;
+    const char* first = text.data() + begin;
+    const char* last = text.data() + end;
+    std::size_t breaks = static_cast<std::size_t>(std::count(first, last, '\n'));
+    // A CR counts unless an LF follows it (the LF was counted).
+    for (const char* cr = static_cast<const char*>(std::memchr(first, '\r', static_cast<std::size_t>(last - first)));
+         cr; cr = static_cast<const char*>(std::memchr(cr + 1, '\r', static_cast<std::size_t>(last - cr - 1)))) {
+        std::size_t next = static_cast<std::size_t>(cr - text.data()) + 1;
+        if (next >= text.size() || text[next] != '\n') ++breaks;
+        if (cr + 1 >= last) break;
+    }
+    return breaks;
+}
+
+TextMatcher::TextMatcher(SearchPattern pattern) : pattern_(std::move(pattern)) {
+    if (pattern_.regex) {
+        auto flags = std::regex::ECMAScript;
+        if (!pattern_.matchCase) flags |= std::regex::icase;
+        try {
+            regex_ = std::make_unique<Regex>(Regex{std::regex(pattern_.text, flags)});
+        } catch (const std::regex_error& error) {
+            throw SearchPatternError("The regular expression \"" + pattern_.text + "\" is not valid: it holds " +
+                                     RegexErrorText(error) + ".");
+        }
+        return;
+    }
+    folded_ = pattern_.matchCase ? pattern_.text : ToLower(pattern_.text);
+    const std::size_t length = folded_.size();
+    std::fill(std::begin(skip_), std::end(skip_), length ? length : 1);
+    for (std::size_t i = 0; i + 1 < length; ++i) {
+        unsigned char byte = static_cast<unsigned char>(folded_[i]);
+        skip_[byte] = length - 1 - i;
+        if (!pattern_.matchCase && byte >= 'a' && byte <= 'z') skip_[byte - 'a' + 'A'] = length - 1 - i;
+    }
+}
+
+TextMatcher::~TextMatcher() = default;
+
+bool TextMatcher::PlainAt(std::string_view text, std::size_t at) const {
+    if (pattern_.matchCase) return std::memcmp(text.data() + at, folded_.data(), folded_.size()) == 0;
+    for (std::size_t i = 0; i < folded_.size(); ++i)
+        if (AsciiLower(text[at + i]) != folded_[i]) return false;
+    return true;
+}
+
+// Horspool's search: the byte under the pattern's last position tells how far
+// the pattern may move on.
+TextMatch TextMatcher::PlainNext(std::string_view text, std::size_t from, std::size_t end) const {
+    const std::size_t length = folded_.size();
+    if (length == 0 || end < length) return {};
+    for (std::size_t at = from; at + length <= end;) {
+        const char last = text[at + length - 1];
+        if ((pattern_.matchCase ? last : AsciiLower(last)) == folded_[length - 1] && PlainAt(text, at)) {
+            if (!pattern_.wholeWord || IsWholeWord(text, at, at + length)) return {at, length};
+            ++at;
+            continue;
+        }
+        at += skip_[static_cast<unsigned char>(last)];
+    }
+    return {};
+}
+
+TextMatch TextMatcher::RegexNext(std::string_view text, std::size_t lineStart, std::size_t from,
+                                 std::size_t end, std::size_t lineEnd) const {
+    if (lineEnd - lineStart > kLongestRegexLine) {
+        passedOverLongLines_ = true;
+        return {};
+    }
+    const char* base = text.data();
+    std::cmatch found;
+    for (std::size_t at = from; at <= end;) {
+        auto flags = std::regex_constants::match_default;
+        if (at > lineStart) flags |= std::regex_constants::match_prev_avail;
+        if (end < lineEnd) flags |= std::regex_constants::match_not_eol;
+        if (!std::regex_search(base + at, base + end, found, regex_->expression, flags)) return {};
+        std::size_t start = static_cast<std::size_t>(found[0].first - base);
+        std::size_t length = static_cast<std::size_t>(found[0].length());
+        if (length > 0 && (!pattern_.wholeWord || IsWholeWord(text, start, start + length)))
+            return {start, length};
+        at = start + 1;
+    }
+    return {};
+}
+
+TextMatch TextMatcher::NextInLine(std::string_view text, std::size_t lineStart, std::size_t from,
+                                  std::size_t end, std::size_t lineEnd) const {
+    if (regex_) return RegexNext(text, lineStart, from, end, lineEnd);
+    return PlainNext(text, from, end);
+}
+
+TextMatch TextMatcher::Next(std::string_view text, std::size_t from, std::size_t limit) const {
+    limit = std::min(limit, text.size());
+    if (from > limit) return {};
+    if (!regex_) {
+        // A plain text holds no line break, so its occurrences never span one.
+        if (folded_.find_first_of("\r\n") != std::string::npos) return {};
+        return PlainNext(text, from, limit);
+    }
+    for (std::size_t lineStart = LineStartOf(text, from); from <= limit;) {
+        std::size_t lineEnd = LineEndFrom(text, from);
+        TextMatch match = NextInLine(text, lineStart, from, std::min(lineEnd, limit), lineEnd);
+        if (match.Found() || lineEnd >= limit) return match;
+        // Past the break (CR LF counts as one).
+        from = lineEnd + 1;
+        if (text[lineEnd] == '\r' && from < text.size() && text[from] == '\n') ++from;
+        lineStart = from;
+    }
+    return {};
+}
+
+TextMatch TextMatcher::Previous(std::string_view text, std::size_t scopeStart, std::size_t before) const {
+    before = std::min(before, text.size());
+    if (scopeStart > before) return {};
+    // Line by line backwards; in each line the last occurrence that ends in time.
+    std::size_t lineStart = LineStartOf(text, before);
+    while (true) {
+        std::size_t from = std::max(lineStart, scopeStart);
+        std::size_t lineEnd = LineEndFrom(text, from);
+        std::size_t end = std::min(lineEnd, before);
+        TextMatch last;
+        for (TextMatch match = NextInLine(text, lineStart, from, end, lineEnd); match.Found();
+             match = NextInLine(text, lineStart, match.start + 1, end, lineEnd))
+            last = match;
+        if (last.Found() || lineStart <= scopeStart || lineStart == 0) return last;
+        before = lineStart - 1;  // the break before this line
+        if (before > 0 && text[before] == '\n' && text[before - 1] == '\r') --before;
+        lineStart = LineStartOf(text, before);
+    }
+}
+
+bool TextMatcher::IsOccurrence(std::string_view text, std::size_t start, std::size_t end) const {
+    if (start >= end || end > text.size()) return false;
+    std::size_t lineStart = LineStartOf(text, start);
+    std::size_t lineEnd = LineEndFrom(text, start);
+    if (end > lineEnd) return false;
+    if (!regex_) {
+        if (end - start != folded_.size() || !PlainAt(text, start)) return false;
+        return !pattern_.wholeWord || IsWholeWord(text, start, end);
+    }
+    if (lineEnd - lineStart > kLongestRegexLine) return false;
+    auto flags = std::regex_constants::match_continuous;
+    if (start > lineStart) flags |= std::regex_constants::match_prev_avail;
+    std::cmatch found;
+    const char* base = text.data();
+    if (!std::regex_search(base + start, base + lineEnd, found, regex_->expression, flags)) return false;
+    if (static_cast<std::size_t>(found[0].length()) != end - start) return false;
+    return !pattern_.wholeWord || IsWholeWord(text, start, end);
+}
+
+std::string TextMatcher::Replacement(std::string_view text, TextMatch occurrence,
+                                     std::string_view replacement) const {
+    if (!regex_ || !occurrence.Found()) return std::string(replacement);
+    std::size_t lineStart = LineStartOf(text, occurrence.start);
+    std::size_t lineEnd = LineEndFrom(text, occurrence.start);
+    auto flags = std::regex_constants::match_continuous;
+    if (occurrence.start > lineStart) flags |= std::regex_constants::match_prev_avail;
+    std::cmatch found;
+    const char* base = text.data();
+    if (!std::regex_search(base + occurrence.start, base + lineEnd, found, regex_->expression, flags))
+        return std::string(replacement);
+    return found.format(std::string(replacement));
+}
+
+}  // namespace tavrin
