@@ -59,6 +59,24 @@ AppliedLines ApplyLanguageTo(const LanguageFile& language, const PublishedWindow
     return result;
 }
 
+namespace {
+
+int Restore(const DesignProperties& properties, const char* name, const std::optional<std::string>& base) {
+    if (!base || properties.Get(name) == base) return 0;
+    return properties.Set(name, *base) ? 1 : 0;
+}
+
+}  // namespace
+
+int RestoreBaseTexts(const PublishedWindow& window) {
+    int restored = Restore(window.properties, "caption", window.caption) + Restore(window.properties, "hint", window.hint);
+    for (const PublishedComponent& component : window.components)
+        restored += Restore(component.properties, "caption", component.caption) +
+                    Restore(component.properties, "text", component.text) +
+                    Restore(component.properties, "hint", component.hint);
+    return restored;
+}
+
 AppliedLines ApplyLanguage(const LanguageFile& language, const std::vector<PublishedWindow>& windows) {
     AppliedLines total;
     for (const PublishedWindow& window : windows) {

@@ -25,6 +25,10 @@ struct AppliedLines {
 // Sets the lines of the window's block (looked up by the window's name
 // without regard to case) on the window and its components.
 AppliedLines ApplyLanguageTo(const LanguageFile& language, const PublishedWindow& window);
+// Puts back the base texts (caption, text, hint) of the window and its
+// components where they differ; returns how many it put back.
+int RestoreBaseTexts(const PublishedWindow& window);
+
 // The same for every window; blocks of windows that do not exist change nothing.
 AppliedLines ApplyLanguage(const LanguageFile& language, const std::vector<PublishedWindow>& windows);
 

@@ -14,30 +14,18 @@ namespace {
 constexpr std::string_view kReportStart = "Find in ";
 constexpr std::string_view kReportLine = " at line:";
 
-// Paths compared as the system does: without case, "/" and "\" alike.
-bool SamePath(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) return false;
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        char x = a[i] == '/' ? '\\' : a[i], y = b[i] == '/' ? '\\' : b[i];
-        if (AsciiLower(x) != AsciiLower(y)) return false;
-    }
-    return true;
-}
-
 class FileSearcher {
 public:
-    FileSearcher(const FindInFilesQuery& query, const std::vector<OpenSearchFile>& openFiles,
-                 const FindInFilesEvents& events)
-        : matcher_({query.text, query.matchCase, query.wholeWord, query.regex}),
-          openFiles_(openFiles),
-          events_(events) {}
+    FileSearcher(const FindInFilesQuery& query, const FindInFilesEvents& events)
+        : matcher_({query.text, query.matchCase, query.wholeWord, query.regex}), events_(events) {}
 
     // False once the search is to stop.
-    bool Search(const std::string& path, SearchTarget* editor) {
+    bool Search(const std::string& path) {
         if (events_.keepGoing && !events_.keepGoing()) {
             summary_.stopped = true;
             return false;
         }
+        SearchTarget* editor = events_.editorOf ? events_.editorOf(path) : nullptr;
         std::string content;
         std::string_view text;
         if (editor) {
@@ -62,13 +50,6 @@ public:
         return true;
     }
 
-    // The editor of an open page showing the file, if any.
-    SearchTarget* EditorOf(const std::string& path) const {
-        for (const OpenSearchFile& open : openFiles_)
-            if (SamePath(open.path, path)) return open.editor;
-        return nullptr;
-    }
-
     FindInFilesSummary Summary() const {
         FindInFilesSummary summary = summary_;
         summary.passedOverLongLines = matcher_.PassedOverLongLines();
@@ -77,20 +58,19 @@ public:
 
 private:
     TextMatcher matcher_;
-    const std::vector<OpenSearchFile>& openFiles_;
     const FindInFilesEvents& events_;
     FindInFilesSummary summary_;
 };
 
 }  // namespace
 
-FindInFilesSummary FindInFiles(const FindInFilesQuery& query, const std::vector<OpenSearchFile>& openFiles,
+FindInFilesSummary FindInFiles(const FindInFilesQuery& query, const std::vector<std::string>& openFiles,
                                const FindInFilesEvents& events) {
-    FileSearcher searcher(query, openFiles, events);
+    FileSearcher searcher(query, events);
     switch (query.place) {
     case SearchPlace::OpenFiles:
-        for (const OpenSearchFile& open : openFiles)
-            if (IsExistingFile(open.path) && !searcher.Search(open.path, open.editor)) break;
+        for (const std::string& file : openFiles)
+            if (IsExistingFile(file) && !searcher.Search(file)) break;
         break;
     case SearchPlace::Directory: {
         FolderWalk walk(query.folder, query.masks, query.subfolders);
@@ -100,17 +80,26 @@ FindInFilesSummary FindInFiles(const FindInFilesQuery& query, const std::vector<
         while (going && walk.Next(folder, files)) {
             if (events.folder) events.folder(folder);
             for (const std::string& file : files)
-                if (!(going = searcher.Search(file, searcher.EditorOf(file)))) break;
+                if (!(going = searcher.Search(file))) break;
         }
         break;
     }
     case SearchPlace::ProjectFiles:
         if (events.projectFiles)
             for (const std::string& file : events.projectFiles())
-                if (!searcher.Search(file, searcher.EditorOf(file))) break;
+                if (!searcher.Search(file)) break;
         break;
     }
     return searcher.Summary();
+}
+
+bool SamePath(std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) return false;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        char x = a[i] == '/' ? '\\' : a[i], y = b[i] == '/' ? '\\' : b[i];
+        if (AsciiLower(x) != AsciiLower(y)) return false;
+    }
+    return true;
 }
 
 std::string FindReportLine(const std::string& path, int line) {

@@ -9,6 +9,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "search/search_target.h"
@@ -28,13 +29,6 @@ struct FindInFilesQuery {
     bool subfolders = true;
 };
 
-// A file open in a page; its editor is searched instead of the file and
-// selects what is found.
-struct OpenSearchFile {
-    std::string path;
-    SearchTarget* editor = nullptr;
-};
-
 struct FindInFilesEvents {
     std::function<void(const std::string& reportLine)> report;
     // A folder of the directory search is being searched.
@@ -43,6 +37,10 @@ struct FindInFilesEvents {
     std::function<bool()> keepGoing;
     // The project's files ("In Project Files"); none while there is no project.
     std::function<std::vector<std::string>()> projectFiles;
+    // The editor of the page that shows the file, if one does: it is searched
+    // instead of the file and selects what is found. Asked after keepGoing,
+    // so a page closed meanwhile is not used.
+    std::function<SearchTarget*(const std::string& path)> editorOf;
 };
 
 struct FindInFilesSummary {
@@ -52,10 +50,14 @@ struct FindInFilesSummary {
     bool passedOverLongLines = false;  // a regular expression skipped lines too long to match
 };
 
-// Runs the search. Throws SearchPatternError for a regular expression that
-// does not compile (before any file is read).
-FindInFilesSummary FindInFiles(const FindInFilesQuery& query, const std::vector<OpenSearchFile>& openFiles,
+// Runs the search; openFiles: the files of the open pages ("All lOpened
+// Files"). Throws SearchPatternError for a regular expression that does not
+// compile (before any file is read).
+FindInFilesSummary FindInFiles(const FindInFilesQuery& query, const std::vector<std::string>& openFiles,
                                const FindInFilesEvents& events);
+
+// Paths compared as the system does: without case, "/" and "\\" alike.
+bool SamePath(std::string_view a, std::string_view b);
 
 // "Find in %s at line:%d"
 std::string FindReportLine(const std::string& path, int line);

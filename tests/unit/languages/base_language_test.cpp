@@ -28,9 +28,12 @@ struct FakeWindows {
         component.text = text;
         component.hint = hint;
         std::vector<std::string> names;
-        if (caption) names.push_back("caption");
-        if (text) names.push_back("text");
-        if (hint) names.push_back("hint");
+        // The live texts start as the base texts.
+        for (auto [property, value] : {std::pair{"caption", caption}, {"text", text}, {"hint", hint}}) {
+            if (!value) continue;
+            names.push_back(property);
+            texts[window + "." + name + "." + property] = *value;
+        }
         component.properties = TextProperties(window + "." + name, names);
         return component;
     }
@@ -40,6 +43,7 @@ struct FakeWindows {
         main.name = "Main";
         main.caption = "Tavrin2";
         main.properties = TextProperties("Main", {"caption"});
+        texts["Main.caption"] = "Tavrin2";
         main.components.push_back(Component("Main", "menuFile", ComponentRole::MenuItem, "&File", {}, "ignored hint"));
         main.components.push_back(Component("Main", "ToolBarFiles", ComponentRole::ToolBar, "ToolBarFiles"));
         main.components.push_back(Component("Main", "tbSave", ComponentRole::ToolButton, "Save", {}, "Save the file"));
@@ -89,7 +93,6 @@ TEST(BaseLanguage, ALanguageSetsTheNamedProperties) {
 TEST(BaseLanguage, LinesForMissingComponentsOrPropertiesChangeNothing) {
     FakeWindows windows;
     std::vector<PublishedWindow> published = windows.Windows();
-    windows.texts["Main.caption"] = "Tavrin2";
     auto before = windows.texts;
     AppliedLines result = ApplyLanguage(ParseLanguageText("[Main]\n"
                                                           "width=500\n"              // no such property
@@ -103,6 +106,20 @@ TEST(BaseLanguage, LinesForMissingComponentsOrPropertiesChangeNothing) {
     EXPECT_EQ(result.applied, 0);
     EXPECT_EQ(result.ignored, 5);
     EXPECT_EQ(windows.texts, before);
+}
+
+TEST(BaseLanguage, RestoringPutsBackOnlyWhatChanged) {
+    FakeWindows windows;
+    std::vector<PublishedWindow> published = windows.Windows();
+    ApplyLanguage(ParseLanguageText("[Main]\ncaption=Werkbank\nmenuFile.caption=&Datei\n"), published);
+    windows.texts["SearchReplaceDialog.cbxFindText.text"] = "typed by the user";
+    int restored = 0;
+    for (const PublishedWindow& window : published) restored += RestoreBaseTexts(window);
+    EXPECT_EQ(restored, 3);
+    EXPECT_EQ(windows.texts["Main.caption"], "Tavrin2");
+    EXPECT_EQ(windows.texts["Main.menuFile.caption"], "&File");
+    EXPECT_EQ(windows.texts["SearchReplaceDialog.cbxFindText.text"], "");
+    for (const PublishedWindow& window : published) EXPECT_EQ(RestoreBaseTexts(window), 0);
 }
 
 }  // namespace

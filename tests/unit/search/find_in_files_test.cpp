@@ -96,12 +96,17 @@ TEST_F(FindInFilesTest, MasksSubfoldersAndHiddenFolders) {
 TEST_F(FindInFilesTest, OpenPagesAreSearchedInTheirEditors) {
     std::string saved = folder.Write("saved.bas", "old text\n");
     TextBuffer editor("first\nthe new key\nkey\n");
-    TextBuffer unsaved("key");
-    std::vector<OpenSearchFile> open{{saved, &editor}, {"Untitled1", &unsaved}};
+    std::vector<std::string> asked;
+    events.editorOf = [&](const std::string& path) -> SearchTarget* {
+        asked.push_back(path);
+        return SamePath(path, saved) ? &editor : nullptr;
+    };
+    std::vector<std::string> open{saved, "Untitled1"};
     FindInFilesQuery query = Query("key");
     FindInFilesSummary summary = FindInFiles(query, open, events);
     EXPECT_EQ(reports, (std::vector<std::string>{Report(saved, 2), Report(saved, 3)}));
     EXPECT_EQ(summary.files, 1);  // a page without a file is left out
+    EXPECT_EQ(asked, (std::vector<std::string>{saved}));
     EXPECT_EQ(editor.SelectionStart(), 18u);  // the last occurrence
     EXPECT_EQ(editor.Selected(), "key");
     // The directory search uses the editor of a file that is open too.
@@ -140,6 +145,12 @@ TEST_F(FindInFilesTest, UnicodeFilesAreSearchedAsTheEditorShowsThem) {
     folder.Write("wide.bas", std::string("\xFF\xFE" "a\0\r\0\n\0k\0e\0y\0", 14));
     InDirectory(Query("key"));
     EXPECT_EQ(reports, (std::vector<std::string>{Report(JoinPath(folder.Path(), "wide.bas"), 2)}));
+}
+
+TEST(FindInFilesPaths, SamePathIgnoresCaseAndSeparators) {
+    EXPECT_TRUE(SamePath("C:\\Src/Main.BAS", "c:/src\\main.bas"));
+    EXPECT_FALSE(SamePath("C:\\src\\main.bas", "C:\\src\\main.bi"));
+    EXPECT_FALSE(SamePath("C:\\src\\a", "C:\\src\\ab"));
 }
 
 TEST(FindReportLine, ReadsBackTheFileAndTheLine) {
