@@ -7,8 +7,11 @@
 #include "workbench/code_window.h"
 #include "app/build_wiring.h"
 #include "app/database_wiring.h"
+#include "app/language_wiring.h"
 #include "app/pack_wiring.h"
+#include "app/search_wiring.h"
 #include "compiler/switch_window.h"
+#include "languages/languages_window.h"
 #include "packhost/customize_palette_window.h"
 #include "packhost/packs_window.h"
 #include "common/message_pump.h"
@@ -19,6 +22,10 @@
 #include "settings/launcher.h"
 #include "workbench/main_window.h"
 #include "compiler/result_line.h"
+#include "search/confirm_replace_window.h"
+#include "search/find_in_files_window.h"
+#include "search/go_to_line_window.h"
+#include "search/search_replace_window.h"
 
 #include "workbench/splash_window.h"
 #include "ui/tool_window.h"
@@ -48,9 +55,10 @@ void AddTool(const char* className, const char* name, const char* caption, ToolW
 void CreateWindows() {
     Workbench& app = App();
     app.Main = AddWindow<TMain>();
-    AddTool("TFindInFilesDialog", "FindInFilesDialog", "Find In Files...", {460, 287, true, false, 442, 0});
-    AddTool("TGoToLine", "GoToLine", "GoToLine", {260, 150, true, true});
-    AddTool("TSearchReplaceDialog", "SearchReplaceDialog", "Find text", {420, 260, true, true});
+    SearchWindows& search = TheSearchWindows();
+    search.findInFiles = AddWindow<TFindInFilesDialog>(TheSearchWorkspace());
+    search.goToLine = AddWindow<TGoToLine>(TheSearchWorkspace());
+    search.searchReplace = AddWindow<TSearchReplaceDialog>(TheSearchWorkspace());
     app.Code = AddWindow<TCode>();
     AddTool("TInspector", "Inspector", "Inspector", {240, 460});
     AddTool("TObjectsTree", "ObjectsTree", "ObjectsTree", {220, 300});
@@ -64,7 +72,7 @@ void CreateWindows() {
     app.About->SetImageShow(app.ImageShow);
     AddTool("TShell", "Shell", "Shell");
     app.Helps = AddWindow<THelps>();
-    AddTool("TConfirmReplaceDialog", "ConfirmReplaceDialog", "Confirm replace", {360, 130, true, true});
+    search.confirmReplace = AddWindow<TConfirmReplaceDialog>();
     app.PrintDialog = AddWindow<TPrintDialog>();
     AddTool("TControlAlignment", "ControlAlignment", "Control Alignment", {421, 247, false, true});
     AddTool("TUnits", "Units", "Units", {320, 300});
@@ -72,7 +80,7 @@ void CreateWindows() {
     AddTool("TResources", "Resources", "Resources", {600, 400, false, false, 590, 0});
     app.Splash = AddWindow<TSplash>(app.Title);
     AddTool("TDialog", "Dialog", "Dialog", {400, 300});
-    AddTool("TLanguagesDlg", "LanguagesDlg", "Languages", {300, 260, true});
+    AddWindow<TLanguagesDlg>(MakeLanguagesHost());
     AddWindow<TCustomizePalette>(app.Main->Palette(), app.Launcher->SettingsFile());
     AddTool("TInstallClass", "InstallClass", "Install Class", {360, 200, false, true});
 }
@@ -153,12 +161,15 @@ void StartWorkbench() {
     app.Launcher = launcher.get();
     launcher->LoadSettings();  // no window exists yet: no bounds to apply
 
+    StartLanguages();
     CreateWindows();
     WireBuildLoop();
     PlaceWindowsFirstTime();
     WireCodePages();
     WireIncludeDatabase();
     WirePacks();
+    WireSearch();
+    WireLanguages();
     app.Main->OnFirstShow = FirstShow;
     ShowWindow(app.Main->Handle(), SW_SHOW);
     UpdateWindow(app.Main->Handle());

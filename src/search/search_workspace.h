@@ -31,9 +31,9 @@ struct SearchHost {
     std::function<std::vector<SearchPage>()> pages;
     // The editor of the current document when it is a code page, else null.
     std::function<TELSuperEdit*()> currentEdit;
-    // The result window and the views it shows.
-    ScintillaView* results = nullptr;
-    ViewRouter* resultViews = nullptr;
+    // The result window and the views it shows (they exist once the code window does).
+    std::function<ScintillaView*()> results;
+    std::function<ViewRouter*()> resultViews;
     // A text for the code window's status bar.
     std::function<void(const std::string&)> showStatus;
     // "In Project Files": whether a project is open, and its files.
