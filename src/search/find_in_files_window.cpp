@@ -16,9 +16,6 @@ namespace {
 constexpr DWORD kPumpIntervalMs = 10;
 constexpr DWORD kShowIntervalMs = 50;
 
-bool Checked(HWND box) { return SendMessageA(box, BM_GETCHECK, 0, 0) == BST_CHECKED; }
-void SetChecked(HWND box, bool checked) { SendMessageA(box, BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0); }
-
 std::string SummaryText(const FindInFilesSummary& summary) {
     std::string text = std::to_string(summary.occurrences) + " found in " + std::to_string(summary.files) + " files";
     return summary.stopped ? "Stopped: " + text : text;
@@ -80,7 +77,7 @@ void TFindInFilesDialog::OnShow() {
     const SearchHost& host = workspace_.Host();
     bool project = host.projectOpen && host.projectOpen();
     EnableWindow(Control(idProjectFiles), project);
-    if (!project && Checked(Control(idProjectFiles))) SetPlace(SearchPlace::OpenFiles);
+    if (!project && IsChecked(Control(idProjectFiles))) SetPlace(SearchPlace::OpenFiles);
     if (!host.pages || host.pages().empty()) SetPlace(SearchPlace::Directory);
     UpdateMaskGroup();
     SetFocus(Control(idText));
@@ -98,22 +95,22 @@ void TFindInFilesDialog::SetPlace(SearchPlace place) {
 }
 
 void TFindInFilesDialog::UpdateMaskGroup() {
-    bool directory = Checked(Control(idDirectory));
+    bool directory = IsChecked(Control(idDirectory));
     for (HWND control : maskControls_) EnableWindow(control, directory);
 }
 
 FindInFilesQuery TFindInFilesDialog::Query() const {
     FindInFilesQuery query;
     query.text = WindowText(Control(idText));
-    query.wholeWord = Checked(Control(idWholeWord));
-    query.matchCase = Checked(Control(idMatchCase));
-    query.regex = Checked(Control(idRegularExpression));
-    query.place = Checked(Control(idDirectory))      ? SearchPlace::Directory
-                  : Checked(Control(idProjectFiles)) ? SearchPlace::ProjectFiles
+    query.wholeWord = IsChecked(Control(idWholeWord));
+    query.matchCase = IsChecked(Control(idMatchCase));
+    query.regex = IsChecked(Control(idRegularExpression));
+    query.place = IsChecked(Control(idDirectory))      ? SearchPlace::Directory
+                  : IsChecked(Control(idProjectFiles)) ? SearchPlace::ProjectFiles
                                                      : SearchPlace::OpenFiles;
     query.folder = WindowText(Control(idFolder));
     query.masks = WindowText(Control(idMasks));
-    query.subfolders = Checked(Control(idSubfolders));
+    query.subfolders = IsChecked(Control(idSubfolders));
     return query;
 }
 

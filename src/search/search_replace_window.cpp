@@ -7,13 +7,6 @@
 
 namespace tavrin {
 
-namespace {
-
-bool Checked(HWND box) { return SendMessageA(box, BM_GETCHECK, 0, 0) == BST_CHECKED; }
-void SetChecked(HWND box, bool checked) { SendMessageA(box, BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0); }
-
-}  // namespace
-
 TSearchReplaceDialog::TSearchReplaceDialog(SearchWorkspace& workspace)
     : FormWindow("TSearchReplaceDialog", "SearchReplaceDialog", "Find and Replace"), workspace_(workspace) {}
 
@@ -46,12 +39,12 @@ void TSearchReplaceDialog::OnCreate() {
 
 SearchBoxOptions TSearchReplaceDialog::Options() const {
     SearchBoxOptions options;
-    options.wholeWord = Checked(Control(idWholeWord));
-    options.caseSensitive = Checked(Control(idCaseSensitive));
-    options.fromCursor = Checked(Control(idFromCursor));
-    options.selectedOnly = Checked(Control(idSelectedText));
-    options.regex = Checked(Control(idRegularExpression));
-    options.backward = Checked(Control(idBackward));
+    options.wholeWord = IsChecked(Control(idWholeWord));
+    options.caseSensitive = IsChecked(Control(idCaseSensitive));
+    options.fromCursor = IsChecked(Control(idFromCursor));
+    options.selectedOnly = IsChecked(Control(idSelectedText));
+    options.regex = IsChecked(Control(idRegularExpression));
+    options.backward = IsChecked(Control(idBackward));
     return options;
 }
 

@@ -17,6 +17,12 @@ std::map<HWND, std::vector<HMENU>>& Popups() {
 
 }  // namespace
 
+bool IsChecked(HWND box) { return SendMessageA(box, BM_GETCHECK, 0, 0) == BST_CHECKED; }
+
+void SetChecked(HWND box, bool checked) {
+    SendMessageA(box, BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
+}
+
 const std::string* InternedText(const std::string& text) {
     static std::set<std::string> texts;
     return &*texts.insert(text).first;

@@ -3,7 +3,8 @@
 // it (NameComponent); a control without a name is still found by the name its
 // kind and position give it (see the languages' window components). Windows
 // also list here the pop-up menus they keep, so that their items count among
-// their components.
+// their components. With them, the small reads and writes of a control's
+// text and check mark that windows addressing controls need.
 #pragma once
 
 #include <windows.h>
@@ -25,6 +26,9 @@ std::vector<HMENU> PopupMenusOf(HWND owner);
 
 // The text of a window or control.
 std::string WindowText(HWND window);
+// The check mark of a check box or radio button.
+bool IsChecked(HWND box);
+void SetChecked(HWND box, bool checked);
 
 // The same text kept for the life of the process (a window property or a
 // menu item's data may point at it).
