@@ -126,6 +126,24 @@ TEST_F(SearchWindowsTest, RegularExpressionsAndTheirErrorsInTheEditor) {
     EXPECT_NE(Prompts().TextsOf(Kind::Error)[0].find("\"(unclosed\" is not valid"), std::string::npos);
 }
 
+TEST_F(SearchWindowsTest, FindOffersTheSelectedWordAndTakesTheFocus) {
+    TCodePage* page = NewPage("Dim window As HWND\r\nwindow = 1\r\n");
+    TSearchReplaceDialog& dialog = *Search().searchReplace;
+    dialog.SetFindText("before");
+    Edit(page).Call(SCI_SETSEL, 4, 10);
+    Hooks().find();
+    Pump(50);
+    EXPECT_EQ(WindowText(dialog.Control(TSearchReplaceDialog::idFindText)), "window");
+    HWND focus = GetFocus();
+    EXPECT_TRUE(focus == dialog.Control(TSearchReplaceDialog::idFindText) ||
+                GetParent(focus) == dialog.Control(TSearchReplaceDialog::idFindText));
+    dialog.Hide();
+    // A selection over two lines is no search text.
+    Edit(page).Call(SCI_SETSEL, 4, 25);
+    Hooks().find();
+    EXPECT_EQ(WindowText(dialog.Control(TSearchReplaceDialog::idFindText)), "window");
+}
+
 TEST_F(SearchWindowsTest, GoToLineReachesEveryLineAndPlacesAMark) {
     std::string text;
     for (int i = 1; i <= 500; ++i) text += "line " + std::to_string(i) + "\r\n";
