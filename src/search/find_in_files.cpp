@@ -14,6 +14,14 @@ namespace {
 constexpr std::string_view kReportStart = "Find in ";
 constexpr std::string_view kReportLine = " at line:";
 
+// Byte-order marks start with one of these bytes; any other file is 8-bit
+// text that the editor shows as it is.
+bool MayStartWithByteOrderMark(std::string_view bytes) {
+    if (bytes.size() < 2) return false;
+    unsigned char first = static_cast<unsigned char>(bytes[0]);
+    return first == 0xEF || first == 0xFF || first == 0xFE || first == 0x00;
+}
+
 class FileSearcher {
 public:
     FileSearcher(const FindInFilesQuery& query, const FindInFilesEvents& events)
@@ -26,15 +34,17 @@ public:
             return false;
         }
         SearchTarget* editor = events_.editorOf ? events_.editorOf(path) : nullptr;
-        std::string content;
         std::string_view text;
         if (editor) {
             text = editor->Text();
         } else {
-            std::string bytes;
-            if (ReadWholeFile(NativePath(path), bytes) != FileReadStatus::Ok) return true;
-            content = DecodeSourceFile(std::move(bytes)).text;
-            text = content;
+            if (ReadWholeFile(NativePath(path), bytes_) != FileReadStatus::Ok) return true;
+            text = bytes_;
+            // A file with a byte-order mark is searched as the editor shows it.
+            if (MayStartWithByteOrderMark(bytes_)) {
+                decoded_ = DecodeSourceBytes(bytes_).text;
+                text = decoded_;
+            }
         }
         ++summary_.files;
         std::size_t counted = 0, line = 1;
@@ -59,6 +69,7 @@ public:
 private:
     TextMatcher matcher_;
     const FindInFilesEvents& events_;
+    std::string bytes_, decoded_;  // the file's text; the storage serves every file
     FindInFilesSummary summary_;
 };
 

@@ -4,6 +4,7 @@
 #include <cstring>
 #include <regex>
 
+#include "common/byte_words.h"
 #include "common/text.h"
 
 namespace tavrin {
@@ -63,18 +64,22 @@ bool IsWholeWord(std::string_view text, std::size_t start, std::size_t end) {
 }
 
 std::size_t CountLineBreaks(std::string_view text, std::size_t begin, std::size_t end) {
+    using namespace bytewords;
     end = std::min(end, text.size());
     if (begin >= end) return 0;
-    const char* first = text.data() + begin;
-    const char* last = text.data() + end;
-    std::size_t breaks = static_cast<std::size_t>(std::count(first, last, '\n'));
-    // A CR counts unless an LF follows it (the LF was counted).
-    for (const char* cr = static_cast<const char*>(std::memchr(first, '\r', static_cast<std::size_t>(last - first)));
-         cr; cr = static_cast<const char*>(std::memchr(cr + 1, '\r', static_cast<std::size_t>(last - cr - 1)))) {
-        std::size_t next = static_cast<std::size_t>(cr - text.data()) + 1;
-        if (next >= text.size() || text[next] != '\n') ++breaks;
-        if (cr + 1 >= last) break;
+    const char* p = text.data() + begin;
+    const char* const stop = text.data() + end;
+    const char* const last = text.data() + text.size();
+    // Eight bytes at a time: LFs, plus CRs, less the CRs an LF follows.
+    std::size_t breaks = 0;
+    while (stop - p >= 8 && last - p >= 9) {
+        std::uint64_t word = Load8(p);
+        std::uint64_t cr = EqualBytes(word, '\r');
+        breaks += ByteCount(EqualBytes(word, '\n')) + ByteCount(cr) - ByteCount(cr & EqualBytes(Load8(p + 1), '\n'));
+        p += 8;
     }
+    for (; p < stop; ++p)
+        if (*p == '\n' || (*p == '\r' && (p + 1 == last || p[1] != '\n'))) ++breaks;
     return breaks;
 }
 
@@ -90,22 +95,24 @@ TextMatcher::TextMatcher(SearchPattern pattern) : pattern_(std::move(pattern)) {
         }
         return;
     }
+    for (int byte = 0; byte < 256; ++byte)
+        fold_[byte] = static_cast<unsigned char>(pattern_.matchCase ? byte : AsciiLower(static_cast<char>(byte)));
     folded_ = pattern_.matchCase ? pattern_.text : ToLower(pattern_.text);
     const std::size_t length = folded_.size();
-    std::fill(std::begin(skip_), std::end(skip_), length ? length : 1);
-    for (std::size_t i = 0; i + 1 < length; ++i) {
-        unsigned char byte = static_cast<unsigned char>(folded_[i]);
-        skip_[byte] = length - 1 - i;
-        if (!pattern_.matchCase && byte >= 'a' && byte <= 'z') skip_[byte - 'a' + 'A'] = length - 1 - i;
-    }
+    // The shift of each compared byte, then of every byte through its comparison.
+    std::size_t shifts[256];
+    std::fill(std::begin(shifts), std::end(shifts), length ? length : 1);
+    for (std::size_t i = 0; i + 1 < length; ++i) shifts[static_cast<unsigned char>(folded_[i])] = length - 1 - i;
+    for (int byte = 0; byte < 256; ++byte) skip_[byte] = shifts[fold_[byte]];
 }
 
 TextMatcher::~TextMatcher() = default;
 
 bool TextMatcher::PlainAt(std::string_view text, std::size_t at) const {
-    if (pattern_.matchCase) return std::memcmp(text.data() + at, folded_.data(), folded_.size()) == 0;
+    const auto* bytes = reinterpret_cast<const unsigned char*>(text.data() + at);
+    const auto* wanted = reinterpret_cast<const unsigned char*>(folded_.data());
     for (std::size_t i = 0; i < folded_.size(); ++i)
-        if (AsciiLower(text[at + i]) != folded_[i]) return false;
+        if (fold_[bytes[i]] != wanted[i]) return false;
     return true;
 }
 
@@ -114,14 +121,16 @@ bool TextMatcher::PlainAt(std::string_view text, std::size_t at) const {
 TextMatch TextMatcher::PlainNext(std::string_view text, std::size_t from, std::size_t end) const {
     const std::size_t length = folded_.size();
     if (length == 0 || end < length) return {};
+    const auto* bytes = reinterpret_cast<const unsigned char*>(text.data());
+    const unsigned char last = static_cast<unsigned char>(folded_[length - 1]);
     for (std::size_t at = from; at + length <= end;) {
-        const char last = text[at + length - 1];
-        if ((pattern_.matchCase ? last : AsciiLower(last)) == folded_[length - 1] && PlainAt(text, at)) {
+        const unsigned char under = bytes[at + length - 1];
+        if (fold_[under] == last && PlainAt(text, at)) {
             if (!pattern_.wholeWord || IsWholeWord(text, at, at + length)) return {at, length};
             ++at;
             continue;
         }
-        at += skip_[static_cast<unsigned char>(last)];
+        at += skip_[under];
     }
     return {};
 }

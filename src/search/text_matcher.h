@@ -93,8 +93,9 @@ private:
                         std::size_t end, std::size_t lineEnd) const;
 
     SearchPattern pattern_;
-    std::string folded_;         // the plain text, lower-cased without regard to case
-    std::size_t skip_[256] = {};  // Horspool shifts of the plain text
+    std::string folded_;           // the plain text, lower-cased without regard to case
+    unsigned char fold_[256] = {};  // each byte as compared (lower-cased without regard to case)
+    std::size_t skip_[256] = {};    // Horspool shifts of the plain text
     std::unique_ptr<Regex> regex_;
     mutable bool passedOverLongLines_ = false;
 };

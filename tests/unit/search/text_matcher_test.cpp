@@ -147,5 +147,22 @@ TEST(TextMatcher, LineBreaksAreCountedLikeTheEditorDoes) {
     EXPECT_EQ(CountLineBreaks(text, 3, 3), 0u);
 }
 
+// The eight-bytes-at-a-time count against the plain definition, over texts
+// full of CR, LF and bytes that differ from them in one bit.
+TEST(TextMatcher, LineBreakCountAgreesWithTheNaiveOne) {
+    std::mt19937 random(11);
+    const std::string alphabet = "\r\n\x0c\x8d\x8ax";
+    for (int round = 0; round < 2000; ++round) {
+        std::string text;
+        for (int i = 0, n = static_cast<int>(random() % 40); i < n; ++i) text += alphabet[random() % alphabet.size()];
+        std::size_t begin = text.empty() ? 0 : random() % (text.size() + 1);
+        std::size_t end = begin + random() % (text.size() - begin + 1);
+        std::size_t expected = 0;
+        for (std::size_t i = begin; i < end; ++i)
+            if (text[i] == '\n' || (text[i] == '\r' && (i + 1 == text.size() || text[i + 1] != '\n'))) ++expected;
+        ASSERT_EQ(CountLineBreaks(text, begin, end), expected) << round;
+    }
+}
+
 }  // namespace
 }  // namespace tavrin
