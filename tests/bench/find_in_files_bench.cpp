@@ -28,9 +28,10 @@ double MillisecondsSince(Clock::time_point start) {
 }
 
 void Report(const char* what, std::vector<double> times, int occurrences, int files) {
+    double first = times.front();
     std::sort(times.begin(), times.end());
-    std::printf("%s: median %.0f ms, best %.0f ms (%d occurrences in %d files)\n", what, times[times.size() / 2],
-                times.front(), occurrences, files);
+    std::printf("%s: median %.0f ms, best %.0f ms, first %.0f ms (%d occurrences in %d files)\n", what,
+                times[times.size() / 2], times.front(), first, occurrences, files);
 }
 
 }  // namespace

@@ -29,20 +29,22 @@ cat "$tree"/*/*/*.bi > /dev/null  # a warm file cache for both
 
 best() { sort -n | head -1; }
 median() { sort -n | awk '{ a[NR] = $1 } END { print a[int((NR + 1) / 2)] }'; }
-grep_times=() wine_lines=()
-for ((i = 0; i < runs; i++)); do
-  start=$(date +%s%N)
-  grep -rnF "$word" "$tree" > /dev/null
-  grep_times+=($(( ($(date +%s%N) - start) / 1000000 )))
-  wine_lines+=("$("$root/scripts/wine-run.sh" "$root/build/win32/tests/bench/find_in_files_bench.exe" \
-                   "Z:$(echo "$tree" | tr / '\\')" "$word" 1 | head -1)")
-done
-grep_best=$(printf '%s\n' "${grep_times[@]}" | best)
-grep_median=$(printf '%s\n' "${grep_times[@]}" | median)
-wine_times=$(printf '%s\n' "${wine_lines[@]}" | sed -n 's/.*median \([0-9]*\) ms.*/\1/p')
-wine_best=$(echo "$wine_times" | best)
-wine_median=$(echo "$wine_times" | median)
-echo "grep -rnF (native):                  median $grep_median ms, best $grep_best ms"
-echo "workbench find in files (Wine):      median $wine_median ms, best $wine_best ms   (${wine_lines[0]#*: median * ms, best * ms })"
-awk -v w="$wine_median" -v g="$grep_median" -v wb="$wine_best" -v gb="$grep_best" \
-  'BEGIN { printf "ratio workbench / grep: median %.2f, best %.2f\n", w / (g ? g : 1), wb / (gb ? gb : 1) }'
+time_grep() {
+  for ((i = 0; i < runs; i++)); do
+    start=$(date +%s%N)
+    grep -rnF "$word" "$tree" > /dev/null
+    echo $(( ($(date +%s%N) - start) / 1000000 ))
+  done
+}
+# grep before and after the workbench, so that both see the same machine.
+grep_times=$(time_grep)
+report=$("$root/scripts/wine-run.sh" "$root/build/win32/tests/bench/find_in_files_bench.exe" \
+           "Z:$(echo "$tree" | tr / '\\')" "$word" "$runs")
+grep_times="$grep_times
+$(time_grep)"
+echo "grep -rnF (native):   median $(echo "$grep_times" | median) ms, best $(echo "$grep_times" | best) ms"
+echo "$report" | sed 's/^/workbench under Wine, /'
+wine_median=$(echo "$report" | head -1 | sed -n 's/.*median \([0-9]*\) ms.*/\1/p')
+wine_best=$(echo "$report" | head -1 | sed -n 's/.*best \([0-9]*\) ms.*/\1/p')
+awk -v w="$wine_median" -v g="$(echo "$grep_times" | median)" -v wb="$wine_best" -v gb="$(echo "$grep_times" | best)" \
+  'BEGIN { printf "workbench / grep: median %.2f, best %.2f\n", w / (g ? g : 1), wb / (gb ? gb : 1) }'
