@@ -1,12 +1,9 @@
 #include "search/find_in_files.h"
 
-#include <deque>
-
 #include "common/file_search.h"
 #include "common/string_list.h"
 #include "common/text.h"
 #include "common/text_codec.h"
-#include "search/file_read_ahead.h"
 #include "search/folder_walk.h"
 #include "search/text_matcher.h"
 
@@ -30,50 +27,25 @@ public:
     FileSearcher(const FindInFilesQuery& query, const FindInFilesEvents& events)
         : matcher_({query.text, query.matchCase, query.wholeWord, query.regex}), events_(events) {}
 
-    // Searches the file (its bytes as read, unless a page shows it); false
-    // once the search is to stop.
-    bool Search(const std::string& path, const std::string& bytes, FileReadStatus status) {
-        if (!KeepGoing()) return false;
-        if (SearchTarget* editor = EditorOf(path)) Find(path, editor->Text(), editor);
-        else SearchBytes(path, bytes, status);
-        return true;
-    }
-
-    // The same for a file read now, unless a page shows it.
-    bool SearchReadingNow(const std::string& path) {
-        if (!KeepGoing()) return false;
-        if (SearchTarget* editor = EditorOf(path)) Find(path, editor->Text(), editor);
-        else SearchBytes(path, bytes_, ReadWholeFile(NativePath(path), bytes_));
-        return true;
-    }
-
-    FindInFilesSummary Summary() const {
-        FindInFilesSummary summary = summary_;
-        summary.passedOverLongLines = matcher_.PassedOverLongLines();
-        return summary;
-    }
-
-private:
-    bool KeepGoing() {
-        if (events_.keepGoing && !events_.keepGoing()) summary_.stopped = true;
-        return !summary_.stopped;
-    }
-
-    // Asked after the messages ran: a page closed meanwhile is not used.
-    SearchTarget* EditorOf(const std::string& path) const { return events_.editorOf ? events_.editorOf(path) : nullptr; }
-
-    void SearchBytes(const std::string& path, const std::string& bytes, FileReadStatus status) {
-        if (status != FileReadStatus::Ok) return;
-        std::string_view text = bytes;
-        // A file with a byte-order mark is searched as the editor shows it.
-        if (MayStartWithByteOrderMark(bytes)) {
-            decoded_ = DecodeSourceBytes(bytes).text;
-            text = decoded_;
+    // False once the search is to stop.
+    bool Search(const std::string& path) {
+        if (events_.keepGoing && !events_.keepGoing()) {
+            summary_.stopped = true;
+            return false;
         }
-        Find(path, text, nullptr);
-    }
-
-    void Find(const std::string& path, std::string_view text, SearchTarget* editor) {
+        SearchTarget* editor = events_.editorOf ? events_.editorOf(path) : nullptr;
+        std::string_view text;
+        if (editor) {
+            text = editor->Text();
+        } else {
+            if (ReadWholeFile(NativePath(path), bytes_) != FileReadStatus::Ok) return true;
+            text = bytes_;
+            // A file with a byte-order mark is searched as the editor shows it.
+            if (MayStartWithByteOrderMark(bytes_)) {
+                decoded_ = DecodeSourceBytes(bytes_).text;
+                text = decoded_;
+            }
+        }
         ++summary_.files;
         std::size_t counted = 0, line = 1;
         TextMatch last;
@@ -85,43 +57,21 @@ private:
             last = match;
         }
         if (editor && last.Found()) editor->Select(last.start, last.End());
+        return true;
     }
 
+    FindInFilesSummary Summary() const {
+        FindInFilesSummary summary = summary_;
+        summary.passedOverLongLines = matcher_.PassedOverLongLines();
+        return summary;
+    }
+
+private:
     TextMatcher matcher_;
     const FindInFilesEvents& events_;
-    std::string bytes_, decoded_;  // storage that serves every file
+    std::string bytes_, decoded_;  // the file's text; the storage serves every file
     FindInFilesSummary summary_;
 };
-
-// Files searched in order while helpers read them ahead. With a folder walk,
-// the next folders are walked while few files are pending, and the folder
-// event comes when the search reaches a folder's first file.
-void SearchAhead(FileSearcher& searcher, const std::vector<std::string>& list, FolderWalk* walk,
-                 const FindInFilesEvents& events) {
-    constexpr std::size_t kWalkedAhead = 64;
-    FileReadAhead ahead;
-    std::deque<std::string> folders;  // the folder of each pending file ("" in a list)
-    ahead.Add(list);
-    folders.resize(list.size());
-    auto walkOn = [&] {
-        std::string folder;
-        std::vector<std::string> files;
-        while (walk && ahead.Pending() < kWalkedAhead && walk->Next(folder, files)) {
-            ahead.Add(files);
-            folders.insert(folders.end(), files.size(), folder);
-        }
-    };
-    walkOn();
-    std::string path, bytes, shownFolder;
-    FileReadStatus status = FileReadStatus::Failed;
-    while (ahead.Next(path, bytes, status)) {
-        std::string folder = std::move(folders.front());
-        folders.pop_front();
-        if (!folder.empty() && folder != shownFolder && events.folder) events.folder(shownFolder = folder);
-        if (!searcher.Search(path, bytes, status)) return;
-        walkOn();
-    }
-}
 
 }  // namespace
 
@@ -131,15 +81,24 @@ FindInFilesSummary FindInFiles(const FindInFilesQuery& query, const std::vector<
     switch (query.place) {
     case SearchPlace::OpenFiles:
         for (const std::string& file : openFiles)
-            if (IsExistingFile(file) && !searcher.SearchReadingNow(file)) break;
+            if (IsExistingFile(file) && !searcher.Search(file)) break;
         break;
     case SearchPlace::Directory: {
         FolderWalk walk(query.folder, query.masks, query.subfolders);
-        SearchAhead(searcher, {}, &walk, events);
+        std::string folder;
+        std::vector<std::string> files;
+        bool going = true;
+        while (going && walk.Next(folder, files)) {
+            if (events.folder) events.folder(folder);
+            for (const std::string& file : files)
+                if (!(going = searcher.Search(file))) break;
+        }
         break;
     }
     case SearchPlace::ProjectFiles:
-        if (events.projectFiles) SearchAhead(searcher, events.projectFiles(), nullptr, events);
+        if (events.projectFiles)
+            for (const std::string& file : events.projectFiles())
+                if (!searcher.Search(file)) break;
         break;
     }
     return searcher.Summary();
