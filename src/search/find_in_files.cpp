@@ -4,6 +4,7 @@
 #include "common/string_list.h"
 #include "common/text.h"
 #include "common/text_codec.h"
+#include "search/file_text_cache.h"
 #include "search/folder_walk.h"
 #include "search/text_matcher.h"
 
@@ -27,25 +28,48 @@ public:
     FileSearcher(const FindInFilesQuery& query, const FindInFilesEvents& events)
         : matcher_({query.text, query.matchCase, query.wholeWord, query.regex}), events_(events) {}
 
-    // False once the search is to stop.
-    bool Search(const std::string& path) {
+    // Searches the file: in the editor of a page that shows it, in its kept
+    // text while its stamp stays (with a cache), else read from disk. False
+    // once the search is to stop.
+    bool Search(const std::string& path, const FileStamp* stamp = nullptr, FileTextCache* cache = nullptr) {
         if (events_.keepGoing && !events_.keepGoing()) {
             summary_.stopped = true;
             return false;
         }
-        SearchTarget* editor = events_.editorOf ? events_.editorOf(path) : nullptr;
-        std::string_view text;
-        if (editor) {
-            text = editor->Text();
-        } else {
-            if (ReadWholeFile(NativePath(path), bytes_) != FileReadStatus::Ok) return true;
-            text = bytes_;
-            // A file with a byte-order mark is searched as the editor shows it.
-            if (MayStartWithByteOrderMark(bytes_)) {
-                decoded_ = DecodeSourceBytes(bytes_).text;
-                text = decoded_;
+        // Asked after the messages ran: a page closed meanwhile is not used.
+        if (SearchTarget* editor = events_.editorOf ? events_.editorOf(path) : nullptr) {
+            Find(path, editor->Text(), editor);
+            return true;
+        }
+        if (cache && stamp) {
+            if (const std::string* kept = cache->Find(path, *stamp)) {
+                Find(path, *kept, nullptr);
+                return true;
             }
         }
+        if (ReadWholeFile(NativePath(path), bytes_) != FileReadStatus::Ok) return true;
+        ++summary_.filesRead;
+        std::string_view text = bytes_;
+        // A file with a byte-order mark is searched as the editor shows it.
+        if (MayStartWithByteOrderMark(bytes_)) {
+            decoded_ = DecodeSourceBytes(bytes_).text;
+            text = decoded_;
+        }
+        if (cache && stamp) {
+            if (const std::string* kept = cache->Keep(path, *stamp, std::string(text))) text = *kept;
+        }
+        Find(path, text, nullptr);
+        return true;
+    }
+
+    FindInFilesSummary Summary() const {
+        FindInFilesSummary summary = summary_;
+        summary.passedOverLongLines = matcher_.PassedOverLongLines();
+        return summary;
+    }
+
+private:
+    void Find(const std::string& path, std::string_view text, SearchTarget* editor) {
         ++summary_.files;
         std::size_t counted = 0, line = 1;
         TextMatch last;
@@ -57,16 +81,8 @@ public:
             last = match;
         }
         if (editor && last.Found()) editor->Select(last.start, last.End());
-        return true;
     }
 
-    FindInFilesSummary Summary() const {
-        FindInFilesSummary summary = summary_;
-        summary.passedOverLongLines = matcher_.PassedOverLongLines();
-        return summary;
-    }
-
-private:
     TextMatcher matcher_;
     const FindInFilesEvents& events_;
     std::string bytes_, decoded_;  // the file's text; the storage serves every file
@@ -76,7 +92,7 @@ private:
 }  // namespace
 
 FindInFilesSummary FindInFiles(const FindInFilesQuery& query, const std::vector<std::string>& openFiles,
-                               const FindInFilesEvents& events) {
+                               const FindInFilesEvents& events, FileTextCache* cache) {
     FileSearcher searcher(query, events);
     switch (query.place) {
     case SearchPlace::OpenFiles:
@@ -87,11 +103,11 @@ FindInFilesSummary FindInFiles(const FindInFilesQuery& query, const std::vector<
         FolderWalk walk(query.folder, query.masks, query.subfolders);
         std::string folder;
         std::vector<std::string> files;
+        std::vector<FileStamp> stamps;
         bool going = true;
-        while (going && walk.Next(folder, files)) {
+        while (going && walk.Next(folder, files, &stamps)) {
             if (events.folder) events.folder(folder);
-            for (const std::string& file : files)
-                if (!(going = searcher.Search(file))) break;
+            for (std::size_t i = 0; going && i < files.size(); ++i) going = searcher.Search(files[i], &stamps[i], cache);
         }
         break;
     }

@@ -45,16 +45,20 @@ struct FindInFilesEvents {
 
 struct FindInFilesSummary {
     int files = 0;        // files searched
+    int filesRead = 0;    // of those, read from disk (the others: pages' editors, kept texts)
     int occurrences = 0;  // report lines
     bool stopped = false;
     bool passedOverLongLines = false;  // a regular expression skipped lines too long to match
 };
 
+class FileTextCache;
+
 // Runs the search; openFiles: the files of the open pages ("All lOpened
-// Files"). Throws SearchPatternError for a regular expression that does not
-// compile (before any file is read).
+// Files"). With a cache, a directory search takes the texts of unchanged
+// files from it and keeps those it reads. Throws SearchPatternError for a
+// regular expression that does not compile (before any file is read).
 FindInFilesSummary FindInFiles(const FindInFilesQuery& query, const std::vector<std::string>& openFiles,
-                               const FindInFilesEvents& events);
+                               const FindInFilesEvents& events, FileTextCache* cache = nullptr);
 
 // Paths compared as the system does: without case, "/" and "\\" alike.
 bool SamePath(std::string_view a, std::string_view b);

@@ -12,9 +12,10 @@ namespace tavrin {
 namespace {
 
 // How often the search lets window messages run, and how often it puts new
-// lines up and names the folder (nobody reads faster than this).
-constexpr DWORD kPumpIntervalMs = 10;
-constexpr DWORD kShowIntervalMs = 50;
+// lines up and names the folder: each showing costs a repaint, and nobody
+// reads faster than this.
+constexpr DWORD kPumpIntervalMs = 25;
+constexpr DWORD kShowIntervalMs = 100;
 
 std::string SummaryText(const FindInFilesSummary& summary) {
     std::string text = std::to_string(summary.occurrences) + " found in " + std::to_string(summary.files) + " files";
@@ -178,7 +179,7 @@ void TFindInFilesDialog::Start() {
     events.editorOf = [this](const std::string& file) { return workspace_.EditorOf(file); };
     summary_ = FindInFiles(query, query.place == SearchPlace::OpenFiles ? workspace_.OpenFiles()
                                                                         : std::vector<std::string>(),
-                           events);
+                           events, &cache_);
     FlushReports(true);
     if (summary_.passedOverLongLines && results)
         results->AppendLine("Lines longer than " + std::to_string(TextMatcher::kLongestRegexLine) +

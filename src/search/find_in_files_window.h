@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "search/file_text_cache.h"
 #include "search/find_in_files.h"
 #include "search/search_workspace.h"
 #include "ui/form_window.h"
@@ -66,6 +67,8 @@ private:
     void EnableForSearch(bool running);
 
     SearchWorkspace& workspace_;
+    // The texts of unchanged files searched before, for the next searches.
+    FileTextCache cache_;
     ViewRouter::ViewId view_ = ViewRouter::kNoView;
     std::vector<HWND> maskControls_;
     bool running_ = false;

@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include "common/file_search.h"
-#include "common/platform_files.h"
 #include "common/text.h"
 
 namespace tavrin {
@@ -26,18 +25,24 @@ FolderWalk::FolderWalk(std::string root, std::string masks, bool subfolders) : s
     if (!root.empty()) pending_.push_back(std::move(root));
 }
 
-bool FolderWalk::Next(std::string& folder, std::vector<std::string>& files) {
+bool FolderWalk::Next(std::string& folder, std::vector<std::string>& files, std::vector<FileStamp>* stamps) {
     if (pending_.empty()) return false;
     folder = std::move(pending_.back());
     pending_.pop_back();
     files.clear();
+    if (stamps) stamps->clear();
     std::vector<std::string> names, folders;
-    ListFolderEntries(NativePath(folder), names, folders);
-    std::sort(names.begin(), names.end(), LessNoCase);
-    for (const std::string& name : names) {
+    std::vector<FileStamp> listed;
+    ListFolderEntries(NativePath(folder), names, folders, &listed);
+    std::vector<std::size_t> order(names.size());
+    for (std::size_t i = 0; i < order.size(); ++i) order[i] = i;
+    std::sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) { return LessNoCase(names[a], names[b]); });
+    for (std::size_t i : order) {
         bool matches = std::any_of(masks_.begin(), masks_.end(),
-                                   [&](const std::string& mask) { return MatchesMask(name, mask); });
-        if (matches) files.push_back(JoinPath(folder, name));
+                                   [&](const std::string& mask) { return MatchesMask(names[i], mask); });
+        if (!matches) continue;
+        files.push_back(JoinPath(folder, names[i]));
+        if (stamps) stamps->push_back(i < listed.size() ? listed[i] : FileStamp{});
     }
     if (subfolders_) {
         std::sort(folders.begin(), folders.end(), LessNoCase);

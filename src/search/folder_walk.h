@@ -8,15 +8,18 @@
 #include <string>
 #include <vector>
 
+#include "common/platform_files.h"
+
 namespace tavrin {
 
 class FolderWalk {
 public:
     FolderWalk(std::string root, std::string masks, bool subfolders);
 
-    // The next folder and its matching files (full paths, each once); false
-    // when every folder was visited.
-    bool Next(std::string& folder, std::vector<std::string>& files);
+    // The next folder and its matching files (full paths, each once), with
+    // their stamps when asked for (stamps[i] for files[i]); false when every
+    // folder was visited.
+    bool Next(std::string& folder, std::vector<std::string>& files, std::vector<FileStamp>* stamps = nullptr);
 
 private:
     std::vector<std::string> masks_;

@@ -4,6 +4,11 @@
 #include <cstring>
 #include <regex>
 
+#if defined(__i386__) || defined(__x86_64__)
+#include <emmintrin.h>
+#define TAVRIN_SEARCH_SSE2 1
+#endif
+
 #include "common/byte_words.h"
 #include "common/text.h"
 
@@ -98,12 +103,6 @@ TextMatcher::TextMatcher(SearchPattern pattern) : pattern_(std::move(pattern)) {
     for (int byte = 0; byte < 256; ++byte)
         fold_[byte] = static_cast<unsigned char>(pattern_.matchCase ? byte : AsciiLower(static_cast<char>(byte)));
     folded_ = pattern_.matchCase ? pattern_.text : ToLower(pattern_.text);
-    const std::size_t length = folded_.size();
-    // The shift of each compared byte, then of every byte through its comparison.
-    std::size_t shifts[256];
-    std::fill(std::begin(shifts), std::end(shifts), length ? length : 1);
-    for (std::size_t i = 0; i + 1 < length; ++i) shifts[static_cast<unsigned char>(folded_[i])] = length - 1 - i;
-    for (int byte = 0; byte < 256; ++byte) skip_[byte] = shifts[fold_[byte]];
 }
 
 TextMatcher::~TextMatcher() = default;
@@ -116,21 +115,72 @@ bool TextMatcher::PlainAt(std::string_view text, std::size_t at) const {
     return true;
 }
 
-// Horspool's search: the byte under the pattern's last position tells how far
-// the pattern may move on.
+namespace {
+
+#ifdef TAVRIN_SEARCH_SSE2
+// Sixteen bytes compared with a byte of the plain text: a lower-case letter
+// (text without regard to case) matches in both cases.
+__attribute__((target("sse2"))) inline __m128i SameBytes(__m128i bytes, unsigned char wanted, bool bothCases) {
+    if (bothCases) bytes = _mm_or_si128(bytes, _mm_set1_epi8(0x20));
+    return _mm_cmpeq_epi8(bytes, _mm_set1_epi8(static_cast<char>(wanted)));
+}
+
+// The first place p in [from, end) (p + distance still inside the text) whose
+// byte equals first and whose byte at p + distance equals last; end when none.
+__attribute__((target("sse2"))) std::size_t PairPlace(const unsigned char* bytes, std::size_t from, std::size_t end,
+                                                      std::size_t distance, unsigned char first, bool firstBoth,
+                                                      unsigned char last, bool lastBoth) {
+    std::size_t at = from;
+    for (; at + 16 <= end; at += 16) {
+        __m128i heads = _mm_loadu_si128(reinterpret_cast<const __m128i*>(bytes + at));
+        __m128i tails = _mm_loadu_si128(reinterpret_cast<const __m128i*>(bytes + at + distance));
+        int mask = _mm_movemask_epi8(_mm_and_si128(SameBytes(heads, first, firstBoth), SameBytes(tails, last, lastBoth)));
+        if (mask) return at + static_cast<std::size_t>(__builtin_ctz(static_cast<unsigned>(mask)));
+    }
+    return at;  // the scalar loop looks at the rest
+}
+
+bool HasSse2() {
+#if defined(__x86_64__)
+    return true;
+#else
+    static const bool has = __builtin_cpu_supports("sse2");
+    return has;
+#endif
+}
+#endif
+
+bool IsLowerLetter(unsigned char byte) { return byte >= 'a' && byte <= 'z'; }
+
+}  // namespace
+
+std::size_t TextMatcher::NextCandidate(const unsigned char* bytes, std::size_t from, std::size_t end) const {
+    const std::size_t distance = folded_.size() - 1;
+    const unsigned char first = static_cast<unsigned char>(folded_.front());
+    const unsigned char last = static_cast<unsigned char>(folded_.back());
+    std::size_t at = from;
+#ifdef TAVRIN_SEARCH_SSE2
+    // Places from which the pattern's last byte still lies inside [.., end).
+    if (HasSse2() && end > distance) {
+        const bool both = !pattern_.matchCase;
+        at = PairPlace(bytes, from, end - distance, distance, first, both && IsLowerLetter(first), last,
+                       both && IsLowerLetter(last));
+        if (at + distance < end && fold_[bytes[at]] == first && fold_[bytes[at + distance]] == last) return at;
+    }
+#endif
+    for (; at + distance < end; ++at)
+        if (fold_[bytes[at]] == first && fold_[bytes[at + distance]] == last) return at;
+    return end;
+}
+
 TextMatch TextMatcher::PlainNext(std::string_view text, std::size_t from, std::size_t end) const {
     const std::size_t length = folded_.size();
     if (length == 0 || end < length) return {};
     const auto* bytes = reinterpret_cast<const unsigned char*>(text.data());
-    const unsigned char last = static_cast<unsigned char>(folded_[length - 1]);
-    for (std::size_t at = from; at + length <= end;) {
-        const unsigned char under = bytes[at + length - 1];
-        if (fold_[under] == last && PlainAt(text, at)) {
-            if (!pattern_.wholeWord || IsWholeWord(text, at, at + length)) return {at, length};
-            ++at;
-            continue;
-        }
-        at += skip_[under];
+    for (std::size_t at = from; at + length <= end; ++at) {
+        at = NextCandidate(bytes, at, end);
+        if (at + length > end) break;
+        if (PlainAt(text, at) && (!pattern_.wholeWord || IsWholeWord(text, at, at + length))) return {at, length};
     }
     return {};
 }

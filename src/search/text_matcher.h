@@ -88,6 +88,10 @@ private:
     TextMatch NextInLine(std::string_view text, std::size_t lineStart, std::size_t from,
                          std::size_t end, std::size_t lineEnd) const;
     TextMatch PlainNext(std::string_view text, std::size_t from, std::size_t end) const;
+    // The first place at or after from whose first and last bytes compare
+    // equal to the plain text's (end when there is none); sixteen places at
+    // a time where the processor can.
+    std::size_t NextCandidate(const unsigned char* bytes, std::size_t from, std::size_t end) const;
     bool PlainAt(std::string_view text, std::size_t at) const;
     TextMatch RegexNext(std::string_view text, std::size_t lineStart, std::size_t from,
                         std::size_t end, std::size_t lineEnd) const;
@@ -95,7 +99,6 @@ private:
     SearchPattern pattern_;
     std::string folded_;           // the plain text, lower-cased without regard to case
     unsigned char fold_[256] = {};  // each byte as compared (lower-cased without regard to case)
-    std::size_t skip_[256] = {};    // Horspool shifts of the plain text
     std::unique_ptr<Regex> regex_;
     mutable bool passedOverLongLines_ = false;
 };

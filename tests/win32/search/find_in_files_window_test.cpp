@@ -18,10 +18,17 @@ protected:
         Window().SetFolder(folder);
         SendMessageA(Window().Handle(), WM_COMMAND, TFindInFilesDialog::idOk, 0);
     }
-    static std::vector<std::string> ResultLines() {
-        std::vector<std::string> lines = App().Code->Results().Lines();
-        return lines;
+    // A tree of files with the word at the end of each (long enough that the
+    // search lets messages run several times before it ends).
+    static std::string ManyFiles(const std::string& name, int folders, int files) {
+        std::string folder = Scratch(name);
+        for (int d = 0; d < folders; ++d)
+            for (int f = 0; f < files; ++f)
+                WriteBytes(folder + "\\dir" + std::to_string(d) + "\\file" + std::to_string(f) + ".bas",
+                           std::string(2000, 'x') + "\r\nword\r\n");
+        return folder;
     }
+    static std::vector<std::string> ResultLines() { return App().Code->Results().Lines(); }
 };
 
 TEST_F(FindInFilesWindowTest, ReportsLinesFromOneAndJumpsToThem) {
@@ -93,12 +100,8 @@ struct Observer {
 };
 Observer* Observer::current = nullptr;
 
-TEST_F(FindInFilesWindowTest, ALongSearchShowsItsProgressAndEscapeStopsIt) {
-    std::string folder = Scratch("find_many_scratch");
-    for (int d = 0; d < 8; ++d)
-        for (int f = 0; f < 150; ++f)
-            WriteBytes(folder + "\\dir" + std::to_string(d) + "\\file" + std::to_string(f) + ".bas",
-                       std::string(2000, 'x') + "\r\nword\r\n");
+TEST_F(FindInFilesWindowTest, ALongSearchShowsItsProgressWhileItRuns) {
+    std::string folder = ManyFiles("find_many_scratch", 10, 250);
     SetWindowTextA(Window().Control(TFindInFilesDialog::idMasks), "*.bas");
     Observer observer;
     Observer::current = &observer;
@@ -106,21 +109,29 @@ TEST_F(FindInFilesWindowTest, ALongSearchShowsItsProgressAndEscapeStopsIt) {
     Find("word", SearchPlace::Directory, folder);
     KillTimer(nullptr, timer);
     Observer::current = nullptr;
-    EXPECT_EQ(Window().LastSummary().occurrences, 1200);
+    EXPECT_EQ(Window().LastSummary().occurrences, 2500);
     ASSERT_FALSE(observer.seen.empty()) << "no message ran during the search";
     bool linesWhileSearching = false, folderShown = false;
     for (const auto& [lines, status] : observer.seen) {
-        linesWhileSearching |= lines > 0 && lines < 1200;
+        linesWhileSearching |= lines > 0 && lines < 2500;
         folderShown |= status.rfind(folder + "\\dir", 0) == 0;
     }
     EXPECT_TRUE(linesWhileSearching);
     EXPECT_TRUE(folderShown);
+    // The same tree again: the unchanged files are not read a second time.
+    Find("word", SearchPlace::Directory, folder);
+    EXPECT_EQ(Window().LastSummary().occurrences, 2500);
+    EXPECT_EQ(Window().LastSummary().filesRead, 0);
+}
 
-    // Escape (as the user presses it while the search runs) stops it.
+TEST_F(FindInFilesWindowTest, EscapeStopsASearch) {
+    std::string folder = ManyFiles("find_escape_scratch", 4, 250);
+    SetWindowTextA(Window().Control(TFindInFilesDialog::idMasks), "*.bas");
+    // Escape, as the user presses it while the search runs.
     PostMessageA(Window().Control(TFindInFilesDialog::idText), WM_KEYDOWN, VK_ESCAPE, 0);
     Find("word", SearchPlace::Directory, folder);
     EXPECT_TRUE(Window().LastSummary().stopped);
-    EXPECT_LT(Window().LastSummary().files, 1200);
+    EXPECT_LT(Window().LastSummary().files, 1000);
     EXPECT_EQ(App().Code->StatusText(2).rfind("Stopped: ", 0), 0u);
     EXPECT_TRUE(Window().Visible()) << "a stopped search leaves the window up";
     EXPECT_EQ(static_cast<int>(ResultLines().size()), Window().LastSummary().occurrences);
