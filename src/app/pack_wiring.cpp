@@ -15,16 +15,19 @@ namespace tavrin {
 namespace {
 
 Win32PackLoader loader;
-std::unique_ptr<PackRegistry> registry;
+// The registry lives as long as the process, like the pack libraries it
+// loaded: it is deliberately never destroyed, because at exit the main
+// window (and with it the palette the registry refers to) may already be
+// gone, and a pack's buttons must not be touched then.
+PackRegistry* registry = nullptr;
 
 }  // namespace
 
 PackRegistry& WorkbenchPacks() {
     if (!registry) {
         Workbench& app = App();
-        registry = std::make_unique<PackRegistry>(*app.Launcher, app.Main->Palette(), loader,
-                                                  app.ApplicationDirectory);
-        app.Packs = registry.get();
+        registry = new PackRegistry(*app.Launcher, app.Main->Palette(), loader, app.ApplicationDirectory);
+        app.Packs = registry;
     }
     return *registry;
 }

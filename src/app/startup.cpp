@@ -7,13 +7,19 @@
 #include "workbench/code_window.h"
 #include "app/build_wiring.h"
 #include "app/database_wiring.h"
+#include "app/dialog_wiring.h"
 #include "app/language_wiring.h"
 #include "app/pack_wiring.h"
 #include "app/search_wiring.h"
 #include "compiler/switch_window.h"
+#include "inspector/inspector_window.h"
+#include "inspector/objects_tree_window.h"
+#include "inspector/property_edit_dialog.h"
 #include "languages/languages_window.h"
 #include "packhost/customize_palette_window.h"
 #include "packhost/packs_window.h"
+#include "projects/project_window.h"
+#include "projects/units_window.h"
 #include "common/message_pump.h"
 #include "workbench/about_window.h"
 #include "workbench/file_commands.h"
@@ -21,6 +27,7 @@
 #include "workbench/helps_window.h"
 #include "settings/launcher.h"
 #include "workbench/main_window.h"
+#include "workbench/projects_wiring.h"
 #include "compiler/result_line.h"
 #include "search/confirm_replace_window.h"
 #include "search/find_in_files_window.h"
@@ -60,11 +67,17 @@ void CreateWindows() {
     search.goToLine = AddWindow<TGoToLine>(TheSearchWorkspace());
     search.searchReplace = AddWindow<TSearchReplaceDialog>(TheSearchWorkspace());
     app.Code = AddWindow<TCode>();
-    AddTool("TInspector", "Inspector", "Inspector", {240, 460});
-    AddTool("TObjectsTree", "ObjectsTree", "ObjectsTree", {220, 300});
+    // The inspector asks the palette's current pack; the containers of its
+    // objects come with the dialogs under design (none yet: edits stay in the grid).
+    AddWindow<TInspector>([]() -> PackApi* {
+        TPack* pack = WorkbenchPacks().CurrentPack;
+        return pack ? pack->Api() : nullptr;
+    }, nullptr);
+    AddWindow<TObjectsTree>();
+    InstallPropertyEditDialog();
     AddTool("TFormsList", "FormsList", "FormsList", {260, 240, false, false, 0, 186});
     AddTool("TSettings", "Settings", "Settings", {520, 420});
-    AddTool("TProjects", "Projects", "Projects", {260, 360});
+    AddWindow<TProjects>();
     AddWindow<TPacks>(WorkbenchPacks());
     AddWindow<TSwitch>(app.Launcher->PredefinedSwitches);
     app.About = AddWindow<TAbout>();
@@ -75,7 +88,7 @@ void CreateWindows() {
     search.confirmReplace = AddWindow<TConfirmReplaceDialog>();
     app.PrintDialog = AddWindow<TPrintDialog>();
     AddTool("TControlAlignment", "ControlAlignment", "Control Alignment", {421, 247, false, true});
-    AddTool("TUnits", "Units", "Units", {320, 300});
+    AddWindow<TUnits>();
     AddTool("TGlobalDesigner", "GlobalDesigner", "GlobalDesigner", {192, 121});
     AddTool("TResources", "Resources", "Resources", {600, 400, false, false, 590, 0});
     app.Splash = AddWindow<TSplash>(app.Title);
@@ -166,8 +179,11 @@ void StartWorkbench() {
     WireBuildLoop();
     PlaceWindowsFirstTime();
     WireCodePages();
+    WireProjects();
+    ProjectCompileHook() = CompileCurrentProject;
     WireIncludeDatabase();
     WirePacks();
+    WireDialogs();
     WireSearch();
     WireLanguages();
     app.Main->OnFirstShow = FirstShow;

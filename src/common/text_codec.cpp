@@ -275,4 +275,18 @@ void DropByteOrderMark(std::string& text) {
     text.resize(out);
 }
 
+std::string WithLineEnds(std::string_view text, std::string_view lineEnd) {
+    std::string uniform;
+    uniform.reserve(text.size());
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (text[i] != '\r' && text[i] != '\n') {
+            uniform += text[i];
+            continue;
+        }
+        uniform += lineEnd;
+        if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
+    }
+    return uniform;
+}
+
 }  // namespace tavrin

@@ -61,6 +61,8 @@ std::string EncodeSourceText(std::string_view text, const TextFormat& format);
 // The line end most used in the text (rule above).
 LineEnd DominantLineEnd(std::string_view text);
 std::string_view LineEndText(LineEnd lineEnd);
+// The text with every line break (CR LF, LF or CR) made lineEnd.
+std::string WithLineEnds(std::string_view text, std::string_view lineEnd);
 const char* EncodingName(TextEncoding encoding);
 
 }  // namespace tavrin

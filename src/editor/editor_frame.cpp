@@ -21,7 +21,7 @@ namespace {
 constexpr const char* kFrameClass = "TEditor";
 constexpr int kEditId = 1;
 constexpr UINT_PTR kCompletionTimer = 1;
-constexpr UINT kCompletionDelayMs = 60;  // the box's own delay after the "."
+constexpr UINT kCompletionDelayMs = 10;  // the box's own delay after the "."
 
 // Word lists of the highlighter (Scintilla wants them in lower case).
 constexpr const char* kKeywords =
@@ -205,7 +205,7 @@ void TEditor::HandleNotify(const NMHDR* header) {
         if (!loading_) Status(1, "Modified");
         break;
     case SCN_CHARADDED:
-        if (n->ch == '.') RunCommand([this] { DotTyped(); });
+        if (n->ch == '.' || (n->ch == '>' && ArrowTyped())) RunCommand([this] { DotTyped(); });
         break;
     case SCN_MARGINCLICK:
         edit_.ToggleBookmark(static_cast<int>(edit_.Call(SCI_LINEFROMPOSITION, n->position)));
@@ -220,10 +220,21 @@ void TEditor::EnterPressed() {
 void TEditor::DotTyped() {
     if (!CompletionAllowed || !CompletionAllowed()) return;
     completion_ = {};
-    CompletionLookups lookups = Lookups ? Lookups() : CompletionLookups{};
-    completion_ = FindDotCompletion(edit_.CaretLine(), [this](int line) { return edit_.Line(line); }, lookups);
+    // Reading a header lets window messages run, and keys typed meanwhile
+    // change the text: the lookup works on a copy, and the box on the place
+    // of the ".".
     anchor_ = edit_.Call(SCI_GETCURRENTPOS);  // just after the "."
+    std::string text(edit_.TextView());
+    CompletionLookups lookups = Lookups ? Lookups() : CompletionLookups{};
+    CompletionLists found = FindDotCompletion(text, static_cast<size_t>(anchor_), lookups);
+    if (edit_.Call(SCI_GETCURRENTPOS) < anchor_) return;  // the "." was taken back meanwhile
+    completion_ = std::move(found);
     if (!completion_.items.empty()) SetTimer(Handle(), kCompletionTimer, kCompletionDelayMs, nullptr);
+}
+
+bool TEditor::ArrowTyped() const {
+    LRESULT caret = edit_.Call(SCI_GETCURRENTPOS);
+    return caret >= 2 && edit_.Call(SCI_GETCHARAT, caret - 2) == '-';
 }
 
 void TEditor::ShowCompletion() {

@@ -53,7 +53,8 @@ public:
     // Opens the completion box at the caret with the present lists.
     void ShowCompletion();
     CompletionBox& Completion() { return box_; }
-    // The "." typed: fills the lists (when completion is allowed) and opens the box.
+    // The "." (or the ">" of "->") typed: fills the lists (when completion is
+    // allowed) and opens the box.
     void DotTyped();
     // Enter pressed on the caret's line (before the line break).
     void EnterPressed();
@@ -88,6 +89,8 @@ private:
     bool CompletionChar(WPARAM ch, LPARAM lp, LRESULT& result);
     void CompleteFromBox();
     std::string TypedSinceAnchor() const;
+    // Whether the ">" just typed ends a "->".
+    bool ArrowTyped() const;
 
     TELSuperEdit edit_;
     WindowSubclass editSubclass_;

@@ -5,11 +5,14 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "analysis/scanner_records.h"
+#include "analysis/page_types.h"
+#include "editor/completion_rows.h"
 
 namespace tavrin {
 
@@ -29,23 +32,30 @@ bool HoldsBlockCommentStart(std::string_view selection);
 // "%d, %d" with column and line, both from 1.
 std::string CaretPanelText(int column, int line);
 
-// What the member lookup needs: the page's scanner, the include database and
-// the effects a found variable has.
+// What the member lookup needs: the page's scanner, the include database,
+// the types as the page sees them, and the effects a found symbol has.
 struct CompletionLookups {
     std::function<std::shared_ptr<TField>(std::string_view)> findSymbol;  // page scanner
     std::function<std::shared_ptr<TField>(std::string_view)> findEntry;   // include database
     std::function<int(TField&)> resolveFields;                           // include database
+    // The members of a type by name: the page's own types, then the include
+    // database with the files the page includes preferred. When empty, the
+    // three lookups above stand in.
+    TypeLookup findType;
     std::function<void()> rescanPage;
     std::function<void(const std::string&)> showMembers;  // message box, one member per line
 };
 
-struct CompletionLists {
-    bool found = false;
-    std::vector<std::string> items;   // what the box shows: name, kind and type, tab separated
-    std::vector<std::string> insert;  // what it inserts: the names
-};
+// The member lists for a "." or "->" typed just before caret (a byte offset
+// in text, the page's whole text). The name before it is looked up among the
+// declarations in scope (variables, parameters, the fields of the type whose
+// method it is in, the subject of a "with" block) and its type's members
+// become the lists. A name not declared so but known to the page's scanner
+// (or, on a line of two words or more, to the database) shows its members in
+// a message box and rescans the page.
+CompletionLists FindDotCompletion(std::string_view text, size_t caret, const CompletionLookups& lookups);
 
-// The member lists for a "." typed on line caretLine (from 0). lineAt(i)
+// The same for a "." at the end of line caretLine (from 0); lineAt(i)
 // returns line i of the page.
 CompletionLists FindDotCompletion(int caretLine, const std::function<std::string(int)>& lineAt,
                                   const CompletionLookups& lookups);

@@ -19,6 +19,7 @@
 #include "packlib/text/textutils.h"
 #include "packlib/window/form.h"
 #include "packlib/window/frame.h"
+#include "packlib/window/generic.h"
 #include "packlib/window/registration.h"
 
 // The exported entry points, callable by name from C++ as well.

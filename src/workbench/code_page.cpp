@@ -3,7 +3,9 @@
 #include <Scintilla.h>
 
 #include "workbench/code_window.h"
+#include "analysis/include_chain.h"
 #include "analysis/include_database.h"
+#include "analysis/page_types.h"
 #include "common/commands.h"
 #include "common/file_replace.h"
 #include "common/prompts.h"
@@ -28,10 +30,19 @@ TCodePage::TCodePage(HWND parent, ExplorerTree* explorer) {
     editor_.Lookups = [this] {
         CompletionLookups lookups;
         lookups.findSymbol = [this](std::string_view name) { return scanner_.FindSymbol(name); };
-        if (TDataBase* database = App().DataBase) {
+        TDataBase* database = App().DataBase;
+        if (database) {
             lookups.findEntry = [database](std::string_view name) { return database->FindEntry(name); };
             lookups.resolveFields = [database](TField& entry) { return database->ResolveFields(entry); };
         }
+        std::vector<std::string> includeDirectories;
+        std::string compiler;
+        if (TLauncher* settings = App().Launcher) {
+            for (const auto& entry : settings->Directories) includeDirectories.push_back(entry.text);
+            compiler = settings->Compiler;
+        }
+        lookups.findType = PageTypeLookup(editor_.Edit().TextView(), fileName_, scanner_, database,
+                                          IncludeSearchFolders(includeDirectories, compiler), SharedIncludeChains());
         lookups.rescanPage = [this] { ScanText(); };
         lookups.showMembers = [](const std::string& text) { UserPrompts().Information(text); };
         return lookups;

@@ -147,6 +147,7 @@ void TCode::FreePage(TPageSheet* page) {
         SendMessageA(tabs_, TCM_DELETEITEM, i, 0);
         if (App().ActiveCodePage == page) App().ActiveCodePage = nullptr;
         if (App().CurrentDocument == dynamic_cast<TDocument*>(page)) App().CurrentDocument = nullptr;
+        if (OnPageFreeing) OnPageFreeing(page);
         pages_.erase(pages_.begin() + i);
         if (activePage_ >= PageCount()) activePage_ = PageCount() - 1;
         else if (i < activePage_) --activePage_;

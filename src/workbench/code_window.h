@@ -72,6 +72,7 @@ public:
     std::function<void()> OnDataBase;          // "DataBase" of the result menu
     std::function<void(HTREEITEM)> OnTreeClick; // explorer click on the selected node
     std::function<void()> OnExplorerCleared;    // no page left
+    std::function<void(TPageSheet*)> OnPageFreeing;  // a page is about to be destroyed
 
     static constexpr int kResultsHeight = 70;
 

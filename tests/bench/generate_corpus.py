@@ -3,11 +3,18 @@
 headers: type aliases, types with fields, enumerations, constants, declares,
 block and line comments, continued lines and preprocessor lines.
 
-usage: generate_corpus.py OUT_FOLDER [FILES] [LINES_PER_FILE] [BYTES_PER_LINE]
+usage: generate_corpus.py OUT_FOLDER [FILES] [LINES_PER_FILE] [BYTES_PER_LINE] [--include-tree]
 
 BYTES_PER_LINE, when given, lengthens lines with trailing comments until the
 files reach about that average line length (real headers carry long
 declarations and notes).
+
+With --include-tree the corpus is also one include tree, shaped like the
+compiler's "inc" folder: "windows.bi" includes one list header per part
+folder, each list includes the headers of its part, and every header includes
+"win/winnt.bi", which declares the Win32 RECT (an alias of tagRECT). A GDI+
+header declares a class "Rect" of the same name that no header includes and
+that comes first in a scan of the folder.
 """
 import os
 import random
@@ -132,18 +139,54 @@ def write_file(rng, path, lines, bytes_per_line=0):
     return len(out)
 
 
+def write_lines(path, lines):
+    os.makedirs(os.path.dirname(path), exist_ok=True)
+    with open(path, "w", newline="\r\n") as f:
+        f.write("\n".join(lines) + "\n")
+    return len(lines)
+
+
+def write_include_tree(out_folder, headers):
+    """The headers that make the corpus one tree; headers maps each part
+    folder ("win/part03") to the names of its headers."""
+    total = 0
+    lists = []
+    for part in sorted(headers):
+        kind, name = part.split("/")
+        lists.append(kind + "/" + name + ".bi")
+        total += write_lines(os.path.join(out_folder, kind, name + ".bi"),
+                             ["#include once \"" + name + "/" + h + "\"" for h in headers[part]])
+    total += write_lines(os.path.join(out_folder, "windows.bi"),
+                         ["#pragma once"] + ["#include once \"" + l + "\"" for l in lists])
+    total += write_lines(os.path.join(out_folder, "win", "winnt.bi"), [
+        "#pragma once", "type tagRECT", "\tleft as LONG", "\ttop as LONG", "\tright as LONG",
+        "\tbottom as LONG", "end type", "type RECT as tagRECT", "type LPRECT as tagRECT ptr"])
+    total += write_lines(os.path.join(out_folder, "a_gdiplus", "GdiplusTypes.bi"), [
+        "type Rect", "\tX as INT_", "\tY as INT_", "\tWidth as INT_", "\tHeight as INT_",
+        "\tdeclare constructor()", "\tdeclare constructor(byval x as INT_, byval y as INT_)",
+        "\tdeclare function Clone() as Rect ptr", "end type"])
+    return total
+
+
 def main():
-    out_folder = sys.argv[1]
-    files = int(sys.argv[2]) if len(sys.argv) > 2 else 2000
-    lines = int(sys.argv[3]) if len(sys.argv) > 3 else 1500
-    bytes_per_line = int(sys.argv[4]) if len(sys.argv) > 4 else 0
+    args = [a for a in sys.argv[1:] if not a.startswith("--")]
+    tree = "--include-tree" in sys.argv
+    out_folder = args[0]
+    files = int(args[1]) if len(args) > 1 else 2000
+    lines = int(args[2]) if len(args) > 2 else 1500
+    bytes_per_line = int(args[3]) if len(args) > 3 else 0
     rng = random.Random(20261209)
     total = 0
+    headers = {}
     for i in range(files):
-        folder = os.path.join(out_folder, "win" if i % 3 else "crt", "part%02d" % (i % 20))
+        part = ("win" if i % 3 else "crt") + "/part%02d" % (i % 20)
+        folder = os.path.join(out_folder, *part.split("/"))
         os.makedirs(folder, exist_ok=True)
         total += write_file(rng, os.path.join(folder, "header%04d.bi" % i), lines,
                             bytes_per_line)
+        headers.setdefault(part, []).append("header%04d.bi" % i)
+    if tree:
+        total += write_include_tree(out_folder, headers)
     print(total)
 
 

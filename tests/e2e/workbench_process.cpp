@@ -14,6 +14,15 @@ std::string WindowsPath(std::string path) {
     return path;
 }
 
+bool WaitFor(const std::function<bool()>& condition, DWORD timeoutMs) {
+    DWORD start = GetTickCount();
+    while (GetTickCount() - start < timeoutMs) {
+        if (condition()) return true;
+        Sleep(30);
+    }
+    return condition();
+}
+
 namespace {
 
 void RemoveTree(const std::string& folder) {

@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <map>
 #include <set>
 #include <string>
@@ -84,6 +85,9 @@ std::map<std::string, SeenWindow> WindowsOfProcess(DWORD processId);
 std::string BoxText(HWND box);
 // Types the characters into an editor, each handled before the next is sent.
 void TypeInto(HWND editor, const std::string& text);
+
+// Checks the condition every 30 ms until it holds or the time is up; its last value.
+bool WaitFor(const std::function<bool()>& condition, DWORD timeoutMs = 20000);
 
 // Turns a Linux path given on the command line under Wine into a Windows one.
 std::string WindowsPath(std::string path);

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "packlib/core/object.h"
+#include "packlib/exports/entry_points.h"
 #include "packlib/exports/messagebox.h"
 #include "packlib/lists/qstringlist.h"
 #include "packlib/text/textutils.h"

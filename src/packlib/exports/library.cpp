@@ -10,6 +10,10 @@
 #include "packlib/window/form.h"
 #include "packlib/window/registration.h"
 
+#if defined(VELPACK_TEST_BUILD)
+#include "packlib/exports/test_program.h"
+#endif
+
 namespace {
 
 void Load() {
@@ -20,6 +24,10 @@ void Load() {
     velpack::RegisterLibraryClasses();
     LastCommandID = 0;
     velpack::InstallListErrorBoxes();
+#if defined(VELPACK_TEST_BUILD)
+    // The test build's program runs while the library is being loaded.
+    velpack::RunTestProgram();
+#endif
 }
 
 // The classes are unregistered so that a host may unload the library; the application

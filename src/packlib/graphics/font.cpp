@@ -59,15 +59,23 @@ QFont::~QFont() {
 }
 
 void QFont::ReleaseHandle() {
-    if (Handle) DeleteObject(Handle);
+    if (made_) DeleteObject(made_);
+    for (HFONT retired : retired_) DeleteObject(retired);
+    made_ = nullptr;
+    retired_.clear();
     Handle = nullptr;
 }
 
+// The new handle replaces the one the font made before, which is deleted.
+void QFont::TakeMadeHandle(HFONT handle) {
+    if (made_) DeleteObject(made_);
+    Handle = made_ = handle;
+}
+
 void QFont::Recreate() {
-    ReleaseHandle();
     int height = -MulDiv(Size, ScreenPixelsPerInch(), 72);
-    Handle = CreateFontA(height, 0, 0, 0, Bold ? FW_BOLD : FW_NORMAL, Italic, Underline,
-                         Strikeout, DEFAULT_CHARSET, 0, 0, 0, 0, FaceName.c_str());
+    TakeMadeHandle(CreateFontA(height, 0, 0, 0, Bold ? FW_BOLD : FW_NORMAL, Italic, Underline,
+                               Strikeout, DEFAULT_CHARSET, 0, 0, 0, 0, FaceName.c_str()));
 }
 
 void QFont::Apply() {
@@ -131,6 +139,10 @@ void QFont::SetCharSet(int charSet) { CharSet = charSet; Recreate(); Apply(); }
 void QFont::SetColor(const COLORREF& color) { Color = color; Recreate(); Apply(); }
 
 void QFont::SetHandle(HFONT handle) {
+    if (made_ && handle != made_) {
+        retired_.push_back(made_);
+        made_ = nullptr;
+    }
     Handle = handle;
     LOGFONTA font;
     if (!ReadLogFont(font)) return;
@@ -144,8 +156,7 @@ void QFont::SetHandle(HFONT handle) {
 void QFont::Assign(HFONT handle) {
     LOGFONTA font;
     if (!handle || GetObjectA(handle, sizeof font, &font) == 0) return;
-    ReleaseHandle();
-    Handle = CreateFontIndirectA(&font);
+    TakeMadeHandle(CreateFontIndirectA(&font));
     FaceName = font.lfFaceName;
     Size = -MulDiv(72, font.lfHeight, ScreenPixelsPerInch());
     Apply();

@@ -1,9 +1,11 @@
 // QFont: a GDI font with its own protocol table (face name, size, colour, flags, handle).
+// The font deletes only the handles it made; a handle given to it is used, never deleted.
 #pragma once
 
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 #include "packlib/core/object.h"
 
@@ -36,8 +38,8 @@ public:
     COLORREF& GetColor() { return Color; }
     void SetColor(const COLORREF& color);
     HFONT GetHandle() const { return Handle; }
-    // Adopts the handle (the old one is kept alive for whoever holds it) and takes face
-    // name and flags from it.
+    // Adopts the handle and takes face name and flags from it. The font's own handle it
+    // replaces stays alive, for a window may still draw with it, until the font ends.
     void SetHandle(HFONT handle);
     void Assign(HFONT handle);
     void Assign(QFont& font);
@@ -45,7 +47,7 @@ public:
     void SetOwner(HWND owner);
     QFont* Self() { return this; }
 
-    // Deletes the font handle (used when the window that owned the font is gone).
+    // Deletes the handles the font made (used when the window that owned the font is gone).
     void ReleaseHandle();
 
     COLORREF Color = 0;
@@ -61,6 +63,12 @@ public:
 
 private:
     void Recreate();
+    void TakeMadeHandle(HFONT handle);
     void Apply();
     bool ReadLogFont(LOGFONTA& font) const;
+
+    // The handle the font made last, and those it made before that an adopted handle
+    // replaced.
+    HFONT made_ = nullptr;
+    std::vector<HFONT> retired_;
 };

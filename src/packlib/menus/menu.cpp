@@ -2,13 +2,9 @@
 
 #include <algorithm>
 
-#include "packlib/core/class_tables.h"
 #include "packlib/core/parent_chain.h"
-#include "packlib/core/property_access.h"
+#include "packlib/core/registry.h"
 #include "packlib/text/textutils.h"
-
-using velpack::kListed;
-using velpack::kSpelledName;
 
 int LastCommandID = 0;
 
@@ -18,37 +14,45 @@ int NewCommandID() {
 
 namespace {
 
-// 0 detaches the item; any other address must name a live menu that is not the item
-// itself nor one of the menus below it.
-bool SetParentFromText(QMenu& menu, const char* value, const velpack::PropertyName&) {
-    QMenu* parent = nullptr;
-    if (!velpack::ObjectFromText(value, parent) || !menu.CanGoInside(parent)) return false;
-    menu.SetParent(parent);
-    return true;
+// The identifier a separator's entry carries: it uses no command identifier.
+constexpr UINT kSeparatorId = static_cast<UINT>(-1);
+// Deeper menus than this are not looked into (only a loop could make them).
+constexpr int kMaxMenuDepth = 64;
+
+bool IsSeparator(const std::string& caption) {
+    return caption == "-";
 }
 
-// Menus list the object's names and then their own; their records carry a Value only for
-// "Parent" and stay private.
-using A = velpack::Access<QMenu>;
-constexpr auto& kFlag = velpack::kNamedFlag<QMenu>;
-const velpack::PropertyRow<QMenu> kMenuRows[] = {
-    {"Caption", kListed, {pkString, nullptr, kSpelledName, nullptr}, A::Text<&QMenu::Caption>,
-     A::NoValue, A::SetText<&QMenu::SetCaption>},
-    {"Checked", kListed, kFlag, A::MinusOneOrZero<&QMenu::Checked>, A::NoValue,
-     A::SetFlag<&QMenu::SetChecked>},
-    {"RadioItem", kListed, kFlag, A::TrueOrFalse<&QMenu::RadioItem>, A::NoValue,
-     A::SetFlag<&QMenu::SetRadioItem>},
-    {"Enabled", kListed, kFlag, A::TrueOrFalse<&QMenu::Enabled>, A::NoValue,
-     A::SetFlag<&QMenu::SetEnabled>},
-    {"Visible", kListed, kFlag, A::TrueOrFalse<&QMenu::Visible>, A::NoValue,
-     A::SetFlag<&QMenu::SetVisible>},
-    {"Parent", kListed, {pkObject, nullptr, kSpelledName, nullptr},
-     A::SignedAddress<&QMenu::Parent>, nullptr, SetParentFromText},
-    {"CommandID", kListed, {pkInteger, nullptr, kSpelledName, nullptr},
-     A::Signed<&QMenu::CommandID>, A::NoValue, A::SetInteger<&QMenu::SetCommandID>},
-};
-const velpack::PropertyTable<QMenu> kMenuTable(kMenuRows, velpack::ObjectTable,
-                                               velpack::Naming::kExact, velpack::kPrivateRecords);
+MENUITEMINFOA ItemInfo(UINT mask) {
+    MENUITEMINFOA info{};
+    info.cbSize = sizeof info;
+    info.fMask = mask;
+    return info;
+}
+
+void SetItemData(HMENU menu, int position, const QMenu* item) {
+    MENUITEMINFOA info = ItemInfo(MIIM_DATA);
+    info.dwItemData = reinterpret_cast<ULONG_PTR>(item);
+    SetMenuItemInfoA(menu, static_cast<UINT>(position), TRUE, &info);
+}
+
+// Whether the target menu is the menu or one of the sub-menus below it.
+bool MenuContains(HMENU menu, HMENU target, int depth = 0) {
+    if (!menu || depth > kMaxMenuDepth) return false;
+    if (menu == target) return true;
+    for (int i = 0, n = GetMenuItemCount(menu); i < n; ++i)
+        if (MenuContains(GetSubMenu(menu, i), target, depth + 1)) return true;
+    return false;
+}
+
+// Every entry of the menu and of its sub-menus carries the object.
+void MarkEntries(HMENU menu, const QMenu* object, int depth = 0) {
+    if (!menu || depth > kMaxMenuDepth) return;
+    for (int i = 0, n = GetMenuItemCount(menu); i < n; ++i) {
+        SetItemData(menu, i, object);
+        MarkEntries(GetSubMenu(menu, i), object, depth + 1);
+    }
+}
 
 }  // namespace
 
@@ -57,7 +61,9 @@ QMenu::QMenu() {
 }
 
 QMenu::~QMenu() {
-    if (Handle && IsMenu(Handle)) DestroyMenu(Handle);
+    LeaveParent();
+    ReleaseChildren();
+    DestroyOwnMenu();
 }
 
 QMainMenu::QMainMenu() {
@@ -65,57 +71,151 @@ QMainMenu::QMainMenu() {
     Handle = CreateMenu();
 }
 
+QMainMenu::~QMainMenu() = default;
+
 QPopupMenu::QPopupMenu() {
     ClassName = "QPopupMenu";
     Handle = CreatePopupMenu();
 }
 
-UINT_PTR QMenu::EntryId(UINT& flags) const {
-    if (Handle) {
-        flags |= MF_POPUP;
-        return reinterpret_cast<UINT_PTR>(Handle);
-    }
-    return static_cast<UINT_PTR>(static_cast<std::uint32_t>(CommandID));
+QPopupMenu::~QPopupMenu() = default;
+
+HMENU QMenu::GetHandle() const {
+    return Handle;
 }
 
-void QMenu::Add(QMenu* item) {
-    if (!item || item == this || IndexOf(item) >= 0) return;
-    Items.push_back(item);
-    Count = static_cast<std::int32_t>(Items.size());
-    item->Parent = this;
-    if (!Handle) Handle = CreatePopupMenu();
+HMENU QMenu::ParentMenu() const {
+    if (!velpack::IsLiveObject(Parent) || !Parent->Handle || !IsMenu(Parent->Handle)) return nullptr;
+    return Parent->Handle;
+}
+
+int QMenu::PositionOf(const QMenu* item) const {
+    if (!Handle || !IsMenu(Handle)) return -1;
+    for (int i = 0, n = GetMenuItemCount(Handle); i < n; ++i) {
+        MENUITEMINFOA info = ItemInfo(MIIM_DATA);
+        if (GetMenuItemInfoA(Handle, static_cast<UINT>(i), TRUE, &info) &&
+            info.dwItemData == reinterpret_cast<ULONG_PTR>(item))
+            return i;
+    }
+    return -1;
+}
+
+int QMenu::EntryPosition() const {
+    return ParentMenu() ? Parent->PositionOf(this) : -1;
+}
+
+void QMenu::RemoveEntry() {
+    int position = EntryPosition();
+    if (position >= 0) RemoveMenu(Parent->Handle, static_cast<UINT>(position), MF_BYPOSITION);
+}
+
+void QMenu::InsertEntry() {
+    HMENU menu = ParentMenu();
+    // Once only; and never a menu into one of its own sub-menus.
+    if (!menu || EntryPosition() >= 0 || (Handle && MenuContains(Handle, menu))) return;
+    int position = std::clamp(Position, 0, GetMenuItemCount(menu));
+    UINT where = static_cast<UINT>(position);
+    BOOL inserted;
+    if (Handle)
+        inserted = InsertMenuA(menu, where, MF_BYPOSITION | MF_POPUP,
+                               reinterpret_cast<UINT_PTR>(Handle), Caption.c_str());
+    else if (IsSeparator(Caption))
+        inserted = InsertMenuA(menu, where, MF_BYPOSITION | MF_SEPARATOR, kSeparatorId, nullptr);
+    else
+        inserted = InsertMenuA(menu, where,
+                               MF_BYPOSITION | MF_STRING |
+                                   static_cast<UINT>(CheckFlags[Checked ? 1 : 0]) |
+                                   static_cast<UINT>(EnableFlags[Enabled ? 1 : 0]),
+                               static_cast<UINT>(CommandID), Caption.c_str());
+    if (inserted) SetItemData(menu, position, this);
+}
+
+void QMenu::ShowOwnMenuInEntry() {
+    int position = EntryPosition();
+    if (position < 0 || MenuContains(Handle, Parent->Handle)) return;
+    MENUITEMINFOA info = ItemInfo(MIIM_SUBMENU);
+    info.hSubMenu = Handle;
+    SetMenuItemInfoA(Parent->Handle, static_cast<UINT>(position), TRUE, &info);
+}
+
+void QMenu::Renumber() {
     for (std::size_t i = 0; i < Items.size(); ++i) {
         Items[i]->Position = static_cast<std::int32_t>(i);
         Items[i]->Parent = this;
     }
-    bool separator = item->Caption == "-";
+    Count = static_cast<std::int32_t>(Items.size());
+}
+
+void QMenu::TakeOut(QMenu* item) {
+    int position = PositionOf(item);
+    if (position >= 0) RemoveMenu(Handle, static_cast<UINT>(position), MF_BYPOSITION);
+    auto found = std::find(Items.begin(), Items.end(), item);
+    if (found == Items.end()) return;
+    Items.erase(found);
+    Renumber();
+}
+
+void QMenu::LeaveParent() {
+    if (velpack::IsLiveObject(Parent)) Parent->TakeOut(this);
+    Parent = nullptr;
+}
+
+void QMenu::SetParent(QMenu* parent) {
+    if (parent != Parent) LeaveParent();
+    Parent = parent;
+}
+
+void QMenu::ReleaseChildren() {
+    for (QMenu* child : Items) {
+        int position = PositionOf(child);
+        if (position >= 0) RemoveMenu(Handle, static_cast<UINT>(position), MF_BYPOSITION);
+        if (velpack::IsLiveObject(child) && child->Parent == this) child->Parent = nullptr;
+    }
+    Items.clear();
+    Count = 0;
+}
+
+void QMenu::DestroyOwnMenu() {
+    if (Handle && IsMenu(Handle)) DestroyMenu(Handle);
+    Handle = nullptr;
+}
+
+void QMenu::Add(QMenu* item) {
+    if (!velpack::IsLiveObject(item) || IndexOf(item) >= 0 || !item->CanGoInside(this)) return;
+    if (item->Handle && Handle && MenuContains(item->Handle, Handle)) return;
+    item->LeaveParent();
+    Items.push_back(item);
+    item->Parent = this;
+    if (!Handle) {
+        Handle = CreatePopupMenu();
+        ShowOwnMenuInEntry();
+    }
+    Renumber();
+    bool separator = IsSeparator(item->Caption);
+    BOOL appended;
     if (item->Handle)
-        AppendMenuA(Handle, MF_POPUP, reinterpret_cast<UINT_PTR>(item->Handle),
-                    item->Caption.c_str());
+        appended = AppendMenuA(Handle, MF_POPUP, reinterpret_cast<UINT_PTR>(item->Handle),
+                               item->Caption.c_str());
     else if (separator)
-        AppendMenuA(Handle, MF_SEPARATOR, 0, nullptr);
+        appended = AppendMenuA(Handle, MF_SEPARATOR, 0, nullptr);
     else
-        AppendMenuA(Handle, MF_STRING, static_cast<UINT>(item->CommandID), item->Caption.c_str());
-    MENUITEMINFOA info{};
-    info.cbSize = sizeof info;
-    info.fMask = MIIM_ID | MIIM_DATA;
-    info.wID = separator ? static_cast<UINT>(-1) : static_cast<UINT>(NewCommandID());
+        appended = AppendMenuA(Handle, MF_STRING, static_cast<UINT>(item->CommandID),
+                               item->Caption.c_str());
+    // The entry just appended (and no other) gets the identifier and the item.
+    if (!appended) return;
+    MENUITEMINFOA info = ItemInfo(MIIM_ID | MIIM_DATA);
+    info.wID = separator ? kSeparatorId : static_cast<UINT>(NewCommandID());
     info.dwItemData = reinterpret_cast<ULONG_PTR>(item);
     SetMenuItemInfoA(Handle, static_cast<UINT>(GetMenuItemCount(Handle) - 1), TRUE, &info);
-    // The item keeps the identifier of its entry, so that its setters find the entry and
-    // its command reaches onMenu with the identifier the item reports.
+    // The item keeps the identifier of its entry, so that its command reaches onMenu with
+    // the identifier the item reports.
     if (!separator) item->CommandID = static_cast<std::int32_t>(info.wID);
 }
 
 void QMenu::Remove(QMenu* item) {
-    int index = IndexOf(item);
-    if (index < 0) return;
-    Items.erase(Items.begin() + index);
-    Count = static_cast<std::int32_t>(Items.size());
-    if (item->Handle && IsMenu(item->Handle)) {
-        DestroyMenu(item->Handle);
-        item->Handle = nullptr;
-    }
+    if (IndexOf(item) < 0) return;
+    TakeOut(item);
+    if (item->Parent == this) item->Parent = nullptr;
 }
 
 int QMenu::IndexOf(QMenu* item) const {
@@ -125,71 +225,67 @@ int QMenu::IndexOf(QMenu* item) const {
 
 void QMenu::SetCaption(const std::string& caption) {
     Caption = caption;
-    if (!Parent || !Parent->Handle) return;
-    if (Handle)
-        ModifyMenuA(Parent->Handle, reinterpret_cast<UINT_PTR>(Handle), MF_POPUP,
-                    reinterpret_cast<UINT_PTR>(Handle), Caption.c_str());
-    else if (Caption == "-")
-        ModifyMenuA(Parent->Handle, static_cast<UINT>(CommandID), MF_BYCOMMAND | MF_SEPARATOR,
-                    static_cast<UINT>(CommandID), nullptr);
-    else
-        ModifyMenuA(Parent->Handle, static_cast<UINT>(CommandID), MF_BYCOMMAND | MF_STRING,
-                    static_cast<UINT>(CommandID), Caption.c_str());
+    int position = EntryPosition();
+    if (position < 0) return;
+    MENUITEMINFOA info = ItemInfo(MIIM_FTYPE);
+    if (IsSeparator(Caption)) {
+        info.fType = MFT_SEPARATOR;
+    } else {
+        info.fMask |= MIIM_STRING;
+        info.fType = MFT_STRING;
+        info.dwTypeData = Caption.data();
+    }
+    SetMenuItemInfoA(Parent->Handle, static_cast<UINT>(position), TRUE, &info);
 }
 
 void QMenu::SetChecked(bool on) {
     Checked = on;
-    if (!Parent || !Parent->Handle) return;
-    UINT flags = on ? MF_CHECKED : MF_UNCHECKED;
-    UINT_PTR id = EntryId(flags);
-    CheckMenuItem(Parent->Handle, static_cast<UINT>(id), flags);
+    int position = EntryPosition();
+    if (position >= 0)
+        CheckMenuItem(Parent->Handle, static_cast<UINT>(position),
+                      MF_BYPOSITION | (on ? MF_CHECKED : MF_UNCHECKED));
 }
 
 void QMenu::SetEnabled(bool on) {
     Enabled = on;
-    if (!Parent || !Parent->Handle) return;
-    UINT flags = on ? MF_ENABLED : (MF_GRAYED | MF_DISABLED);
-    UINT_PTR id = EntryId(flags);
-    EnableMenuItem(Parent->Handle, static_cast<UINT>(id), flags);
+    int position = EntryPosition();
+    if (position >= 0)
+        EnableMenuItem(Parent->Handle, static_cast<UINT>(position),
+                       MF_BYPOSITION | (on ? MF_ENABLED : (MF_GRAYED | MF_DISABLED)));
 }
 
+// True marks the entry as the one chosen among the entries of its menu; false gives it
+// back its own check mark.
 void QMenu::SetRadioItem(bool on) {
     RadioItem = on;
-    if (!Parent || !Parent->Handle || Parent->Items.empty()) return;
-    CheckMenuRadioItem(Parent->Handle, static_cast<UINT>(Parent->Items.front()->CommandID),
-                       static_cast<UINT>(Parent->Items.back()->CommandID),
-                       static_cast<UINT>(CommandID), MF_BYCOMMAND);
+    int position = EntryPosition();
+    if (position < 0) return;
+    HMENU menu = Parent->Handle;
+    if (on) {
+        CheckMenuRadioItem(menu, 0, static_cast<UINT>(GetMenuItemCount(menu) - 1),
+                           static_cast<UINT>(position), MF_BYPOSITION);
+        return;
+    }
+    MENUITEMINFOA info = ItemInfo(MIIM_FTYPE);
+    if (GetMenuItemInfoA(menu, static_cast<UINT>(position), TRUE, &info)) {
+        info.fType &= ~MFT_RADIOCHECK;
+        SetMenuItemInfoA(menu, static_cast<UINT>(position), TRUE, &info);
+    }
+    CheckMenuItem(menu, static_cast<UINT>(position), MF_BYPOSITION | (Checked ? MF_CHECKED : MF_UNCHECKED));
 }
 
 void QMenu::SetVisible(bool on) {
     Visible = on;
-    if (!Parent || !Parent->Handle) return;
-    if (!on) {
-        RemoveMenu(Parent->Handle, static_cast<UINT>(CommandID), MF_BYCOMMAND);
-        return;
-    }
-    if (Handle)
-        InsertMenuA(Parent->Handle, static_cast<UINT>(Position), MF_BYPOSITION | MF_POPUP,
-                    reinterpret_cast<UINT_PTR>(Handle), Caption.c_str());
-    else if (Caption == "-")
-        InsertMenuA(Parent->Handle, static_cast<UINT>(Position), MF_BYPOSITION | MF_SEPARATOR, 0,
-                    nullptr);
-    else
-        InsertMenuA(Parent->Handle, static_cast<UINT>(Position),
-                    MF_BYPOSITION | static_cast<UINT>(CheckFlags[Checked ? 1 : 0]) |
-                        static_cast<UINT>(EnableFlags[Enabled ? 1 : 0]),
-                    static_cast<UINT>(CommandID), Caption.c_str());
+    if (on) InsertEntry();
+    else RemoveEntry();
 }
 
 void QMenu::SetCommandID(int id) {
-    if (Parent && Parent->Handle && IsMenu(Parent->Handle)) {
-        MENUITEMINFOA info{};
-        info.cbSize = sizeof info;
-        info.fMask = MIIM_ID;
-        if (GetMenuItemInfoA(Parent->Handle, static_cast<UINT>(CommandID), FALSE, &info)) {
-            info.wID = static_cast<UINT>(id);
-            SetMenuItemInfoA(Parent->Handle, static_cast<UINT>(CommandID), FALSE, &info);
-        }
+    int position = EntryPosition();
+    if (position >= 0) {
+        MENUITEMINFOA info = ItemInfo(MIIM_ID);
+        info.wID = static_cast<UINT>(id);
+        SetMenuItemInfoA(Parent->Handle, static_cast<UINT>(position), TRUE, &info);
     }
     CommandID = id;
 }
@@ -200,16 +296,13 @@ void QMenu::LoadFromResource(const std::string& name) {
     if (!FindResourceA(program, name.c_str(), RT_MENU)) return;
     HMENU menu = LoadMenuA(program, name.c_str());
     if (!menu) return;
+    // The loaded menu takes the place of the node's own, children and all.
+    ReleaseChildren();
+    DestroyOwnMenu();
     Handle = menu;
-    MENUITEMINFOA info{};
-    info.cbSize = sizeof info;
-    info.fMask = MIIM_DATA;
-    info.dwItemData = reinterpret_cast<ULONG_PTR>(this);
-    for (int i = 0, n = GetMenuItemCount(menu); i < n; ++i)
-        SetMenuItemInfoA(menu, static_cast<UINT>(i), TRUE, &info);
+    MarkEntries(menu, this);
+    ShowOwnMenuInEntry();
 }
-
-VELPACK_TABLE_PROTOCOL(QMenu, kMenuTable)
 
 bool QMenu::CanGoInside(const QMenu* parent) const {
     return !velpack::OnParentChain(parent, this);

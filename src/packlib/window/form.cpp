@@ -5,19 +5,6 @@
 
 QApplication* Application = nullptr;
 
-// ---- QGeneric ----
-
-QGeneric::QGeneric() {
-    Width = 50;
-    Height = 50;
-    Style = WS_CHILD;
-}
-
-bool QGeneric::IsA(const std::string& className) {
-    return velpack::EqualsNoCase(className, ClassName) ||
-           velpack::EqualsNoCase(className, "qgeneric") || QFrame::IsA(className);
-}
-
 // ---- QForm ----
 
 QForm::QForm() : MainMenu(new QMainMenu) {

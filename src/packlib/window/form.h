@@ -1,4 +1,4 @@
-// Top-level forms, the application form and the custom-class window.
+// Top-level forms and the application form.
 #pragma once
 
 #include "packlib/lists/qlist.h"
@@ -9,19 +9,6 @@ using QFormEvent = void(__stdcall*)(QForm* sender);
 using QCloseEvent = void(__stdcall*)(QForm* sender, std::int32_t* action);
 
 enum QWindowState : std::int32_t { wsNormal, wsHide, wsMinimized, wsMaximized, wsRestored };
-
-// A window of a class that the host registered; its class is named by ClassName.
-class VELPACK_API QGeneric : public QFrame {
-public:
-    QGeneric();
-    char* GetPropList() override;
-    QPropInfo* GetPropInfo(std::string& name) override;
-    char* GetPropValue(std::string& name) override;
-    bool SetPropValue(std::string& name, const char* value) override;
-    bool IsA(const std::string& className) override;
-
-    std::string Host = "QGeneric";
-};
 
 class VELPACK_API QForm : public QFrame {
 public:

@@ -1,4 +1,4 @@
-// The property tables of the custom-class window ("Host") and of forms.
+// The property table of forms.
 #include "packlib/core/class_tables.h"
 #include "packlib/core/property_access.h"
 #include "packlib/window/form.h"
@@ -7,24 +7,6 @@ using velpack::kListed;
 using velpack::PropertyName;
 
 namespace {
-
-// ---- QGeneric ----
-
-// The window is made again with the class the text names; the stored host text stays.
-bool SetHostClass(QGeneric& generic, const char* value, const PropertyName&) {
-    generic.ClassName = value;
-    generic.CreateWnd();
-    return true;
-}
-
-using GenericAccess = velpack::Access<QGeneric>;
-const velpack::PropertyRow<QGeneric> kGenericRows[] = {
-    {"Host", kListed, {pkString, "string", nullptr, nullptr}, GenericAccess::Text<&QGeneric::Host>,
-     nullptr, SetHostClass},
-};
-const velpack::PropertyTable<QGeneric> kGenericTable(kGenericRows, velpack::FrameTable);
-
-// ---- QForm ----
 
 // Menus are given by address: 0 detaches, any other address must name a live menu of
 // the right class.
@@ -65,7 +47,5 @@ const velpack::PropertyRow<QForm> kFormRows[] = {
 const velpack::PropertyTable<QForm> kFormTable(kFormRows, velpack::FrameTable);
 
 }  // namespace
-
-VELPACK_TABLE_PROTOCOL(QGeneric, kGenericTable)
 
 VELPACK_TABLE_PROTOCOL(QForm, kFormTable)

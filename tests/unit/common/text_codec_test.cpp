@@ -123,3 +123,10 @@ TEST(TextCodec, NewLinesTakeTheMostUsedLineEnd) {
 
 }  // namespace
 }  // namespace tavrin
+
+TEST(LineEnds, EveryKindOfBreakBecomesTheGivenOneAndNothingElseChanges) {
+    EXPECT_EQ(tavrin::WithLineEnds("a\nb\r\nc\rd", "\r\n"), "a\r\nb\r\nc\r\nd");
+    EXPECT_EQ(tavrin::WithLineEnds("a\r\n\r\nb\n", "\n"), "a\n\nb\n");
+    EXPECT_EQ(tavrin::WithLineEnds("\n\r", "\r\n"), "\r\n\r\n") << "LF CR is two breaks";
+    EXPECT_EQ(tavrin::WithLineEnds("no break", "\r\n"), "no break");
+}

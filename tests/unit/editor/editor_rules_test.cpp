@@ -86,11 +86,11 @@ TEST_F(DotCompletion, AKnownFirstWordShowsItsMembersAndRescans) {
     symbols["Button1"]->Fields[0]->Kind = "property";
     symbols["Button1"]->Fields[0]->Return = "string";
     CompletionLists lists = Run({"Button1."});
-    EXPECT_EQ(lists.insert, (std::vector<std::string>{"Caption", "Left"}));
-    EXPECT_EQ(lists.items, (std::vector<std::string>{"Caption\tproperty\tstring", "Left\t\t"}))
+    EXPECT_EQ(lists.insert, (std::vector<std::string>{"Left", "Caption"})) << "fields before procedures";
+    EXPECT_EQ(lists.items, (std::vector<std::string>{"Left\t\t", "Caption\tproperty\tstring"}))
         << "the box shows name, kind and type";
     EXPECT_EQ(rescans, 1);
-    EXPECT_EQ(shown, (std::vector<std::string>{"Caption\nLeft"}));
+    EXPECT_EQ(shown, (std::vector<std::string>{"Left\nCaption"}));
 }
 
 TEST_F(DotCompletion, ThePagesOwnMembersWinOverTheSavedFile) {
@@ -109,9 +109,10 @@ TEST_F(DotCompletion, AVariableFoundByNameOffersTheMembersOfItsType) {
     EXPECT_EQ(shown, (std::vector<std::string>{"x\ny"}));
 }
 
-TEST_F(DotCompletion, AnEmptyLineEndsTheSearchAndOneWordLinesSkipTheDatabase) {
+TEST_F(DotCompletion, AnEmptyLineDoesNotEndTheSearchAndOneWordLinesSkipTheDatabase) {
     entries["RECT"] = Record("RECT", {"left"});
-    EXPECT_FALSE(Run({"dim as RECT r", "", "r."}).found);
+    EXPECT_EQ(Run({"dim as RECT r", "", "", "r."}).insert, std::vector<std::string>{"left"});
+    EXPECT_TRUE(shown.empty()) << "a declared variable needs no message box";
     EXPECT_FALSE(Run({"RECT."}).found) << "a one-word line does not look in the database";
     EXPECT_FALSE(Run({"  ."}).found);
 }

@@ -60,7 +60,7 @@ struct Record {
     int kind = 0;
 };
 
-Record TakeRecord(QPropInfoRecord* info) {
+Record TakeRecord(QPropInfo* info) {
     Record record{info != nullptr, info ? info->Kind : 0};
     if (info) {
         std::free(const_cast<char*>(info->TypeName));
@@ -85,17 +85,20 @@ const char kMenuList[] =
     "ClassName\nClassAncestor\nTag\nCaption\nChecked\nRadioItem\nEnabled\nVisible\nParent\nCommandID";
 const char kFontList[] = "FaceName\nSize\nColor\nBold\nItalic\nUnderline\nStrikeout\nHandle";
 
-// An object made for one property's run, and the windows to destroy after it.
+// An object made for one property's run, and the windows to destroy after it (objects a
+// program makes end with it).
 struct Fresh {
+    explicit Fresh(const LibraryMembers& members) : programObjects(members) {}
     void* object = nullptr;
     std::vector<HWND> windows;
+    ProgramObjects programObjects;
 };
 
 class Hostile : public ::testing::Test {
 protected:
     void SetUp() override {
         ASSERT_TRUE(vp.Loaded());
-        ASSERT_EQ(15u, pool.all.size());
+        ASSERT_EQ(23u, pool.all.size());
         hostile = HostileTexts(kTextCount, kSeed, Addresses());
     }
 
@@ -116,8 +119,7 @@ protected:
         return addresses;
     }
 
-    Fresh Make(const std::string& kind) {
-        Fresh fresh;
+    void Make(const std::string& kind, Fresh& fresh) {
         auto window = [&](const char* className) {
             HWND made = CreateByName(className, host.handle, 10, 10, 80, 40);
             fresh.windows.push_back(made);
@@ -132,10 +134,11 @@ protected:
             void* form = window("QForm");
             vp.Set(form, "ControlCount", "1");
             fresh.object = ObjectFrom(Take(vp.getPropValue(form, "Control(0)")));
+        } else if (!IsFrameKind(kind)) {
+            fresh.object = fresh.programObjects.Make(kind);
         } else {
             fresh.object = window(kind.c_str());
         }
-        return fresh;
     }
 
     // Whether the value text names a live object of the kind the property holds.
@@ -160,14 +163,15 @@ protected:
     // texts were set.
     void RunProperty(const std::string& kind, const std::string& name, bool listed,
                      std::size_t stride, std::size_t start, std::size_t& used) {
-        Fresh fresh = Make(kind);
+        Fresh fresh(members);
+        Make(kind, fresh);
         void* object = fresh.object;
         ASSERT_TRUE(object) << kind;
         bool indexed = name == "Control" || name == "Control(0)";
         if (indexed) {
             EXPECT_TRUE(vp.Set(object, "ControlCount", "1"));  // slot 0 exists
         }
-        const bool menu = kind == "mainmenu" || kind == "popupmenu";
+        const bool menu = IsMenuKind(kind);
         const std::string objectProperty =
             menu && name == "Parent" ? "MenuParent"
             : (name == "Font" || name == "Parent" || name == "MainMenu" || name == "PopupMenu" || indexed)
@@ -229,6 +233,7 @@ protected:
     }
 
     const VelpackBinding& vp = Velpack();
+    LibraryMembers members{vp.library ? vp.library->Module() : nullptr};
     HostWindow host{800, 600};
     LibraryObjects pool{host.handle};
     HostileTextSet hostile;
@@ -241,7 +246,7 @@ TEST_F(Hostile, EveryPropertyOfEveryKindSurvivesHostileTexts) {
         auto start = std::chrono::steady_clock::now();
         std::vector<std::string> names = ListNames(Take(vp.getPropList(kind.object)));
         std::size_t listed = names.size();
-        bool frame = kind.kind != "font" && kind.kind != "mainmenu" && kind.kind != "popupmenu";
+        bool frame = IsFrameKind(kind.kind);
         // Names the value export understands without listing them.
         if (frame)
             for (const char* unlisted : {"ControlState", "onkeyup", "dummy", "Control(0)"})

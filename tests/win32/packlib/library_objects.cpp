@@ -2,7 +2,36 @@
 
 #include <cstdlib>
 
-LibraryObjects::LibraryObjects(HWND host) {
+bool IsMenuKind(const std::string& kind) {
+    return kind == "mainmenu" || kind == "popupmenu" || kind == "menuitem";
+}
+
+bool IsFrameKind(const std::string& kind) {
+    if (kind == "font" || IsMenuKind(kind)) return false;
+    for (const ProgramKind& made : kProgramKinds)
+        if (kind == made.kind) return false;
+    return true;
+}
+
+void* ProgramObjects::Make(const std::string& kind) {
+    const char* className = nullptr;
+    for (const ProgramKind& made : kProgramKinds)
+        if (kind == made.kind) className = made.className;
+    if (!className) return nullptr;
+    if (kind == "picture")
+        made_.push_back(std::make_unique<LibraryInstance>(members_, className, "P7QObject", nullptr));
+    else
+        made_.push_back(std::make_unique<LibraryInstance>(members_, className));
+    void* object = made_.back()->get();
+    if (kind == "menuitem") {
+        made_.push_back(std::make_unique<LibraryInstance>(members_, "QPopupMenu"));
+        members_.Call(made_.back()->get(), MemberName("QMenu", "Add", "PS_"), object);
+    }
+    return object;
+}
+
+LibraryObjects::LibraryObjects(HWND host)
+    : members_(Velpack().library ? Velpack().library->Module() : nullptr) {
     const VelpackBinding& vp = Velpack();
     std::string text = Text(vp.registerClasses());
     std::string classes = "QForm," + text.substr(text.find(':') + 1);
@@ -27,6 +56,8 @@ LibraryObjects::LibraryObjects(HWND host) {
             all.push_back({"frame", ObjectFrom(vp.Value(form, index.c_str())), nullptr});
         }
     }
+    for (const ProgramKind& made : kProgramKinds)
+        all.push_back({made.kind, programObjects_.Make(made.kind), nullptr});
 }
 
 void* LibraryObjects::Of(const std::string& kind) const {

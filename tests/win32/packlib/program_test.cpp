@@ -71,6 +71,16 @@ TEST_F(Program, ProtocolAndFrameOperationsKeepTheirSlots) {
     EXPECT_EQ(&image, CallSlot<QImage*>(&image, 12));
     QPicture picture;
     EXPECT_EQ(&picture, CallSlot<QPicture*>(&picture, 10));
+    QBitmap bitmap;
+    CallSlot<void>(&bitmap, 6);  // Create
+    EXPECT_EQ(static_cast<DWORD>(OBJ_BITMAP), GetObjectType(bitmap.Handle));
+    QCursor cursor;
+    EXPECT_EQ(&cursor, CallSlot<QPicture*>(&cursor, 10));
+    QCanvas canvas;
+    CallSlot<void>(&canvas, 6);
+    EXPECT_EQ(static_cast<DWORD>(OBJ_MEMDC), GetObjectType(canvas.Handle));
+    QMenu menu;
+    EXPECT_EQ(Take(menu.GetPropList()), Take(CallSlot<char*>(&menu, 0)));
     QFont font;
     EXPECT_EQ("FaceName\nSize\nColor\nBold\nItalic\nUnderline\nStrikeout\nHandle",
               Take(CallSlot<char*>(&font, 0)));

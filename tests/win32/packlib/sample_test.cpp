@@ -5,41 +5,8 @@
 #include <cstdio>
 #include <string>
 
-namespace {
+#include "outside_checks.h"
 
-int failures = 0;
-
-void Check(bool condition, const char* what) {
-    std::printf("%s: %s\n", condition ? "ok" : "FAILED", what);
-    if (!condition) ++failures;
-}
-
-std::string TextOf(HWND window) {
-    char text[256] = {};
-    SendMessageA(window, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
-    return text;
-}
-
-HWND WaitForWindow(const char* title) {
-    for (int i = 0; i < 200; ++i) {
-        if (HWND window = FindWindowA("QForm", title)) return window;
-        Sleep(25);
-    }
-    return nullptr;
-}
-
-// Waits until the text of the window is the expected one (the sample runs in its own
-// process and thread).
-bool WaitForText(HWND window, const std::string& expected) {
-    for (int i = 0; i < 200; ++i) {
-        if (TextOf(window) == expected) return true;
-        Sleep(10);
-    }
-    std::printf("  text is \"%s\"\n", TextOf(window).c_str());
-    return false;
-}
-
-}  // namespace
 
 int main(int argc, char** argv) {
     if (argc < 2) {
@@ -55,7 +22,7 @@ int main(int argc, char** argv) {
         std::printf("FAILED: cannot start %s\n", argv[1]);
         return 1;
     }
-    HWND form = WaitForWindow("Velpack hello");
+    HWND form = WaitForWindow("QForm", "Velpack hello");
     Check(form != nullptr, "the sample shows its form");
     HWND button = nullptr, text = nullptr;
     for (int i = 0; form && (!button || !text) && i < 200; ++i) {
@@ -87,5 +54,5 @@ int main(int argc, char** argv) {
     if (!ended) TerminateProcess(process.hProcess, 1);
     CloseHandle(process.hThread);
     CloseHandle(process.hProcess);
-    return failures == 0 ? 0 : 1;
+    return outsideFailures == 0 ? 0 : 1;
 }

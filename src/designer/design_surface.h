@@ -1,0 +1,156 @@
+// TELDesigner: the design surface bound to one top-level window. While active
+// it takes the mouse input of the window and of its component containers:
+// it selects components (the designed window itself is the item null), shows
+// grab handles, moves, sizes and inserts components on the grid, and reports
+// what happened through its events. It owns the components of the window.
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "designer/container.h"
+#include "designer/surface_geometry.h"
+
+namespace tavrin {
+
+// The design surface's own error texts.
+inline constexpr const char* kDesignerMustBeInactive = "Designer mast be inactive";
+inline constexpr const char* kDesignControlNotSpecified = "Design control not specified";
+inline constexpr const char* kDesignerMustBeActive = "Designer mast be active";
+// "%S" is the control's name.
+inline constexpr const char* kCannotBeSelected = "Control '%S' can not be selected";
+
+struct DesignerGrid {
+    int XStep = kDefaultGridStep;
+    int YStep = kDefaultGridStep;
+    bool Visible = true;
+    COLORREF Color = RGB(0, 0, 0);
+};
+
+struct HandleColours {
+    COLORREF HandleClr = RGB(0, 0, 0);
+    COLORREF HandleBorderClr = RGB(0, 0, 0);
+    COLORREF MultySelectHandleClr = RGB(128, 128, 128);
+    COLORREF MultySelectHandleBorderClr = RGB(128, 128, 128);
+    COLORREF InactiveHandleClr = RGB(128, 128, 128);
+    COLORREF InactiveHandleBorderClr = RGB(0, 0, 0);
+};
+
+class TELDesigner {
+public:
+    // A selected item: a component, or null for the designed window itself.
+    using Item = TContainer*;
+
+    TELDesigner();
+    ~TELDesigner();
+    TELDesigner(const TELDesigner&) = delete;
+    TELDesigner& operator=(const TELDesigner&) = delete;
+
+    HWND DesignControl() const { return window_; }
+    // Only while inactive ("Designer mast be inactive" otherwise).
+    void SetDesignControl(HWND window);
+    bool Active() const { return active_; }
+    // Activating needs a window ("Design control not specified"); it selects
+    // the window. Deactivating ends any drag and clears the selection.
+    void SetActive(bool active);
+
+    DesignerGrid Grid() const { return grid_; }
+    // Steps are kept within 2 to 32; the window is repainted.
+    void SetGrid(const DesignerGrid& grid);
+    bool SnapToGrid = true;
+    HandleColours Colours;
+
+    // The components of the window, in insertion order.
+    const std::vector<std::unique_ptr<TContainer>>& Components() const { return components_; }
+    // Takes a component made outside the surface (the code reader's).
+    TContainer& AddComponent(std::unique_ptr<TContainer> component);
+    // Removes the component from the selection, reports it removed and frees it.
+    void DeleteComponent(TContainer& component);
+    // Deletes every selected component (the window itself stays).
+    void DeleteSelection();
+
+    // Selection: every operation needs an active surface ("Designer mast be active").
+    int SelectionCount() const;
+    Item Selection(int index) const;
+    bool IsSelected(Item item) const;
+    void Select(Item item);
+    void Unselect(Item item);
+    // Selects only item; std::nullopt clears the selection.
+    void SelectOnly(std::optional<Item> item);
+    // The last selected item, or none.
+    std::optional<Item> Current() const;
+
+    // stem + the first free number, as insertion names components.
+    std::string GetUniqueName(const std::string& baseName) const;
+
+    // A press that may insert: answers a new container (not yet named or
+    // placed) when a class waits to be placed, else null.
+    std::function<std::unique_ptr<TContainer>()> OnControlInserting;
+    std::function<void(TContainer&)> OnControlInserted;
+    std::function<void()> OnModified;
+    std::function<void()> OnChangeSelection;
+    // A component is being inserted (true) or removed (false).
+    std::function<void(TContainer&, bool inserted)> OnNotification;
+    // A moved or resized component, before OnModified.
+    std::function<void(TContainer&)> OnComponentBounds;
+    std::function<void()> OnDblClick;
+    // Right button released at a screen point.
+    std::function<void(POINT)> OnContextPopup;
+
+    // The designed window's messages; true when the surface took the message.
+    bool HandleWindowMessage(UINT message, WPARAM wp, LPARAM lp, LRESULT& result);
+
+    // Handle rectangles and colours, for tests and painting.
+    std::vector<HWND> HandleWindows() const;
+
+private:
+    enum class DragKind { None, Lasso, Move, Size, Insert };
+    struct Drag {
+        DragKind kind = DragKind::None;
+        HWND captured = nullptr;
+        Point press;  // client coordinates of the designed window
+        Point last;
+        int handle = -1;
+        TContainer* target = nullptr;
+        std::vector<TContainer*> moving;
+        bool feedbackShown = false;
+        std::unique_ptr<TContainer> inserting;
+    };
+    class Batch;
+    friend class Batch;
+
+    void RequireActive() const;
+    void Changed() { selectionChanged_ = true; }
+    void EndBatch();
+    void Mouse(HWND from, UINT message, WPARAM wp, LPARAM lp);
+    void Press(TContainer* clicked, Point point, WPARAM keys, bool left);
+    void MoveTo(Point point);
+    void Release(Point point);
+    void CancelDrag();
+    void ShowFeedback(bool on);
+    std::vector<Bounds> FeedbackRectangles(Point point) const;
+    void HookContainer(TContainer& container);
+    void UpdateHandles();
+    void HideHandles();
+    HWND HandleWindow(int index);
+    void PaintGrid(HDC dc);
+    static LRESULT CALLBACK HandleProc(HWND window, UINT message, WPARAM wp, LPARAM lp);
+
+    HWND window_ = nullptr;
+    bool active_ = false;
+    DesignerGrid grid_;
+    std::vector<std::unique_ptr<TContainer>> components_;
+    std::vector<Item> selection_;
+    int batchDepth_ = 0;
+    bool selectionChanged_ = false;
+    Drag drag_;
+    std::vector<HWND> handles_;  // created on first need, 8 per selected component
+    HBRUSH gridBrush_ = nullptr;
+};
+
+}  // namespace tavrin

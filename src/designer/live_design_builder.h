@@ -1,0 +1,50 @@
+// The code reader's builder for the workbench: every dialog read from a page
+// becomes a live TDialog with its own container and live component
+// containers; design properties are set on the windows themselves.
+#pragma once
+
+#include <functional>
+#include <string_view>
+#include <vector>
+
+#include "designer/design_builder.h"
+
+// The system's headers may name a function CreateDialog too.
+#ifdef CreateDialog
+#undef CreateDialog
+#endif
+
+namespace tavrin {
+
+class TDialog;
+class TContainer;
+
+class LiveDesignBuilder : public DesignBuilder {
+public:
+    // newDialog makes a created, hidden dialog (its owner keeps it).
+    explicit LiveDesignBuilder(std::function<TDialog&()> newDialog) : newDialog_(std::move(newDialog)) {}
+
+    CreatedDialog CreateDialog(std::string_view name) override;
+    DesignHandle CreateContainer(DesignHandle dialog, std::string_view name, std::string_view packClass) override;
+    std::optional<PropertyError> SetDesignProperty(DesignHandle object, std::string_view name,
+                                                   std::string_view text) override;
+    void SetBounds(DesignHandle object, const BoundsChange& change) override;
+    // Menus are not rebuilt from code: their lines are skipped.
+    DesignHandle CreateMainMenu(DesignHandle, std::string_view) override { return nullptr; }
+    DesignHandle CreateMenuItem(DesignHandle, std::string_view) override { return nullptr; }
+    void AddMenuItem(DesignHandle, DesignHandle) override {}
+    void ShowDialog(DesignHandle dialog) override;
+
+    // The dialogs built so far, in order.
+    const std::vector<TDialog*>& Built() const { return dialogs_; }
+    // The dialog that object is, or whose own container it is; null otherwise.
+    TDialog* DialogOf(DesignHandle object) const;
+
+private:
+    TContainer* ComponentOf(DesignHandle object) const;
+
+    std::function<TDialog&()> newDialog_;
+    std::vector<TDialog*> dialogs_;
+};
+
+}  // namespace tavrin

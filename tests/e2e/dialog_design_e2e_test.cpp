@@ -1,0 +1,264 @@
+// A dialog designed in the workbench started as a process: New Dialog, a
+// button placed from Velpack's palette and dragged, the page saved under a
+// name and closed, and the file opened again, which brings the dialog back
+// where it stood with the button where it was dropped.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "workbench/main_window.h"
+#include "workbench_process.h"
+
+namespace {
+
+std::string tavrinExe;
+std::string appFolder;
+
+std::string ReadFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+struct WindowSearch {
+    DWORD processId;
+    std::string caption;
+    const char* className;
+    HWND found;
+};
+
+BOOL CALLBACK FindTopLevel(HWND window, LPARAM data) {
+    auto* search = reinterpret_cast<WindowSearch*>(data);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    char text[256] = {}, cls[256] = {};
+    GetWindowTextA(window, text, sizeof text);
+    GetClassNameA(window, cls, sizeof cls);
+    if (owner == search->processId && IsWindowVisible(window) && search->caption == text &&
+        std::string(cls) == search->className) {
+        search->found = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+// The visible dialog window of that caption, waited for.
+HWND WaitForDialog(DWORD processId, const std::string& caption, DWORD timeoutMs = 10000) {
+    DWORD start = GetTickCount();
+    do {
+        WindowSearch search{processId, caption, "TDialog", nullptr};
+        EnumWindows(FindTopLevel, reinterpret_cast<LPARAM>(&search));
+        if (search.found) return search.found;
+        Sleep(20);
+    } while (GetTickCount() - start < timeoutMs);
+    return nullptr;
+}
+
+BOOL CALLBACK CollectChild(HWND window, LPARAM data) {
+    auto* search = reinterpret_cast<std::pair<const char*, std::vector<HWND>>*>(data);
+    char cls[256] = {};
+    GetClassNameA(window, cls, sizeof cls);
+    if (std::string(cls) == search->first) search->second.push_back(window);
+    return TRUE;
+}
+
+std::vector<HWND> ChildrenOfClass(HWND parent, const char* className) {
+    std::pair<const char*, std::vector<HWND>> search{className, {}};
+    EnumChildWindows(parent, CollectChild, reinterpret_cast<LPARAM>(&search));
+    return search.second;
+}
+
+std::vector<HWND> VisibleChildrenOfClass(HWND parent, const char* className) {
+    std::vector<HWND> visible;
+    for (HWND child : ChildrenOfClass(parent, className))
+        if (IsWindowVisible(child)) visible.push_back(child);
+    return visible;
+}
+
+// Mouse messages as the system sends them, each handled before the next.
+void Mouse(HWND window, UINT message, int x, int y, WPARAM keys = 0) {
+    SendMessageA(window, message, keys, MAKELPARAM(x, y));
+}
+
+// Types a path into a file box and presses its OK button.
+void AnswerFileBox(e2e::WorkbenchProcess& process, HWND box, const std::string& path) {
+    HWND name = GetDlgItem(box, 0x47c);  // the file name combo box
+    if (!name) name = GetDlgItem(box, 0x480);  // the file name edit
+    ASSERT_NE(name, nullptr) << "no file name field in the box";
+    SendMessageA(name, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(path.c_str()));
+    process.PressButton(box, IDOK);
+}
+
+RECT BoundsIn(HWND window, HWND parent) {
+    RECT r{};
+    GetWindowRect(window, &r);
+    MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&r), 2);
+    return r;
+}
+
+// A 24-bit picture of the screen, when a folder for pictures is given.
+void SaveScreen(const std::string& name) {
+    const char* folder = std::getenv("E2E_SHOT_DIR");
+    if (!folder) return;
+    int w = GetSystemMetrics(SM_CXSCREEN), h = GetSystemMetrics(SM_CYSCREEN);
+    HDC screen = GetDC(nullptr);
+    HDC memory = CreateCompatibleDC(screen);
+    BITMAPINFO info{};
+    info.bmiHeader = {sizeof(BITMAPINFOHEADER), w, h, 1, 24, BI_RGB};
+    void* bits = nullptr;
+    HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HGDIOBJ old = SelectObject(memory, bitmap);
+    BitBlt(memory, 0, 0, w, h, screen, 0, 0, SRCCOPY);
+    SelectObject(memory, old);
+    int stride = (w * 3 + 3) & ~3;
+    BITMAPFILEHEADER file{0x4D42, static_cast<DWORD>(sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER) + stride * h),
+                          0, 0, sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER)};
+    std::ofstream out(e2e::WindowsPath(folder) + "\\" + name, std::ios::binary);
+    out.write(reinterpret_cast<const char*>(&file), sizeof file);
+    out.write(reinterpret_cast<const char*>(&info.bmiHeader), sizeof info.bmiHeader);
+    out.write(static_cast<const char*>(bits), static_cast<std::streamsize>(stride) * h);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
+}
+
+const char* const kExpectedFile =
+    "type QDialog1 extends QForm\r\n"
+    "   Container1 as QButton\r\n"
+    "   declare constructor\r\n"
+    "   declare operator cast as QForm ptr\r\n"
+    "end type\r\n"
+    "\r\n"
+    "var shared Dialog1=QDialog1\r\n"
+    "\r\n"
+    "constructor QDialog1\r\n"
+    "this.Parent=application'0\r\n"
+    "this.SetBounds(400,200,814,328)\r\n"
+    "Container1.Parent=@This\r\n"
+    "Container1.SetBounds(64,32,80,32)\r\n"
+    "end constructor\r\n"
+    "\r\n"
+    "operator QDialog1.cast as QForm ptr\r\n"
+    "   return @this\r\n"
+    "end operator";
+
+TEST(DialogDesign, APlacedAndDraggedButtonIsSavedAndComesBackWhenTheFileIsOpened) {
+    if (appFolder.empty()) GTEST_SKIP() << "no application folder given";
+    e2e::AppFolder folder(tavrinExe);
+    folder.CopyIn(appFolder + "/Velpack.dll", "Velpack.dll");
+    folder.WriteText("DataBase.ini", "QFORM=C:\\FreeBASIC\\inc\\velpack.bi\r\n");
+    folder.WriteIni("[libs]\r\nVelpack.dll=true\r\n");
+    e2e::WorkbenchProcess process(folder);
+    ASSERT_GE(process.WaitUntilIdle(), 0);
+
+    process.PostCommand(tavrin::cmdNewDialog);
+    HWND dialog = WaitForDialog(process.ProcessId(), "Dialog1");
+    ASSERT_NE(dialog, nullptr) << "New Dialog showed no Dialog1";
+    RECT outer{};
+    GetWindowRect(dialog, &outer);
+    EXPECT_EQ(outer.left, 368);
+    EXPECT_EQ(outer.top, 188);
+
+    // QButton on the palette: the arrow, QStatic, QImage, then QButton.
+    std::vector<HWND> pages;
+    for (int tries = 0; tries < 100 && pages.empty(); ++tries, Sleep(20))
+        pages = ChildrenOfClass(process.Main(), "TPalettePage");
+    ASSERT_EQ(pages.size(), 1u);
+    std::vector<HWND> buttons = ChildrenOfClass(pages[0], "Button");
+    ASSERT_EQ(buttons.size(), 11u);
+    SendMessageA(buttons[3], BM_CLICK, 0, 0);
+
+    // An insert drag from (21,19) to (100,50): from the grid point (16,16).
+    Mouse(dialog, WM_LBUTTONDOWN, 21, 19, MK_LBUTTON);
+    Mouse(dialog, WM_MOUSEMOVE, 60, 30, MK_LBUTTON);
+    Mouse(dialog, WM_MOUSEMOVE, 100, 50, MK_LBUTTON);
+    Mouse(dialog, WM_LBUTTONUP, 100, 50);
+    std::vector<HWND> containers = ChildrenOfClass(dialog, "TContainer");
+    ASSERT_EQ(containers.size(), 1u) << "nothing was placed";
+    RECT placed = BoundsIn(containers[0], dialog);
+    EXPECT_EQ(placed.left, 16);
+    EXPECT_EQ(placed.top, 16);
+    EXPECT_EQ(ChildrenOfClass(containers[0], "QButton").size(), 1u) << "no live button in the container";
+    EXPECT_EQ(VisibleChildrenOfClass(dialog, "TGrabHandle").size(), 8u) << "the new button is selected";
+
+    // A second click inserts nothing: the palette's selection was used up.
+    Mouse(dialog, WM_LBUTTONDOWN, 300, 200, MK_LBUTTON);
+    Mouse(dialog, WM_LBUTTONUP, 300, 200);
+    EXPECT_EQ(ChildrenOfClass(dialog, "TContainer").size(), 1u);
+
+    // Drag the button by (45,13): it moves by the grid-snapped (48,16).
+    Mouse(containers[0], WM_LBUTTONDOWN, 10, 10, MK_LBUTTON);
+    Mouse(dialog, WM_MOUSEMOVE, 16 + 10 + 45, 16 + 10 + 13, MK_LBUTTON);
+    Mouse(dialog, WM_LBUTTONUP, 16 + 10 + 45, 16 + 10 + 13);
+    RECT moved = BoundsIn(containers[0], dialog);
+    EXPECT_EQ(moved.left, 64);
+    EXPECT_EQ(moved.top, 32);
+    EXPECT_EQ(moved.right - moved.left, placed.right - placed.left) << "a move keeps the size";
+    EXPECT_EQ(VisibleChildrenOfClass(dialog, "TGrabHandle").size(), 8u);
+    Sleep(300);
+    SaveScreen("dialog_design.bmp");
+
+    // Moving the dialog window rewrites its own bounds statement.
+    SetWindowPos(dialog, nullptr, 400, 200, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    Sleep(200);
+
+    // Save As, then close the page: its dialog goes.
+    std::string file = folder.Path() + "\\form1.bas";
+    process.PostCommand(tavrin::cmdSaveAs);
+    HWND box = process.WaitForBox();
+    ASSERT_NE(box, nullptr) << "no save box";
+    AnswerFileBox(process, box, file);
+    for (int i = 0; i < 200 && ReadFile(file).empty(); ++i) Sleep(20);
+    EXPECT_EQ(ReadFile(file), kExpectedFile);
+    process.PostCommand(tavrin::cmdClose);
+    for (int i = 0; i < 200 && IsWindowVisible(dialog); ++i) Sleep(20);
+    EXPECT_FALSE(IsWindowVisible(dialog)) << "closing the page hides its dialog";
+
+    // Open the file again: a new Dialog1 at the saved place with the button where it was dropped.
+    process.PostCommand(tavrin::cmdOpen);
+    box = process.WaitForBox();
+    ASSERT_NE(box, nullptr) << "no open box";
+    AnswerFileBox(process, box, file);
+    HWND reopened = nullptr;
+    for (int i = 0; i < 500 && !reopened; ++i) {
+        HWND found = WaitForDialog(process.ProcessId(), "Dialog1", 20);
+        if (found && found != dialog) reopened = found;
+    }
+    ASSERT_NE(reopened, nullptr) << "the opened file showed no dialog";
+    GetWindowRect(reopened, &outer);
+    EXPECT_EQ(outer.left, 400);
+    EXPECT_EQ(outer.top, 200);
+    EXPECT_EQ(outer.right - outer.left, 814);
+    EXPECT_EQ(outer.bottom - outer.top, 328);
+    std::vector<HWND> read = ChildrenOfClass(reopened, "TContainer");
+    ASSERT_EQ(read.size(), 1u);
+    RECT again = BoundsIn(read[0], reopened);
+    EXPECT_EQ(again.left, moved.left);
+    EXPECT_EQ(again.top, moved.top);
+    EXPECT_EQ(again.right - again.left, moved.right - moved.left);
+    EXPECT_EQ(again.bottom - again.top, moved.bottom - moved.top);
+    EXPECT_EQ(ChildrenOfClass(read[0], "QButton").size(), 1u);
+    EXPECT_EQ(ReadFile(file), kExpectedFile) << "opening changes nothing";
+
+    process.PostCommand(tavrin::cmdCloseAll);
+    EXPECT_EQ(process.CloseAndWait(), 0);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    testing::InitGoogleTest(&argc, argv);
+    if (argc < 3) {
+        std::fprintf(stderr, "usage: dialog_design_e2e_test <path of Tavrin2.exe> <application folder>\n");
+        return 2;
+    }
+    tavrinExe = argv[1];
+    appFolder = argv[2];
+    return RUN_ALL_TESTS();
+}
