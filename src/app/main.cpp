@@ -11,6 +11,7 @@
 #include "editor/scintilla_view.h"
 #include "workbench/main_window.h"
 #include "ui/win32_prompts.h"
+#include "ui/window_hooks.h"
 #include "workbench/workbench.h"
 
 namespace {
@@ -42,6 +43,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
         HWND main = tavrin::App().Main ? tavrin::App().Main->Handle() : nullptr;
         if (main && TranslateAcceleratorA(main, accelerators, &msg)) continue;
+        if (tavrin::HandleDialogKeys(msg)) continue;
         TranslateMessage(&msg);
         DispatchMessageA(&msg);
     }

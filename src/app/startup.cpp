@@ -8,12 +8,15 @@
 #include "app/build_wiring.h"
 #include "app/database_wiring.h"
 #include "app/dialog_wiring.h"
+#include "app/language_wiring.h"
 #include "app/pack_wiring.h"
+#include "app/search_wiring.h"
 #include "app/user_data_folder.h"
 #include "compiler/switch_window.h"
 #include "inspector/inspector_window.h"
 #include "inspector/objects_tree_window.h"
 #include "inspector/property_edit_dialog.h"
+#include "languages/languages_window.h"
 #include "packhost/customize_palette_window.h"
 #include "packhost/packs_window.h"
 #include "projects/project_window.h"
@@ -27,6 +30,10 @@
 #include "workbench/main_window.h"
 #include "workbench/projects_wiring.h"
 #include "compiler/result_line.h"
+#include "search/confirm_replace_window.h"
+#include "search/find_in_files_window.h"
+#include "search/go_to_line_window.h"
+#include "search/search_replace_window.h"
 
 #include "workbench/splash_window.h"
 #include "ui/tool_window.h"
@@ -56,9 +63,10 @@ void AddTool(const char* className, const char* name, const char* caption, ToolW
 void CreateWindows() {
     Workbench& app = App();
     app.Main = AddWindow<TMain>();
-    AddTool("TFindInFilesDialog", "FindInFilesDialog", "Find In Files...", {460, 287, true, false, 442, 0});
-    AddTool("TGoToLine", "GoToLine", "GoToLine", {260, 150, true, true});
-    AddTool("TSearchReplaceDialog", "SearchReplaceDialog", "Find text", {420, 260, true, true});
+    SearchWindows& search = TheSearchWindows();
+    search.findInFiles = AddWindow<TFindInFilesDialog>(TheSearchWorkspace());
+    search.goToLine = AddWindow<TGoToLine>(TheSearchWorkspace());
+    search.searchReplace = AddWindow<TSearchReplaceDialog>(TheSearchWorkspace());
     app.Code = AddWindow<TCode>();
     // The inspector asks the palette's current pack; the containers of its
     // objects come with the dialogs under design (none yet: edits stay in the grid).
@@ -78,7 +86,7 @@ void CreateWindows() {
     app.About->SetImageShow(app.ImageShow);
     AddTool("TShell", "Shell", "Shell");
     app.Helps = AddWindow<THelps>();
-    AddTool("TConfirmReplaceDialog", "ConfirmReplaceDialog", "Confirm replace", {360, 130, true, true});
+    search.confirmReplace = AddWindow<TConfirmReplaceDialog>();
     app.PrintDialog = AddWindow<TPrintDialog>();
     AddTool("TControlAlignment", "ControlAlignment", "Control Alignment", {421, 247, false, true});
     AddWindow<TUnits>();
@@ -86,7 +94,7 @@ void CreateWindows() {
     AddTool("TResources", "Resources", "Resources", {600, 400, false, false, 590, 0});
     app.Splash = AddWindow<TSplash>(app.Title);
     AddTool("TDialog", "Dialog", "Dialog", {400, 300});
-    AddTool("TLanguagesDlg", "LanguagesDlg", "Languages", {300, 260, true});
+    AddWindow<TLanguagesDlg>(MakeLanguagesHost());
     AddWindow<TCustomizePalette>(app.Main->Palette(), app.Launcher->SettingsFile());
     AddTool("TInstallClass", "InstallClass", "Install Class", {360, 200, false, true});
 }
@@ -170,6 +178,7 @@ void StartWorkbench() {
     app.Launcher = launcher.get();
     launcher->LoadSettings();  // no window exists yet: no bounds to apply
 
+    StartLanguages();
     CreateWindows();
     WireBuildLoop();
     PlaceWindowsFirstTime();
@@ -179,6 +188,8 @@ void StartWorkbench() {
     WireIncludeDatabase();
     WirePacks();
     WireDialogs();
+    WireSearch();
+    WireLanguages();
     app.Main->OnFirstShow = FirstShow;
     ShowWindow(app.Main->Handle(), SW_SHOW);
     UpdateWindow(app.Main->Handle());

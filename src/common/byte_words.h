@@ -25,4 +25,15 @@ inline std::uint64_t HasByteBelow(std::uint64_t word, unsigned limit) {
     return (word - kOnes * limit) & ~word & kHighs;
 }
 
+// 0x80 in each byte of word that equals value, 0 in the others (exact: no
+// borrow runs from one byte into the next).
+inline std::uint64_t EqualBytes(std::uint64_t word, unsigned char value) {
+    constexpr std::uint64_t kLows = 0x7F7F7F7F7F7F7F7Full;
+    std::uint64_t x = word ^ (kOnes * value);
+    return ~(((x & kLows) + kLows) | x | kLows);
+}
+
+// The number of bytes marked (0x80) in a mask of EqualBytes.
+inline unsigned ByteCount(std::uint64_t mask) { return static_cast<unsigned>(((mask >> 7) * kOnes) >> 56); }
+
 }  // namespace tavrin::bytewords

@@ -28,10 +28,19 @@ void KeepPermissionsOf(const std::string& target, int file);
 // True when a file exists at path and carries the read-only mark.
 bool IsReadOnlyFile(const std::string& path);
 
+// A file's size and last change as a folder listing gives them (the time in
+// the system's own units: equal stamps mean an unchanged file).
+struct FileStamp {
+    unsigned long long size = 0;
+    unsigned long long modified = 0;
+    bool operator==(const FileStamp&) const = default;
+};
+
 // The names of the files and of the sub-folders of a folder (not "." or "..",
-// not folders that are links), in the order the system lists them. Nothing
-// for a folder that cannot be read.
+// not folders that are links), in the order the system lists them; with
+// stamps, each file's stamp too (stamps[i] for files[i]). Nothing for a
+// folder that cannot be read.
 void ListFolderEntries(const std::string& folder, std::vector<std::string>& files,
-                       std::vector<std::string>& folders);
+                       std::vector<std::string>& folders, std::vector<FileStamp>* stamps = nullptr);
 
 }  // namespace tavrin

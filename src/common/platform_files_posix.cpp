@@ -42,7 +42,7 @@ bool IsReadOnlyFile(const std::string& path) {
 }
 
 void ListFolderEntries(const std::string& folder, std::vector<std::string>& files,
-                       std::vector<std::string>& folders) {
+                       std::vector<std::string>& folders, std::vector<FileStamp>* stamps) {
     namespace fs = std::filesystem;
     std::error_code error;
     fs::directory_iterator it(fs::path(NativePath(folder)), error), end;
@@ -53,6 +53,12 @@ void ListFolderEntries(const std::string& folder, std::vector<std::string>& file
             if (!it->is_symlink(kindError)) folders.push_back(std::move(name));
         } else if (!kindError) {
             files.push_back(std::move(name));
+            if (!stamps) continue;
+            std::error_code stampError;
+            FileStamp stamp;
+            stamp.size = it->file_size(stampError);
+            stamp.modified = static_cast<unsigned long long>(it->last_write_time(stampError).time_since_epoch().count());
+            stamps->push_back(stampError ? FileStamp{} : stamp);
         }
     }
 }

@@ -40,7 +40,7 @@ bool IsReadOnlyFile(const std::string& path) {
 }
 
 void ListFolderEntries(const std::string& folder, std::vector<std::string>& files,
-                       std::vector<std::string>& folders) {
+                       std::vector<std::string>& folders, std::vector<FileStamp>* stamps) {
     WIN32_FIND_DATAA data{};
     HANDLE find = FindFirstFileA(JoinPath(folder, "*").c_str(), &data);
     if (find == INVALID_HANDLE_VALUE) return;
@@ -51,6 +51,10 @@ void ListFolderEntries(const std::string& folder, std::vector<std::string>& file
             if (!(data.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT)) folders.push_back(std::move(name));
         } else {
             files.push_back(std::move(name));
+            if (stamps)
+                stamps->push_back({(static_cast<unsigned long long>(data.nFileSizeHigh) << 32) | data.nFileSizeLow,
+                                   (static_cast<unsigned long long>(data.ftLastWriteTime.dwHighDateTime) << 32) |
+                                       data.ftLastWriteTime.dwLowDateTime});
         }
     } while (FindNextFileA(find, &data));
     FindClose(find);

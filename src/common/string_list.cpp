@@ -26,9 +26,17 @@ FileReadStatus ReadWholeFile(const std::string& path, std::string& content) {
         std::fseek(file, 0, SEEK_SET);
     }
     bool failed = false;
+    char more[4096];
     while (true) {
-        if (used == content.size()) content.resize(std::max<size_t>(content.size() * 2, 65536));
-        size_t got = std::fread(&content[used], 1, content.size() - used, file);
+        size_t got;
+        if (used < content.size()) {
+            got = std::fread(&content[used], 1, content.size() - used, file);
+        } else {
+            // Beyond the size the file gave (usually nothing is left): small
+            // pieces, so that the end costs no larger text.
+            got = std::fread(more, 1, sizeof(more), file);
+            content.append(more, got);
+        }
         used += got;
         if (got == 0) {
             failed = std::ferror(file) != 0;

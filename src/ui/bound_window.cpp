@@ -1,6 +1,7 @@
 #include "ui/bound_window.h"
 
 #include "ui/message_barrier.h"
+#include "ui/window_hooks.h"
 
 namespace tavrin {
 
@@ -52,8 +53,12 @@ LRESULT CALLBACK BoundWindow::WindowProc(HWND window, UINT message, WPARAM wp, L
         self = reinterpret_cast<BoundWindow*>(GetWindowLongPtrA(window, GWLP_USERDATA));
     }
     if (!self) return DefWindowProcA(window, message, wp, lp);
-    LRESULT result =
-        GuardMessage(window, message, [&] { return self->HandleMessage(message, wp, lp); });
+    LRESULT result = GuardMessage(window, message, [&] {
+        LRESULT handled = self->HandleMessage(message, wp, lp);
+        if (message == WM_INITMENUPOPUP && SharedWindowHooks().menuOpening)
+            SharedWindowHooks().menuOpening(window, reinterpret_cast<HMENU>(wp));
+        return handled;
+    });
     if (message == WM_NCDESTROY) self->Unbind();
     return result;
 }

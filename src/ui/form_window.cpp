@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "common/commands.h"
+#include "ui/window_hooks.h"
 
 namespace tavrin {
 
@@ -47,6 +48,7 @@ void FormWindow::Create(HWND owner) {
     if (!CreateBound(ExStyle(), className_.c_str(), caption_.c_str(), Style(), x, y, size.cx,
                      size.cy, owner))
         throw CommandError("Cannot create the window " + name_);
+    if (SharedWindowHooks().formCreated) SharedWindowHooks().formCreated(*this);
 }
 
 LRESULT FormWindow::HandleMessage(UINT message, WPARAM wp, LPARAM lp) {

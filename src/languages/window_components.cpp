@@ -1,0 +1,186 @@
+#include "languages/window_components.h"
+
+#include <commctrl.h>
+
+#include <map>
+#include <set>
+#include <vector>
+
+#include "common/text.h"
+#include "languages/menu_components.h"
+#include "ui/component_names.h"
+#include "ui/form_window.h"
+
+namespace tavrin {
+
+namespace {
+
+constexpr const char* kBaseTextProperty = "TavrinBaseText";
+
+enum class TextProperty { None, Caption, Text };
+
+struct ControlKind {
+    std::string kindName;  // the start of the names of unnamed controls
+    TextProperty text = TextProperty::None;
+    ComponentRole role = ComponentRole::Control;
+};
+
+std::string ClassOf(HWND window) {
+    char name[128] = {};
+    GetClassNameA(window, name, sizeof(name));
+    return name;
+}
+
+ControlKind KindOf(HWND control) {
+    const std::string className = ClassOf(control);
+    const LONG style = GetWindowLongA(control, GWL_STYLE);
+    if (EqualsNoCase(className, "Button")) {
+        switch (style & BS_TYPEMASK) {
+        case BS_GROUPBOX: return {"GroupBox", TextProperty::Caption};
+        case BS_CHECKBOX: case BS_AUTOCHECKBOX: case BS_3STATE: case BS_AUTO3STATE:
+            return {"CheckBox", TextProperty::Caption};
+        case BS_RADIOBUTTON: case BS_AUTORADIOBUTTON: return {"RadioButton", TextProperty::Caption};
+        default: return {"Button", TextProperty::Caption};
+        }
+    }
+    if (EqualsNoCase(className, "Static")) {
+        switch (style & SS_TYPEMASK) {
+        case SS_LEFT: case SS_CENTER: case SS_RIGHT: case SS_SIMPLE: case SS_LEFTNOWORDWRAP:
+            return {"Label", TextProperty::Caption};
+        default: return {"Image", TextProperty::None};
+        }
+    }
+    if (EqualsNoCase(className, "Edit")) return {"Edit", TextProperty::Text};
+    if (EqualsNoCase(className, "ComboBox")) return {"ComboBox", TextProperty::Text};
+    if (EqualsNoCase(className, TOOLBARCLASSNAMEA)) return {"ToolBar", TextProperty::None, ComponentRole::ToolBar};
+    std::string kindName;
+    for (char c : className)
+        if ((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9')) kindName += c;
+    return {kindName.empty() ? std::string("Control") : kindName, TextProperty::None};
+}
+
+// The live windows of packs belong to the packs: their children are no
+// components of the workbench's windows.
+bool IsPackWindow(HWND window) { return GetPropA(window, "THIS") || GetPropA(window, "Container"); }
+
+void CollectControls(HWND parent, std::vector<HWND>& controls) {
+    for (HWND child = GetWindow(parent, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        controls.push_back(child);
+        if (!IsPackWindow(child)) CollectControls(child, controls);
+    }
+}
+
+std::string BaseText(HWND window) {
+    auto* base = static_cast<const std::string*>(GetPropA(window, kBaseTextProperty));
+    return base ? *base : WindowText(window);
+}
+
+void KeepBaseText(HWND window) {
+    if (!GetPropA(window, kBaseTextProperty))
+        SetPropA(window, kBaseTextProperty, const_cast<std::string*>(InternedText(WindowText(window))));
+}
+
+DesignProperty TextOf(HWND window, const char* name, std::function<void(const std::string&)> apply) {
+    return {name, DesignKind::Text, {}, [window] { return WindowText(window); },
+            [window, apply](const std::string& text) {
+                KeepBaseText(window);
+                apply(text);
+            }};
+}
+
+RECT PlaceOf(HWND control) {
+    RECT r{};
+    GetWindowRect(control, &r);
+    MapWindowPoints(nullptr, GetParent(control), reinterpret_cast<POINT*>(&r), 2);
+    return r;
+}
+
+void AddGeometry(HWND control, DesignProperties& properties) {
+    struct Field {
+        const char* name;
+        int (*get)(const RECT&);
+        void (*set)(RECT&, int);
+    };
+    static const Field fields[] = {
+        {"left", [](const RECT& r) { return static_cast<int>(r.left); },
+         [](RECT& r, int v) { r.right += v - r.left; r.left = v; }},
+        {"top", [](const RECT& r) { return static_cast<int>(r.top); },
+         [](RECT& r, int v) { r.bottom += v - r.top; r.top = v; }},
+        {"width", [](const RECT& r) { return static_cast<int>(r.right - r.left); },
+         [](RECT& r, int v) { r.right = r.left + v; }},
+        {"height", [](const RECT& r) { return static_cast<int>(r.bottom - r.top); },
+         [](RECT& r, int v) { r.bottom = r.top + v; }},
+    };
+    for (const Field& field : fields) {
+        properties.Add({field.name, DesignKind::Integer, {},
+                        [control, get = field.get] { return std::to_string(get(PlaceOf(control))); },
+                        [control, set = field.set](const std::string& value) {
+                            RECT r = PlaceOf(control);
+                            set(r, std::stoi(value));
+                            MoveWindow(control, r.left, r.top, r.right - r.left, r.bottom - r.top, TRUE);
+                        }});
+    }
+}
+
+std::string OrdinalName(const std::string& kindName, std::map<std::string, int>& counts,
+                        std::set<std::string>& taken) {
+    bool endsWithDigit = kindName.back() >= '0' && kindName.back() <= '9';
+    std::string name;
+    do {
+        name = kindName + (endsWithDigit ? "_" : "") + std::to_string(++counts[kindName]);
+    } while (taken.count(ToLower(name)));
+    taken.insert(ToLower(name));
+    return name;
+}
+
+PublishedComponent PublishControl(HWND control, const std::string& name, const ControlKind& kind) {
+    PublishedComponent component;
+    component.name = name;
+    component.role = kind.role;
+    if (kind.text != TextProperty::None) {
+        const char* property = kind.text == TextProperty::Caption ? "caption" : "text";
+        (kind.text == TextProperty::Caption ? component.caption : component.text) = BaseText(control);
+        component.properties.Add(
+            TextOf(control, property, [control](const std::string& text) { SetWindowTextA(control, text.c_str()); }));
+    }
+    AddGeometry(control, component.properties);
+    return component;
+}
+
+}  // namespace
+
+PublishedWindow PublishWindow(FormWindow& window) {
+    PublishedWindow published;
+    published.name = window.Name();
+    HWND handle = window.Handle();
+    if (!handle) return published;
+    published.caption = BaseText(handle);
+    published.properties.Add(
+        TextOf(handle, "caption", [&window](const std::string& text) { window.SetCaption(text); }));
+
+    std::vector<HWND> controls;
+    CollectControls(handle, controls);
+    std::set<std::string> taken;
+    for (HWND control : controls)
+        if (std::string name = ComponentName(control); !name.empty()) taken.insert(ToLower(name));
+    PublishMenuItems(GetMenu(handle), handle, true, taken, published.components);
+    for (HMENU popup : PopupMenusOf(handle)) PublishMenuItems(popup, handle, true, taken, published.components);
+    std::map<std::string, int> counts;
+    for (HWND control : controls) {
+        ControlKind kind = KindOf(control);
+        std::string name = ComponentName(control);
+        if (name.empty()) name = OrdinalName(kind.kindName, counts, taken);
+        published.components.push_back(PublishControl(control, name, kind));
+    }
+    return published;
+}
+
+PublishedWindow PublishPopupMenu(const std::string& windowName, HMENU menu) {
+    PublishedWindow published;
+    published.name = windowName;
+    std::set<std::string> taken;
+    PublishMenuItems(menu, nullptr, false, taken, published.components);
+    return published;
+}
+
+}  // namespace tavrin

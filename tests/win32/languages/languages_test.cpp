@@ -1,0 +1,240 @@
+// Interface languages in the running workbench: the base file from the live
+// windows, the shipped German and French files applied to every window and
+// menu (those made later too), a language changed back, and the languages
+// window.
+#include <gtest/gtest.h>
+
+#include <Scintilla.h>
+
+#include <filesystem>
+#include <fstream>
+#include <set>
+
+#include "../workbench/workbench_fixture.h"
+#include "app/language_wiring.h"
+#include "app/search_wiring.h"
+#include "common/text.h"
+#include "languages/base_language.h"
+#include "languages/language_runtime.h"
+#include "languages/languages_window.h"
+#include "languages/window_components.h"
+#include "packhost/packs_window.h"
+#include "search/find_in_files_window.h"
+#include "search/search_replace_window.h"
+#include "settings/launcher.h"
+#include "ui/component_names.h"
+#include "workbench/code_page.h"
+#include "workbench/code_window.h"
+#include "workbench/main_window.h"
+#include "workbench/workbench.h"
+
+namespace tavrin::test {
+namespace {
+
+// The shipped language file as the Wine side names it.
+std::string Shipped(const std::string& name) {
+    std::string path = std::string("Z:") + TAVRIN_LANGUAGES_SOURCE + "/" + name;
+    for (char& c : path)
+        if (c == '/') c = '\\';
+    return path;
+}
+
+std::string MenuText(HMENU menu, int position) {
+    char text[256] = {};
+    GetMenuStringA(menu, static_cast<UINT>(position), text, sizeof(text), MF_BYPOSITION);
+    return text;
+}
+
+std::string MainMenuText(int top, int item = -1) {
+    HMENU bar = App().Main->MenuBar();
+    return item < 0 ? MenuText(bar, top) : MenuText(GetSubMenu(bar, top), item);
+}
+
+class LanguagesTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        EnsureWorkbenchStarted();
+        Prompts().shown.clear();
+    }
+    void TearDown() override { TheLanguageRuntime().Apply(""); }
+    static LanguageRuntime& Runtime() { return TheLanguageRuntime(); }
+    static std::string Caption(HWND window) { return WindowText(window); }
+    static HWND Named(FormWindow& window, const std::string& name) {
+        for (HWND child = GetWindow(window.Handle(), GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+            if (ComponentName(child) == name) return child;
+        return nullptr;
+    }
+    static std::string WriteScratch(const std::string& name, const std::string& text) {
+        std::string path = TestProgramFolder() + "\\" + name;
+        std::ofstream(path, std::ios::binary | std::ios::trunc) << text;
+        return path;
+    }
+};
+
+TEST_F(LanguagesTest, TheBaseFileHoldsEveryWindowInCreationOrder) {
+    std::vector<std::string> lines = Runtime().BaseLines();
+    std::vector<std::string> blocks;
+    for (const std::string& line : lines)
+        if (!line.empty() && line.front() == '[') blocks.push_back(line.substr(1, line.size() - 2));
+    std::vector<std::string> names;
+    for (const auto& window : App().Windows) names.push_back(window->Name());
+    EXPECT_EQ(blocks, names);
+    for (const char* line : {"menuFile.caption=File", "menuFindNext.caption=Find  Next", "menuPacks2.caption=Packs",
+                             "btnSearch.caption=&Search for", "cbxFindText.text=", "rbOpenedFiles.caption=All lOpened Files",
+                             "menuSaveBaseLanguage.caption=Save Base Language", "btnYesToAll.caption=Yes to &all"}) {
+        bool found = std::find(lines.begin(), lines.end(), line) != lines.end();
+        EXPECT_EQ(found, std::string(line) != "cbxFindText.text=") << line << " (empty texts are left out)";
+    }
+}
+
+TEST_F(LanguagesTest, GermanReachesEveryWindowMenuAndLaterWindow) {
+    Runtime().Apply(Shipped("German.txt"));
+    EXPECT_EQ(MainMenuText(0), "Datei");
+    EXPECT_EQ(MainMenuText(1, 1), "Weitersuchen\tF3") << "the shortcut text stays";
+    EXPECT_EQ(Caption(App().Code->Handle()), "Quelltext");
+    auto& search = *TheSearchWindows().searchReplace;
+    EXPECT_EQ(search.Caption(), "Suchen und Ersetzen");
+    EXPECT_EQ(Caption(search.Control(TSearchReplaceDialog::idSearch)), "&Suchen");
+    EXPECT_EQ(Caption(TheSearchWindows().findInFiles->Control(TFindInFilesDialog::idOpenedFiles)),
+              "Allen ge\xF6" "ffneten Dateien");
+    // A window made later (the command's fresh languages window) starts in German.
+    TLanguagesDlg fresh(MakeLanguagesHost());
+    fresh.Create();
+    EXPECT_EQ(fresh.Caption(), "Sprachen");
+    EXPECT_EQ(Caption(fresh.SetButton()), "&\xDC" "bernehmen");
+    // A pop-up menu made for one showing is translated as it opens.
+    App().Main->Hooks.newPage(false);
+    auto* page = dynamic_cast<TCodePage*>(App().Code->ActivePage());
+    ASSERT_NE(page, nullptr);
+    HMENU popup = page->Editor().BuildPopupMenu();
+    SendMessageA(page->Editor().Handle(), WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(popup), 0);
+    EXPECT_EQ(MenuText(popup, 0), "R\xFC" "ckg\xE4" "ngig");
+    EXPECT_EQ(MenuText(GetSubMenu(popup, 10), 1), "aus") << "its sub-menus too";
+    DestroyMenu(popup);
+    App().Code->FreePage(page);
+    // The base file still holds the texts before any translation.
+    std::vector<std::string> lines = Runtime().BaseLines();
+    EXPECT_NE(std::find(lines.begin(), lines.end(), "menuFile.caption=File"), lines.end());
+    EXPECT_NE(std::find(lines.begin(), lines.end(), "[Code]"), lines.end());
+    EXPECT_NE(std::find(lines.begin(), lines.end(), "caption=Code"), lines.end());
+}
+
+TEST_F(LanguagesTest, ChangingTheLanguagePutsBackWhatTheNewOneLeavesOut) {
+    Runtime().Apply(Shipped("German.txt"));
+    std::string partial = WriteScratch("partial.txt", "[Main]\r\nmenuFile.caption=Fichier\r\n");
+    Runtime().Apply(partial);
+    EXPECT_EQ(MainMenuText(0), "Fichier");
+    EXPECT_EQ(MainMenuText(1), "Search");
+    EXPECT_EQ(Caption(App().Code->Handle()), "Code");
+    Runtime().Apply("");
+    EXPECT_EQ(MainMenuText(0), "File");
+    EXPECT_FALSE(Runtime().HasLanguage());
+}
+
+TEST_F(LanguagesTest, LinesForMissingComponentsOrPropertiesAndJunkChangeNothing) {
+    std::string before = MainMenuText(0) + Caption(App().Code->Handle()) + TheSearchWindows().searchReplace->Caption();
+    std::string junk = "[Main]\r\nmenuNothing.caption=x\r\nmenuFile.colour=red\r\nmenuFile.width=abc\r\n"
+                       "[NoSuchWindow]\r\ncaption=x\r\n[Code]\r\nnoequals\r\n";
+    for (int i = 0; i < 2000; ++i) junk += static_cast<char>((i * 131 + 7) % 256);
+    Runtime().Apply(WriteScratch("junk.txt", junk));
+    EXPECT_EQ(MainMenuText(0) + Caption(App().Code->Handle()) + TheSearchWindows().searchReplace->Caption(), before);
+    Runtime().Apply(TestProgramFolder() + "\\no such language.txt");
+    EXPECT_EQ(MainMenuText(0), "File");
+}
+
+// Every line of the shipped files names a window and one of its components
+// (or an item of a pop-up menu the window shows), and the windows of the
+// menus, the search and the languages are translated completely.
+TEST_F(LanguagesTest, TheShippedFilesAreCompleteAndNameOnlyWhatExists) {
+    std::map<std::string, std::set<std::string>> known;  // window -> lower-case keys
+    for (const auto& window : App().Windows) {
+        PublishedWindow published = PublishWindow(*window);
+        for (const std::string& name : published.properties.Names()) known[window->Name()].insert(ToLower(name));
+        for (const PublishedComponent& component : published.components)
+            for (const std::string& property : component.properties.Names())
+                known[window->Name()].insert(ToLower(component.name + "." + property));
+    }
+    // The pop-up menus made for one showing.
+    App().Main->Hooks.newPage(false);
+    auto* page = dynamic_cast<TCodePage*>(App().Code->ActivePage());
+    HMENU editorMenu = page->Editor().BuildPopupMenu();
+    HMENU codeMenus = CreatePopupMenu();
+    for (const char* caption : {"Close Page", "Read Only", "Full Collapse", "DataBase", "Find..."})
+        AppendMenuA(codeMenus, MF_STRING, 1, caption);
+    auto* packs = dynamic_cast<TPacks*>(App().FindWindowByName("Packs"));
+    ASSERT_NE(packs, nullptr);
+    for (auto [window, menu] : {std::pair<const char*, HMENU>{"Code", editorMenu}, {"Code", codeMenus},
+                                {"Packs", packs->PopupMenu()}})
+        for (const PublishedComponent& item : PublishPopupMenu(window, menu).components)
+            known[window].insert(ToLower(item.name + ".caption"));
+    DestroyMenu(editorMenu);
+    DestroyMenu(codeMenus);
+    App().Code->FreePage(page);
+
+    const std::set<std::string> untranslated = {"btnbrowse.caption", "edfilemasks.text", "edline.text",
+                                                "gblines.caption", "menurtf.caption", "caption"};
+    std::vector<std::string> base = Runtime().BaseLines();
+    for (const char* file : {"German.txt", "French.txt"}) {
+        LanguageFile language = ReadLanguageFile(Shipped(file));
+        ASSERT_FALSE(language.sections.empty()) << file;
+        for (const LanguageSection& section : language.sections) {
+            ASSERT_TRUE(known.count(section.name)) << file << ": no window " << section.name;
+            for (const LanguageEntry& entry : section.entries)
+                EXPECT_TRUE(known[section.name].count(ToLower(entry.key)))
+                    << file << ": [" << section.name << "] " << entry.key;
+        }
+        std::string window;
+        for (const std::string& line : base) {
+            if (line.front() == '[') {
+                window = line.substr(1, line.size() - 2);
+                continue;
+            }
+            bool ours = window == "Main" || window == "FindInFilesDialog" || window == "GoToLine" ||
+                        window == "SearchReplaceDialog" || window == "ConfirmReplaceDialog" || window == "LanguagesDlg";
+            std::string key = ToLower(line.substr(0, line.find('=')));
+            if (!ours || untranslated.count(key)) continue;
+            const LanguageSection* section = language.Find(window);
+            bool translated = false;
+            if (section)
+                for (const LanguageEntry& entry : section->entries) translated |= ToLower(entry.key) == key;
+            EXPECT_TRUE(translated) << file << " lacks [" << window << "] " << key;
+        }
+    }
+}
+
+TEST_F(LanguagesTest, TheLanguagesWindowListsSetsAndRewritesTheBaseFile) {
+    const std::string folder = App().ApplicationDirectory + "\\Languages";
+    std::error_code ignored;
+    std::filesystem::remove_all(folder, ignored);
+    TLanguagesDlg dialog(MakeLanguagesHost());
+    dialog.Create();
+    ASSERT_TRUE(std::filesystem::is_directory(folder)) << "made when the window is created";
+    CopyFileA(Shipped("German.txt").c_str(), (folder + "\\German.txt").c_str(), FALSE);
+    dialog.Show();
+    std::ifstream base(folder + "\\Base.txt", std::ios::binary);
+    std::string firstLines(15, '\0');
+    base.read(firstLines.data(), 15);
+    EXPECT_EQ(firstLines, "[Main]\r\ncaption");
+    EXPECT_EQ(SendMessageA(dialog.ListBox(), LB_GETCOUNT, 0, 0), 2);
+    EXPECT_FALSE(IsWindowEnabled(dialog.SetButton()));
+    dialog.ClickEntry(1);
+    EXPECT_TRUE(IsWindowEnabled(dialog.SetButton()));
+    dialog.RunCommandId(TLanguagesDlg::cmdSet);
+    EXPECT_EQ(App().Launcher->SettingsFile().ReadString("Main", "ActiveLang", ""), folder + "\\German.txt");
+    EXPECT_EQ(MainMenuText(0), "Datei");
+    EXPECT_EQ(dialog.Caption(), "Sprachen") << "the open languages window follows too";
+    // Showing again rewrites the base file, still in the base language, and selects the language.
+    DeleteFileA((folder + "\\Base.txt").c_str());
+    dialog.Hide();
+    dialog.Show();
+    EXPECT_TRUE(std::filesystem::exists(folder + "\\Base.txt"));
+    EXPECT_EQ(SendMessageA(dialog.ListBox(), LB_GETCURSEL, 0, 0), 1);
+    std::ifstream again(folder + "\\Base.txt", std::ios::binary);
+    std::string text((std::istreambuf_iterator<char>(again)), std::istreambuf_iterator<char>());
+    EXPECT_NE(text.find("menuFile.caption=File\r\n"), std::string::npos);
+    App().Launcher->SettingsFile().DeleteKey("Main", "ActiveLang");
+    dialog.Hide();
+}
+
+}  // namespace
+}  // namespace tavrin::test
