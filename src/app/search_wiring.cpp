@@ -2,6 +2,7 @@
 
 #include <Scintilla.h>
 
+#include "projects/project.h"
 #include "search/confirm_replace_window.h"
 #include "search/find_in_files_window.h"
 #include "search/go_to_line_window.h"
@@ -52,8 +53,9 @@ SearchHost MakeHost() {
         if (App().Code) App().Code->SetStatusText(2, text);
     };
     host.projectOpen = [] { return App().CurrentProject != nullptr; };
+    // "In Project Files": the units of the current project.
     host.projectFiles = [] {
-        return ProjectSearchFilesHook() ? ProjectSearchFilesHook()() : std::vector<std::string>();
+        return App().CurrentProject ? App().CurrentProject->UnitFiles.Texts() : std::vector<std::string>();
     };
     host.showFileLine = ShowFileLine;
     return host;
@@ -91,11 +93,6 @@ SearchWindows& TheSearchWindows() {
 SearchWorkspace& TheSearchWorkspace() {
     static SearchWorkspace workspace(MakeHost());
     return workspace;
-}
-
-std::function<std::vector<std::string>()>& ProjectSearchFilesHook() {
-    static std::function<std::vector<std::string>()> hook;
-    return hook;
 }
 
 void WireSearch() {

@@ -4,10 +4,6 @@
 // and the main window's Search commands.
 #pragma once
 
-#include <functional>
-#include <string>
-#include <vector>
-
 namespace tavrin {
 
 class SearchWorkspace;
@@ -31,8 +27,5 @@ SearchWorkspace& TheSearchWorkspace();
 // Connects the windows to each other and the Search commands to them. Runs
 // once, after the windows were created.
 void WireSearch();
-
-// Set by the projects: the files of the current project, for "In Project Files".
-std::function<std::vector<std::string>()>& ProjectSearchFilesHook();
 
 }  // namespace tavrin

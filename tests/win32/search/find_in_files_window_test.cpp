@@ -75,6 +75,20 @@ TEST_F(FindInFilesWindowTest, OpenPagesAreSearchedAsTheyAreShown) {
     EXPECT_EQ(Selected(page), "Marker");
 }
 
+TEST_F(FindInFilesWindowTest, InProjectFilesSearchesTheUnitsOfTheCurrentProject) {
+    std::string folder = Scratch("find_project_scratch");
+    std::string unit = WriteBytes(folder + "\\unit.bas", "\r\nSub Unit\r\n");
+    WriteBytes(folder + "\\other.bas", "Sub Unit\r\n");
+    Hooks().findInFiles();
+    EXPECT_FALSE(IsWindowEnabled(Window().Control(TFindInFilesDialog::idProjectFiles))) << "no project";
+    TProject& project = TheProjects().list->Create();
+    project.UnitFiles.Add(unit);
+    Find("Unit", SearchPlace::ProjectFiles);
+    EXPECT_TRUE(IsWindowEnabled(Window().Control(TFindInFilesDialog::idProjectFiles)));
+    EXPECT_EQ(ResultLines(), (std::vector<std::string>{"Find in " + unit + " at line:2"}));
+    TheProjects().list->CloseProject(project, false);
+}
+
 TEST_F(FindInFilesWindowTest, EmptyTextsMissingFoldersAndBadExpressionsAreReported) {
     Find("", SearchPlace::OpenFiles);
     Find("x", SearchPlace::Directory, TestProgramFolder() + "\\no such folder");

@@ -12,6 +12,9 @@
 
 #include "../workbench/workbench_fixture.h"
 #include "app/search_wiring.h"
+#include "projects/project.h"
+#include "projects/project_list.h"
+#include "workbench/projects_wiring.h"
 #include "search/confirm_replace_window.h"
 #include "search/find_in_files_window.h"
 #include "search/go_to_line_window.h"
