@@ -23,8 +23,7 @@ void LanguageRuntime::Install() {
     SharedWindowHooks().menuOpening = [this](HWND window, HMENU menu) { MenuOpening(window, menu); };
 }
 
-std::vector<FormWindow*> LanguageRuntime::AllWindows() {
-    std::vector<FormWindow*> windows = windows_ ? windows_() : std::vector<FormWindow*>();
+void LanguageRuntime::ForgetGoneWindows() {
     // A window created later counts while it lives: its handle still exists and is bound to it.
     created_.erase(std::remove_if(created_.begin(), created_.end(),
                                   [](const LiveWindow& live) {
@@ -33,6 +32,11 @@ std::vector<FormWindow*> LanguageRuntime::AllWindows() {
                                                  reinterpret_cast<LONG_PTR>(static_cast<BoundWindow*>(live.window));
                                   }),
                    created_.end());
+}
+
+std::vector<FormWindow*> LanguageRuntime::AllWindows() {
+    std::vector<FormWindow*> windows = windows_ ? windows_() : std::vector<FormWindow*>();
+    ForgetGoneWindows();
     for (const LiveWindow& live : created_)
         if (std::find(windows.begin(), windows.end(), live.window) == windows.end()) windows.push_back(live.window);
     return windows;
@@ -58,6 +62,7 @@ std::vector<PublishedWindow> LanguageRuntime::Publish() const {
 std::vector<std::string> LanguageRuntime::BaseLines() const { return BaseLanguageLines(Publish()); }
 
 void LanguageRuntime::WindowCreated(FormWindow& window) {
+    ForgetGoneWindows();
     created_.push_back({window.Handle(), &window, window.Name()});
     if (HasLanguage()) ApplyLanguageTo(active_, PublishWindow(window));
 }

@@ -46,6 +46,7 @@ private:
     // The application's windows, then the live ones created later (fresh
     // instances of dialogs).
     std::vector<FormWindow*> AllWindows();
+    void ForgetGoneWindows();
 
     struct LiveWindow {
         HWND handle;

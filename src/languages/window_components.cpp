@@ -133,6 +133,62 @@ std::string OrdinalName(const std::string& kindName, std::map<std::string, int>&
     return name;
 }
 
+// The text of a tool bar's button (by position) and its change; the first
+// change keeps the text it replaced, as a property of the tool bar.
+std::string ButtonText(HWND bar, int index) {
+    char text[256] = {};
+    TBBUTTONINFOA info{};
+    info.cbSize = sizeof(info);
+    info.dwMask = TBIF_BYINDEX | TBIF_TEXT;
+    info.pszText = text;
+    info.cchText = sizeof(text);
+    return SendMessageA(bar, TB_GETBUTTONINFOA, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&info)) >= 0
+               ? std::string(text)
+               : std::string();
+}
+
+std::string ButtonBaseProperty(int index) { return "TavrinBaseButton" + std::to_string(index); }
+
+std::string ButtonBaseText(HWND bar, int index) {
+    auto* base = static_cast<const std::string*>(GetPropA(bar, ButtonBaseProperty(index).c_str()));
+    return base ? *base : ButtonText(bar, index);
+}
+
+void SetButtonText(HWND bar, int index, const std::string& text) {
+    const std::string property = ButtonBaseProperty(index);
+    if (!GetPropA(bar, property.c_str()))
+        SetPropA(bar, property.c_str(), const_cast<std::string*>(InternedText(ButtonText(bar, index))));
+    std::string copy = text;
+    TBBUTTONINFOA info{};
+    info.cbSize = sizeof(info);
+    info.dwMask = TBIF_BYINDEX | TBIF_TEXT;
+    info.pszText = copy.data();
+    SendMessageA(bar, TB_SETBUTTONINFOA, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&info));
+    SendMessageA(bar, TB_AUTOSIZE, 0, 0);
+}
+
+// The buttons of a tool bar: separators, and buttons with a "caption" when
+// they show a text (the base file leaves tool buttons' captions out).
+void PublishToolButtons(HWND bar, std::map<std::string, int>& counts, std::set<std::string>& taken,
+                        std::vector<PublishedComponent>& components) {
+    int count = static_cast<int>(SendMessageA(bar, TB_BUTTONCOUNT, 0, 0));
+    for (int index = 0; index < count; ++index) {
+        TBBUTTON button{};
+        if (!SendMessageA(bar, TB_GETBUTTON, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&button))) continue;
+        PublishedComponent component;
+        bool separator = (button.fsStyle & BTNS_SEP) != 0;
+        component.name = OrdinalName(separator ? "ToolSeparator" : "ToolButton", counts, taken);
+        component.role = separator ? ComponentRole::ToolSeparator : ComponentRole::ToolButton;
+        std::string base = separator ? std::string() : ButtonBaseText(bar, index);
+        if (!base.empty()) {
+            component.caption = base;
+            component.properties.Add({"caption", DesignKind::Text, {}, [bar, index] { return ButtonText(bar, index); },
+                                      [bar, index](const std::string& text) { SetButtonText(bar, index, text); }});
+        }
+        components.push_back(std::move(component));
+    }
+}
+
 PublishedComponent PublishControl(HWND control, const std::string& name, const ControlKind& kind) {
     PublishedComponent component;
     component.name = name;
@@ -171,6 +227,7 @@ PublishedWindow PublishWindow(FormWindow& window) {
         std::string name = ComponentName(control);
         if (name.empty()) name = OrdinalName(kind.kindName, counts, taken);
         published.components.push_back(PublishControl(control, name, kind));
+        if (kind.role == ComponentRole::ToolBar) PublishToolButtons(control, counts, taken, published.components);
     }
     return published;
 }

@@ -5,8 +5,9 @@
 // window did not name is named after its kind and its place among the
 // controls of that kind ("Button3", "Label1", "CheckBox2"). Buttons and
 // labels have a "caption", edit and combo boxes a "text"; every control has
-// "left", "top", "width" and "height". The first change of a caption or text
-// keeps the text it replaced as the base text.
+// "left", "top", "width" and "height"; the buttons of tool bars ("ToolButton1"
+// and on, per window) have a "caption" when they show a text. The first
+// change of a caption or text keeps the text it replaced as the base text.
 #pragma once
 
 #include <windows.h>

@@ -14,10 +14,11 @@ files=1688 lines=311 bytes=54
 
 bash "$root/scripts/build.sh" win32 find_in_files_bench wine_resident > /dev/null
 tree="$root/build/find-bench/inc"
-if [ ! -f "$tree/.done-$files-$lines-$bytes" ]; then
+done_mark="$root/build/find-bench/.done-$files-$lines-$bytes"  # beside the tree, not searched
+if [ ! -f "$done_mark" ]; then
   rm -rf "$tree"
   python3 "$root/tests/bench/generate_corpus.py" "$tree" "$files" "$lines" "$bytes" > /dev/null
-  touch "$tree/.done-$files-$lines-$bytes"
+  touch "$done_mark"
 fi
 echo "tree: $(find "$tree" -name '*.bi' | wc -l) files, $(cat "$tree"/*/*/*.bi | wc -l) lines," \
      "$(($(cat "$tree"/*/*/*.bi | wc -c) / 1000000)) MB in $tree"

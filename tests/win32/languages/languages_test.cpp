@@ -4,6 +4,9 @@
 // window.
 #include <gtest/gtest.h>
 
+#include <windows.h>
+#include <commctrl.h>
+
 #include <Scintilla.h>
 
 #include <filesystem>
@@ -48,6 +51,20 @@ std::string MenuText(HMENU menu, int position) {
 std::string MainMenuText(int top, int item = -1) {
     HMENU bar = App().Main->MenuBar();
     return item < 0 ? MenuText(bar, top) : MenuText(GetSubMenu(bar, top), item);
+}
+
+// The text of the button at that position of the first tool bar of a window.
+std::string ToolButtonText(const char* window, int index) {
+    FormWindow* form = App().FindWindowByName(window);
+    HWND bar = form ? FindWindowExA(form->Handle(), nullptr, TOOLBARCLASSNAMEA, nullptr) : nullptr;
+    char text[64] = {};
+    TBBUTTONINFOA info{};
+    info.cbSize = sizeof(info);
+    info.dwMask = TBIF_BYINDEX | TBIF_TEXT;
+    info.pszText = text;
+    info.cchText = sizeof(text);
+    SendMessageA(bar, TB_GETBUTTONINFOA, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&info));
+    return text;
 }
 
 class LanguagesTest : public ::testing::Test {
@@ -97,6 +114,7 @@ TEST_F(LanguagesTest, GermanReachesEveryWindowMenuAndLaterWindow) {
     EXPECT_EQ(Caption(search.Control(TSearchReplaceDialog::idSearch)), "&Suchen");
     EXPECT_EQ(Caption(TheSearchWindows().findInFiles->Control(TFindInFilesDialog::idOpenedFiles)),
               "Allen ge\xF6" "ffneten Dateien");
+    EXPECT_EQ(ToolButtonText("ObjectsTree", 3), "Ab") << "tool buttons that show a text";
     // A window made later (the command's fresh languages window) starts in German.
     TLanguagesDlg fresh(MakeLanguagesHost());
     fresh.Create();
@@ -126,6 +144,7 @@ TEST_F(LanguagesTest, ChangingTheLanguagePutsBackWhatTheNewOneLeavesOut) {
     EXPECT_EQ(MainMenuText(0), "Fichier");
     EXPECT_EQ(MainMenuText(1), "Search");
     EXPECT_EQ(Caption(App().Code->Handle()), "Code");
+    EXPECT_EQ(ToolButtonText("ObjectsTree", 3), "Down");
     Runtime().Apply("");
     EXPECT_EQ(MainMenuText(0), "File");
     EXPECT_FALSE(Runtime().HasLanguage());
