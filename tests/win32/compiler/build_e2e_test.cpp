@@ -18,6 +18,7 @@
 #include <vector>
 
 #include "../../e2e/workbench_process.h"
+#include "support/win32_test_windows.h"
 #include "test_files.h"
 
 namespace {
@@ -106,36 +107,8 @@ void PressKey(HWND window, UINT key) {
 
 // The whole screen as a 24-bit BMP file.
 bool SaveScreenshot(const std::string& path) {
-    HDC screen = GetDC(nullptr);
-    int width = GetSystemMetrics(SM_CXSCREEN), height = GetSystemMetrics(SM_CYSCREEN);
-    HDC memory = CreateCompatibleDC(screen);
-    HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
-    HGDIOBJ old = SelectObject(memory, bitmap);
-    BitBlt(memory, 0, 0, width, height, screen, 0, 0, SRCCOPY);
-    SelectObject(memory, old);
-    BITMAPINFOHEADER info{};
-    info.biSize = sizeof info;
-    info.biWidth = width;
-    info.biHeight = height;
-    info.biPlanes = 1;
-    info.biBitCount = 24;
-    info.biCompression = BI_RGB;
-    int stride = (width * 3 + 3) & ~3;
-    std::vector<char> pixels(static_cast<size_t>(stride) * height);
-    GetDIBits(memory, bitmap, 0, height, pixels.data(), reinterpret_cast<BITMAPINFO*>(&info),
-              DIB_RGB_COLORS);
-    DeleteObject(bitmap);
-    DeleteDC(memory);
-    ReleaseDC(nullptr, screen);
-    BITMAPFILEHEADER file{};
-    file.bfType = 0x4D42;
-    file.bfOffBits = sizeof file + sizeof info;
-    file.bfSize = file.bfOffBits + static_cast<DWORD>(pixels.size());
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(&file), sizeof file);
-    out.write(reinterpret_cast<const char*>(&info), sizeof info);
-    out.write(pixels.data(), static_cast<std::streamsize>(pixels.size()));
-    return static_cast<bool>(out);
+    RECT screen{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+    return tavrin::test::SaveScreenArea(screen, path);
 }
 
 TEST(BuildEndToEnd, CompileAndRunFromAFolderWithBlanksAndParentheses) {
