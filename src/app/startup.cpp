@@ -24,6 +24,7 @@
 #include "common/message_pump.h"
 #include "workbench/about_window.h"
 #include "workbench/file_commands.h"
+#include "ui/dpi_scale.h"
 #include "ui/file_system.h"
 #include "workbench/helps_window.h"
 #include "settings/launcher.h"
@@ -105,9 +106,9 @@ void CreateWindows() {
 void PlaceWindowsFirstTime() {
     RECT work{};
     SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
-    const int top = work.top + TMain::kHeight;
+    const int top = work.top + App().Main->Scale(TMain::kHeight);
     const int height = work.bottom - top;
-    const int side = 240;
+    const int side = App().Main->Scale(240);
     auto place = [](const char* name, int x, int y, int w, int h) {
         if (FormWindow* window = App().FindWindowByName(name))
             SetWindowPos(window->Handle(), nullptr, x, y, w, h, SWP_NOZORDER | SWP_NOACTIVATE);
@@ -164,6 +165,8 @@ void PumpPendingMessages() {
 }
 
 void StartWorkbench() {
+    // Before any window: the workbench scales its windows itself.
+    DeclareDpiAwareness();
     Workbench& app = App();
     app.ExecutablePath = ExecutableFilePath();
     app.ApplicationDirectory = ExtractFileDir(app.ExecutablePath);

@@ -72,8 +72,8 @@ void TSwitch::OnSize(int width, int height) {
 }
 
 void TSwitch::OnGetMinMaxInfo(MINMAXINFO* info) {
-    info->ptMinTrackSize.x = 360;
-    info->ptMinTrackSize.y = 130;
+    info->ptMinTrackSize.x = Scale(360);
+    info->ptMinTrackSize.y = Scale(130);
 }
 
 void TSwitch::OnShow() {

@@ -7,6 +7,7 @@
 #include "common/commands.h"
 #include "common/text.h"
 #include "designer/unique_names.h"
+#include "ui/dpi_scale.h"
 #include "ui/window_class.h"
 
 namespace tavrin {
@@ -341,7 +342,7 @@ void TELDesigner::ShowFeedback(bool on) {
         DrawFocusRect(dc, &rect);  // dotted and inverting
     } else {
         HBRUSH grey = CreateSolidBrush(kFrameGrey);
-        for (const Bounds& frame : FeedbackRectangles(drag_.last)) InvertFrame(dc, frame, 2, grey);
+        for (const Bounds& frame : FeedbackRectangles(drag_.last)) InvertFrame(dc, frame, ScaleForWindow(window_, 2), grey);
         DeleteObject(grey);
     }
     ReleaseDC(window_, dc);
@@ -426,8 +427,8 @@ void TELDesigner::Release(Point point) {
 HWND TELDesigner::HandleWindow(int index) {
     while (static_cast<int>(handles_.size()) <= index) {
         RegisterWindowClassOnce(kHandleClass, HandleProc, 0);
-        HWND handle = CreateWindowExA(0, kHandleClass, "", WS_CHILD | WS_CLIPSIBLINGS, 0, 0, kHandleSize,
-                                      kHandleSize, window_, nullptr, GetModuleHandleA(nullptr), nullptr);
+        HWND handle = CreateWindowExA(0, kHandleClass, "", WS_CHILD | WS_CLIPSIBLINGS, 0, 0, ScaleForWindow(window_, kHandleSize),
+                                      ScaleForWindow(window_, kHandleSize), window_, nullptr, GetModuleHandleA(nullptr), nullptr);
         SetWindowLongPtrA(handle, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
         handles_.push_back(handle);
     }
@@ -452,7 +453,7 @@ void TELDesigner::UpdateHandles() {
         bool several = selection_.size() > 1;
         for (Item item : selection_) {
             if (!item) continue;
-            auto rectangles = HandleRectangles(BoundsOf(*item), several);
+            auto rectangles = HandleRectangles(BoundsOf(*item), several, ScaleForWindow(window_, kHandleSize));
             for (int position = 0; position < 8; ++position) {
                 if (!rectangles[static_cast<size_t>(position)]) continue;
                 const Bounds& r = *rectangles[static_cast<size_t>(position)];
@@ -481,11 +482,12 @@ LRESULT CALLBACK TELDesigner::HandleProc(HWND window, UINT message, WPARAM wp, L
         COLORREF fill = !single ? c.MultySelectHandleClr : focused ? c.HandleClr : c.InactiveHandleClr;
         COLORREF border = !single ? c.MultySelectHandleBorderClr
                           : focused ? c.HandleBorderClr : c.InactiveHandleBorderClr;
-        RECT r{0, 0, kHandleSize, kHandleSize};
+        const int size = ScaleForWindow(self->window_, kHandleSize), line = ScaleForWindow(self->window_, 1);
+        RECT r{0, 0, size, size};
         HBRUSH borderBrush = CreateSolidBrush(border);
         FillRect(dc, &r, borderBrush);
         DeleteObject(borderBrush);
-        RECT inner{1, 1, kHandleSize - 1, kHandleSize - 1};
+        RECT inner{line, line, size - line, size - line};
         HBRUSH fillBrush = CreateSolidBrush(fill);
         FillRect(dc, &inner, fillBrush);
         DeleteObject(fillBrush);

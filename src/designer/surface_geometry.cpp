@@ -28,19 +28,21 @@ Point GridPointAtOrBefore(Point point, int xStep, int yStep, Point scroll) {
             FloorDiv(point.y + scroll.y, yStep) * yStep - scroll.y};
 }
 
-std::array<std::optional<Bounds>, 8> HandleRectangles(const Bounds& c, bool severalSelected) {
+std::array<std::optional<Bounds>, 8> HandleRectangles(const Bounds& c, bool severalSelected, int size) {
     std::array<std::optional<Bounds>, 8> handles;
-    auto at = [](int left, int top) { return Bounds{left, top, kHandleSize, kHandleSize}; };
+    auto at = [size](int left, int top) { return Bounds{left, top, size, size}; };
     if (severalSelected) {
-        int right = c.left + c.width - kHandleSize, bottom = c.top + c.height - kHandleSize;
+        int right = c.left + c.width - size, bottom = c.top + c.height - size;
         handles[0] = at(c.left, c.top);
         handles[2] = at(right, c.top);
         handles[4] = at(right, bottom);
         handles[6] = at(c.left, bottom);
         return handles;
     }
-    int lefts[3] = {c.left - 2, c.left + c.width / 2 - 2, c.left + c.width - 3};
-    int tops[3] = {c.top - 2, c.top + c.height / 2 - 2, c.top + c.height - 3};
+    // Centred on the outline: half the handle (rounded down) before it.
+    const int before = size / 2, after = size - size / 2;
+    int lefts[3] = {c.left - before, c.left + c.width / 2 - before, c.left + c.width - after};
+    int tops[3] = {c.top - before, c.top + c.height / 2 - before, c.top + c.height - after};
     // Column and row (0 left/top, 1 middle, 2 right/bottom) of each position.
     const int column[8] = {0, 1, 2, 2, 2, 1, 0, 0};
     const int row[8] = {0, 0, 0, 1, 2, 2, 2, 1};

@@ -38,10 +38,12 @@ Point GridPointAtOrBefore(Point point, int xStep, int yStep, Point scroll = {});
 // middle-right, 4 bottom-right, 5 bottom-middle, 6 bottom-left, 7 middle-left.
 enum class HandleCursor { None, DiagonalDown, Vertical, DiagonalUp, Horizontal };
 
-// The handle rectangles (5 × 5) of a selected control: all eight centred on
-// its outline when it is the only selected item; only the four corners
-// (0, 2, 4, 6), inside it, when several items are selected.
-std::array<std::optional<Bounds>, 8> HandleRectangles(const Bounds& control, bool severalSelected);
+// The handle rectangles (5 × 5 at 96 dots per inch; size × size on a
+// display of another scale) of a selected control: all eight centred on its
+// outline when it is the only selected item; only the four corners (0, 2, 4,
+// 6), inside it, when several items are selected.
+std::array<std::optional<Bounds>, 8> HandleRectangles(const Bounds& control, bool severalSelected,
+                                                      int size = kHandleSize);
 
 // The sizing cursor over a handle of a single selection.
 HandleCursor CursorOfHandle(int position);

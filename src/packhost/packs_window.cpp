@@ -53,8 +53,8 @@ void TPacks::OnSize(int width, int height) {
 }
 
 void TPacks::OnGetMinMaxInfo(MINMAXINFO* info) {
-    info->ptMinTrackSize.x = 357;
-    info->ptMinTrackSize.y = 162;
+    info->ptMinTrackSize.x = Scale(357);
+    info->ptMinTrackSize.y = Scale(162);
 }
 
 void TPacks::ShowTab(int index) {

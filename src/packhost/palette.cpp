@@ -48,7 +48,7 @@ void TPaletteButton::SetPosition(PalettePoint position) {
 TPalettePage::TPalettePage(TPaletteControl& palette, std::string caption, int clientWidth)
     : palette_(&palette), caption_(std::move(caption)), clientWidth_(clientWidth) {
     arrow_ = std::make_unique<TPaletteButton>(*this, "NULL", true);
-    arrow_->position_ = ArrowButtonPosition();
+    arrow_->position_ = ArrowButtonPosition(palette.Dpi());
     arrow_->pressed_ = true;
     arrow_->flat_ = palette.Flat();
     arrow_->OnClick = [this](TPaletteButton& button) { ButtonHandler(button); };
@@ -61,8 +61,8 @@ void TPalettePage::SetClientWidth(int width) {
 }
 
 void TPalettePage::Layout() {
-    arrow_->SetPosition(ArrowButtonPosition());
-    std::vector<PalettePoint> positions = ClassButtonPositions(buttons_.size(), clientWidth_);
+    arrow_->SetPosition(ArrowButtonPosition(palette_->Dpi()));
+    std::vector<PalettePoint> positions = ClassButtonPositions(buttons_.size(), clientWidth_, palette_->Dpi());
     for (std::size_t i = 0; i < buttons_.size(); ++i) buttons_[i]->SetPosition(positions[i]);
 }
 
@@ -77,7 +77,7 @@ TPaletteButton& TPalettePage::AddClassButton(const std::string& className) {
     button->OnClick = [this](TPaletteButton& clicked) { ButtonHandler(clicked); };
     TPaletteButton& added = *button;
     buttons_.push_back(std::move(button));
-    std::vector<PalettePoint> positions = ClassButtonPositions(buttons_.size(), clientWidth_);
+    std::vector<PalettePoint> positions = ClassButtonPositions(buttons_.size(), clientWidth_, palette_->Dpi());
     added.position_ = positions.back();
     if (palette_->view_) palette_->view_->ButtonAdded(added);
     return added;
@@ -118,6 +118,12 @@ void TPaletteControl::SetFlat(bool flat) {
         page->Arrow().SetFlat(flat);
         for (const auto& button : page->Buttons()) button->SetFlat(flat);
     }
+}
+
+void TPaletteControl::SetDpi(int dpi) {
+    if (dpi <= 0 || dpi == dpi_) return;
+    dpi_ = dpi;
+    for (const auto& page : pages_) page->Layout();
 }
 
 void TPaletteControl::SetPageClientWidth(int width) {

@@ -140,6 +140,10 @@ public:
     // The client width that new pages take (the view keeps it current).
     int PageClientWidth() const { return pageClientWidth_; }
     void SetPageClientWidth(int width);
+    // The resolution the buttons are laid out for (dots per inch, 96 at
+    // first); a change lays every page out again.
+    int Dpi() const { return dpi_; }
+    void SetDpi(int dpi);
 
     // Raised by the pages' own click handler with the clicked button.
     PaletteClick OnClick;
@@ -176,6 +180,7 @@ private:
     TPalettePage* active_ = nullptr;
     bool flat_ = false;
     int pageClientWidth_ = 0;
+    int dpi_ = 96;
     std::string selectedClass_;
     StringList classList_;
     PaletteView* view_ = nullptr;

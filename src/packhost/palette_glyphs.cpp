@@ -1,5 +1,9 @@
 #include "packhost/palette_glyphs.h"
 
+#include "common/dpi_units.h"
+
+#include <algorithm>
+
 namespace tavrin {
 
 GlyphBitmap& GlyphBitmap::operator=(GlyphBitmap&& other) noexcept {
@@ -16,13 +20,37 @@ void GlyphBitmap::Reset() {
     bitmap_ = nullptr;
 }
 
-GlyphBitmap LoadGlyphFile(const std::string& file) {
+namespace {
+
+constexpr int kBaseGlyphSize = 24;
+
+GlyphBitmap LoadBitmapFile(const std::string& file) {
     if (file.empty()) return {};
     return GlyphBitmap(static_cast<HBITMAP>(
         LoadImageA(nullptr, file.c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE | LR_CREATEDIBSECTION)));
 }
 
-GlyphBitmap LoadArrowGlyph() {
+}  // namespace
+
+int PaletteGlyphSize(int dpi) { return PictureSizeForDpi(kBaseGlyphSize, dpi, {24, 32, 48}); }
+
+std::string SizedGlyphFile(const std::string& file, int size) {
+    if (size == kBaseGlyphSize) return file;
+    std::size_t slash = file.find_last_of("\\/");
+    std::string folder = slash == std::string::npos ? std::string() : file.substr(0, slash + 1);
+    std::string name = slash == std::string::npos ? file : file.substr(slash + 1);
+    return folder + std::to_string(size) + "\\" + name;
+}
+
+GlyphBitmap LoadGlyphFile(const std::string& file, int size) {
+    if (file.empty()) return {};
+    if (size != kBaseGlyphSize)
+        if (GlyphBitmap sized = LoadBitmapFile(SizedGlyphFile(file, size))) return sized;
+    return LoadBitmapFile(file);
+}
+
+GlyphBitmap LoadArrowGlyph(int dpi) {
+    if (ScaleToDpi(16, dpi) > 16) return {};
     return GlyphBitmap(static_cast<HBITMAP>(
         LoadImageA(GetModuleHandleA(nullptr), "null", IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
 }
@@ -82,24 +110,27 @@ void DrawGlyph(HDC dc, HBITMAP bitmap, const RECT& area) {
                    transparent);
 }
 
-void DrawFallbackGlyph(HDC dc, const std::string& className, bool arrow, const RECT& area) {
+void DrawFallbackGlyph(HDC dc, const std::string& className, bool arrow, const RECT& area, int dpi) {
     int cx = (area.left + area.right) / 2, cy = (area.top + area.bottom) / 2;
+    auto s = [dpi](int pixels) { return ScaleToDpi(pixels, dpi); };
+    const int line = std::max(1, s(1));
     if (arrow) {
         // A mouse pointer: "nothing to place, just select".
-        POINT pointer[] = {{cx - 4, cy - 8}, {cx - 4, cy + 6}, {cx - 1, cy + 3}, {cx + 2, cy + 9},
-                           {cx + 4, cy + 8}, {cx + 1, cy + 2}, {cx + 5, cy + 2}};
+        POINT pointer[] = {{cx - s(4), cy - s(8)}, {cx - s(4), cy + s(6)}, {cx - s(1), cy + s(3)},
+                           {cx + s(2), cy + s(9)}, {cx + s(4), cy + s(8)}, {cx + s(1), cy + s(2)},
+                           {cx + s(5), cy + s(2)}};
         SelectedTool brush(dc, CreateSolidBrush(RGB(255, 255, 255)));
-        SelectedTool pen(dc, CreatePen(PS_SOLID, 1, RGB(0, 0, 0)));
+        SelectedTool pen(dc, CreatePen(PS_SOLID, line, RGB(0, 0, 0)));
         Polygon(dc, pointer, static_cast<int>(sizeof pointer / sizeof pointer[0]));
         return;
     }
-    RECT frame{cx - 11, cy - 11, cx + 11, cy + 11};
+    RECT frame{cx - s(11), cy - s(11), cx + s(11), cy + s(11)};
     {
         SelectedTool brush(dc, CreateSolidBrush(RGB(255, 255, 240)));
-        SelectedTool pen(dc, CreatePen(PS_SOLID, 1, RGB(90, 90, 120)));
+        SelectedTool pen(dc, CreatePen(PS_SOLID, line, RGB(90, 90, 120)));
         Rectangle(dc, frame.left, frame.top, frame.right, frame.bottom);
     }
-    HFONT font = CreateFontA(-11, 0, 0, 0, FW_BOLD, 0, 0, 0, ANSI_CHARSET, 0, 0, DEFAULT_QUALITY, 0, "Tahoma");
+    HFONT font = CreateFontA(-s(11), 0, 0, 0, FW_BOLD, 0, 0, 0, ANSI_CHARSET, 0, 0, DEFAULT_QUALITY, 0, "Tahoma");
     HGDIOBJ oldFont = SelectObject(dc, font);
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, RGB(20, 40, 140));

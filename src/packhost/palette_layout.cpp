@@ -1,21 +1,29 @@
 #include "packhost/palette_layout.h"
 
+#include "common/dpi_units.h"
+
 namespace tavrin {
 
-PalettePoint ArrowButtonPosition() {
-    return {kPaletteMargin, kPaletteMargin};
+int PaletteCellSize(int dpi) { return ScaleToDpi(kPaletteCell, dpi); }
+
+int PaletteMarginSize(int dpi) { return ScaleToDpi(kPaletteMargin, dpi); }
+
+PalettePoint ArrowButtonPosition(int dpi) {
+    int margin = PaletteMarginSize(dpi);
+    return {margin, margin};
 }
 
-std::vector<PalettePoint> ClassButtonPositions(std::size_t count, int clientWidth) {
+std::vector<PalettePoint> ClassButtonPositions(std::size_t count, int clientWidth, int dpi) {
+    const int cell = PaletteCellSize(dpi), margin = PaletteMarginSize(dpi);
     std::vector<PalettePoint> positions;
     positions.reserve(count);
-    int x = kPaletteMargin;
-    int rowTop = kPaletteMargin;
+    int x = margin;
+    int rowTop = margin;
     for (std::size_t i = 0; i < count; ++i) {
-        x += kPaletteCell;
+        x += cell;
         if (x >= clientWidth) {
-            x = kPaletteMargin;
-            rowTop += kPaletteCell;
+            x = margin;
+            rowTop += cell;
         }
         positions.push_back({x, rowTop});
     }

@@ -1,7 +1,8 @@
 // Where the buttons of a palette page stand: wrapping rows of 28-pixel cells.
 // The arrow button keeps the first cell; the class buttons follow in creation
 // order, a new row starting whenever the next cell would reach the page's
-// right edge.
+// right edge. Cells and margin are given for 96 dots per inch and scale with
+// the palette's resolution.
 #pragma once
 
 #include <cstddef>
@@ -18,11 +19,15 @@ struct PalettePoint {
     bool operator==(const PalettePoint&) const = default;
 };
 
+// A cell's width and height, and the margin, at a resolution.
+int PaletteCellSize(int dpi = 96);
+int PaletteMarginSize(int dpi = 96);
+
 // The arrow button's place: the first cell.
-PalettePoint ArrowButtonPosition();
+PalettePoint ArrowButtonPosition(int dpi = 96);
 
 // The places of count class buttons on a page whose client area is
 // clientWidth pixels wide.
-std::vector<PalettePoint> ClassButtonPositions(std::size_t count, int clientWidth);
+std::vector<PalettePoint> ClassButtonPositions(std::size_t count, int clientWidth, int dpi = 96);
 
 }  // namespace tavrin

@@ -14,7 +14,6 @@ namespace {
 
 constexpr const char* kStripClass = "TPaletteControl";
 constexpr const char* kPageClass = "TPalettePage";
-constexpr int kButtonSize = kPaletteCell;
 
 }  // namespace
 
@@ -33,7 +32,7 @@ PaletteWindow::PaletteWindow(HWND parent, int x, int y, int width, int height) {
     tooltip_ = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
                                CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, handle_, nullptr,
                                instance, nullptr);
-    arrowGlyph_ = LoadArrowGlyph();
+    arrowGlyph_ = LoadArrowGlyph(palette_.Dpi());
     palette_.SetView(this);
     Layout();
 }
@@ -44,6 +43,17 @@ PaletteWindow::~PaletteWindow() {
         SetWindowLongPtrA(handle_, GWLP_USERDATA, 0);
         DestroyWindow(handle_);
     }
+}
+
+int PaletteWindow::ButtonSize() const { return PaletteCellSize(palette_.Dpi()); }
+
+void PaletteWindow::SetDpi(int dpi) {
+    if (dpi <= 0 || dpi == palette_.Dpi()) return;
+    // The tab control's own size is the strip's; the buttons move with the
+    // layout (each change shows through ButtonChanged).
+    palette_.SetDpi(dpi);
+    arrowGlyph_ = LoadArrowGlyph(dpi);
+    for (auto& [button, state] : buttons_) ButtonChanged(*const_cast<TPaletteButton*>(button));
 }
 
 HWND PaletteWindow::PageWindow(const TPalettePage& page) const {
@@ -124,8 +134,8 @@ void PaletteWindow::CreateButtonWindow(TPaletteButton& button) {
     HWND page = PageWindow(button.Page());
     if (!page) return;
     PalettePoint at = button.Position();
-    HWND window = CreateWindowExA(0, "BUTTON", "", WS_CHILD | WS_VISIBLE | BS_OWNERDRAW, at.x, at.y, kButtonSize,
-                                  kButtonSize, page, nullptr, GetModuleHandleA(nullptr), nullptr);
+    HWND window = CreateWindowExA(0, "BUTTON", "", WS_CHILD | WS_VISIBLE | BS_OWNERDRAW, at.x, at.y, ButtonSize(),
+                                  ButtonSize(), page, nullptr, GetModuleHandleA(nullptr), nullptr);
     ButtonWindowState& state = buttons_[&button];
     state.window = window;
     UpdateGlyph(state, button);
@@ -155,9 +165,11 @@ void PaletteWindow::ButtonRemoving(TPaletteButton& button) {
 }
 
 void PaletteWindow::UpdateGlyph(ButtonWindowState& state, const TPaletteButton& button) {
-    if (state.glyph && state.glyphFile == button.Glyph()) return;
+    int size = PaletteGlyphSize(palette_.Dpi());
+    if (state.glyph && state.glyphFile == button.Glyph() && state.glyphSize == size) return;
     state.glyphFile = button.Glyph();
-    state.glyph = LoadGlyphFile(state.glyphFile);
+    state.glyphSize = size;
+    state.glyph = LoadGlyphFile(state.glyphFile, size);
 }
 
 void PaletteWindow::ButtonChanged(TPaletteButton& button) {
@@ -165,7 +177,7 @@ void PaletteWindow::ButtonChanged(TPaletteButton& button) {
     if (found == buttons_.end()) return;
     UpdateGlyph(found->second, button);
     PalettePoint at = button.Position();
-    SetWindowPos(found->second.window, nullptr, at.x, at.y, kButtonSize, kButtonSize,
+    SetWindowPos(found->second.window, nullptr, at.x, at.y, ButtonSize(), ButtonSize(),
                  SWP_NOZORDER | SWP_NOACTIVATE);
     InvalidateRect(found->second.window, nullptr, TRUE);
 }
@@ -197,7 +209,7 @@ void PaletteWindow::DrawButton(const DRAWITEMSTRUCT& item) {
     const ButtonWindowState& state = buttons_[button];
     HBITMAP glyph = button->IsArrow() ? arrowGlyph_.Get() : state.glyph.Get();
     if (glyph) DrawGlyph(dc, glyph, area);
-    else DrawFallbackGlyph(dc, button->Hint(), button->IsArrow(), area);
+    else DrawFallbackGlyph(dc, button->Hint(), button->IsArrow(), area, palette_.Dpi());
 }
 
 LRESULT CALLBACK PaletteWindow::StripProc(HWND window, UINT message, WPARAM wp, LPARAM lp) {

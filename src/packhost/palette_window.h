@@ -26,6 +26,9 @@ public:
     HWND Handle() const { return handle_; }
     HWND Tabs() const { return tabs_; }
     HWND PageWindow(const TPalettePage& page) const;
+    // Shows the buttons for a resolution (dots per inch): cells, offsets and
+    // glyphs follow it.
+    void SetDpi(int dpi);
     HWND ButtonWindow(const TPaletteButton& button) const;
 
     void PageAdded(TPalettePage& page) override;
@@ -39,6 +42,7 @@ private:
     struct ButtonWindowState {
         HWND window = nullptr;
         std::string glyphFile;  // the file the bitmap was loaded from
+        int glyphSize = 0;      // the glyph size it was chosen for
         GlyphBitmap glyph;
     };
 
@@ -54,6 +58,7 @@ private:
     void CreateButtonWindow(TPaletteButton& button);
     void UpdateGlyph(ButtonWindowState& state, const TPaletteButton& button);
     void DrawButton(const DRAWITEMSTRUCT& item);
+    int ButtonSize() const;
 
     TPaletteControl palette_;
     HWND handle_ = nullptr;

@@ -68,8 +68,8 @@ void TFindInFilesDialog::OnCreate() {
 }
 
 void TFindInFilesDialog::OnGetMinMaxInfo(MINMAXINFO* info) {
-    info->ptMinTrackSize.x = 442;
-    info->ptMinTrackSize.y = info->ptMaxTrackSize.y = 287;
+    info->ptMinTrackSize.x = Scale(442);
+    info->ptMinTrackSize.y = info->ptMaxTrackSize.y = Scale(287);
 }
 
 void TFindInFilesDialog::OnShow() {

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "common/commands.h"
+#include "ui/dpi_scale.h"
 #include "ui/window_hooks.h"
 
 namespace tavrin {
@@ -41,6 +42,8 @@ void FormWindow::Create(HWND owner) {
     RegisterWindowClass();
     // Centred on the work area until saved bounds or a layout move it.
     SIZE size = InitialSize();
+    size.cx = ScaleToDpi(size.cx, SystemDpi());
+    size.cy = ScaleToDpi(size.cy, SystemDpi());
     RECT work{};
     SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
     int x = work.left + std::max(0, static_cast<int>(work.right - work.left - size.cx) / 2);
@@ -54,8 +57,17 @@ void FormWindow::Create(HWND owner) {
 LRESULT FormWindow::HandleMessage(UINT message, WPARAM wp, LPARAM lp) {
     switch (message) {
     case WM_CREATE:
+        dpi_ = WindowDpi(Handle());
         OnCreate();
         return 0;
+    case WM_DPICHANGED: {
+        int oldDpi = Dpi();
+        dpi_ = DpiOfChange(wp);
+        RescaleChildWindows(Handle(), oldDpi, dpi_);
+        MoveToSuggestedRect(Handle(), lp);
+        OnDpiChanged(oldDpi, dpi_);
+        return 0;
+    }
     case WM_COMMAND:
         OnCommand(LOWORD(wp), HIWORD(wp), reinterpret_cast<HWND>(lp));
         return 0;
@@ -141,6 +153,10 @@ void FormWindow::Hide() {
 
 bool FormWindow::Visible() const { return Handle() && IsWindowVisible(Handle()); }
 
+int FormWindow::Dpi() const { return dpi_ > 0 ? dpi_ : WindowDpi(Handle()); }
+
+int FormWindow::Scale(int pixels) const { return ScaleToDpi(pixels, Dpi()); }
+
 namespace {
 
 // The top-level windows of the thread that a modal window disables; they are
@@ -223,8 +239,8 @@ void FormWindow::EndModal(int result) {
 
 HWND FormWindow::AddControl(const char* windowClass, const char* text, DWORD style, int x, int y,
                             int width, int height, int id, DWORD exStyle) {
-    HWND control = CreateWindowExA(exStyle, windowClass, text, WS_CHILD | WS_VISIBLE | style, x, y,
-                                   width, height, Handle(),
+    HWND control = CreateWindowExA(exStyle, windowClass, text, WS_CHILD | WS_VISIBLE | style, Scale(x),
+                                   Scale(y), Scale(width), Scale(height), Handle(),
                                    reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
                                    GetModuleHandleA(nullptr), nullptr);
     if (control) SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(GuiFont()), FALSE);

@@ -47,10 +47,17 @@ public:
     void EndModal(int result);
     bool InModalLoop() const { return modalRunning_; }
 
+    // The resolution the window is shown at (dots per inch): its monitor's
+    // when created, then the one each WM_DPICHANGED brings.
+    int Dpi() const;
+    // A size given for 96 dots per inch, in pixels at the window's resolution.
+    int Scale(int pixels) const;
+
 protected:
     virtual DWORD Style() const { return WS_OVERLAPPEDWINDOW; }
     virtual DWORD ExStyle() const { return 0; }
-    // Initial outer size when created.
+    // Initial outer size when created, for 96 dots per inch (scaled to the
+    // system's resolution when the window is created).
     virtual SIZE InitialSize() const { return SIZE{300, 200}; }
     virtual void OnCreate() {}
     // Called by Show and ShowModal before the window becomes visible.
@@ -63,8 +70,13 @@ protected:
     LRESULT HandleMessage(UINT message, WPARAM wp, LPARAM lp) override;
     // Size limits of the window (tracking sizes); the default keeps none.
     virtual void OnGetMinMaxInfo(MINMAXINFO* info) {}
+    // The window moved to a resolution of newDpi: its child windows are
+    // already rescaled and its bounds are the suggested ones; Dpi() tells the
+    // new resolution. Windows with sizes of their own lay themselves out again.
+    virtual void OnDpiChanged(int oldDpi, int newDpi) {}
 
-    // Child control helpers (client coordinates); the GUI font is applied.
+    // Child control helpers (client coordinates given for 96 dots per inch,
+    // scaled to the window's resolution); the GUI font is applied.
     HWND AddControl(const char* windowClass, const char* text, DWORD style, int x, int y,
                     int width, int height, int id = -1, DWORD exStyle = 0);
     HWND AddButton(const char* text, int x, int y, int width, int height, int id,
@@ -82,6 +94,7 @@ private:
     std::string caption_;
     bool modalRunning_ = false;
     int modalResult_ = 0;
+    int dpi_ = 0;  // 0: not known yet (no window)
 };
 
 HFONT GuiFont();

@@ -16,8 +16,8 @@ DWORD ToolWindow::ExStyle() const {
 }
 
 void ToolWindow::OnGetMinMaxInfo(MINMAXINFO* info) {
-    if (look_.minWidth) info->ptMinTrackSize.x = look_.minWidth;
-    if (look_.minHeight) info->ptMinTrackSize.y = look_.minHeight;
+    if (look_.minWidth) info->ptMinTrackSize.x = Scale(look_.minWidth);
+    if (look_.minHeight) info->ptMinTrackSize.y = Scale(look_.minHeight);
 }
 
 }  // namespace tavrin

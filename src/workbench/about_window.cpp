@@ -58,7 +58,7 @@ LRESULT TimageShow::HandleMessage(UINT message, WPARAM wp, LPARAM lp) {
 TAbout::TAbout() : FormWindow("TAbout", "About", "About") {}
 
 void TAbout::OnCreate() {
-    bigFont_ = CreateFontA(-32, 0, 0, 0, FW_BOLD, 0, 0, 0, DEFAULT_CHARSET, 0, 0,
+    bigFont_ = CreateFontA(-Scale(32), 0, 0, 0, FW_BOLD, 0, 0, 0, DEFAULT_CHARSET, 0, 0,
                            ANTIALIASED_QUALITY, 0, "Arial");
     HWND icon = AddControl("STATIC", "MAINICON", SS_ICON, 16, 16, 32, 32, kPicture);
     SendMessageA(icon, STM_SETICON,

@@ -6,6 +6,7 @@
 
 #include "common/commands.h"
 #include "common/prompts.h"
+#include "common/dpi_units.h"
 #include "common/text.h"
 #include "workbench/document.h"
 #include "workbench/main_window.h"
@@ -45,7 +46,7 @@ void TCode::OnCreate() {
     SendMessageA(tree_, WM_SETFONT, reinterpret_cast<WPARAM>(GuiFont()), FALSE);
     results_.Create(Handle(), kResultsId);
     results_.SetFont("Courier New", 10);
-    results_.ShowGutter(16);
+    results_.ShowGutter(Scale(16));
     results_.OnGutterClick = [this](int line) { resultViews_.Click(line); };
     results_.Call(SCI_USEPOPUP, SC_POPUP_NEVER);
     results_.Call(SCI_SETSCROLLWIDTH, 1);
@@ -53,14 +54,13 @@ void TCode::OnCreate() {
     status_ = CreateWindowExA(0, STATUSCLASSNAMEA, "", WS_CHILD | WS_VISIBLE | SBARS_SIZEGRIP, 0,
                               0, 10, 10, Handle(), reinterpret_cast<HMENU>(kStatusId), instance,
                               nullptr);
-    // Panels 0 and 1 are 150 and 250 pixels wide; panel 2 (50 pixels at
-    // least) takes what is left, so long compiler lines stay readable.
-    int edges[3] = {150, 400, -1};
-    SendMessageA(status_, SB_SETPARTS, 3, reinterpret_cast<LPARAM>(edges));
+    // Panels 0 and 1 are 150 and 250 pixels wide (at 96 dots per inch); panel
+    // 2 (50 pixels at least) takes what is left, so long compiler lines stay readable.
+    SetStatusPanels();
 
     treeSplitter_.Create(Handle(), true);
     treeSplitter_.OnMoved = [this](int x) {
-        treeWidth_ = std::max(20, x);
+        treeWidth_ = UnscaleFromDpi(std::max(Scale(20), x), Dpi());
         Layout();
     };
     resultsSplitter_.Create(Handle(), false);
@@ -70,9 +70,21 @@ void TCode::OnCreate() {
         RECT bar{};
         GetWindowRect(status_, &bar);
         int statusHeight = bar.bottom - bar.top;
-        resultsHeight_ = std::max(20, static_cast<int>(client.bottom) - statusHeight - y - kSplitterSize);
+        resultsHeight_ = UnscaleFromDpi(
+            std::max(Scale(20), static_cast<int>(client.bottom) - statusHeight - y - Scale(kSplitterSize)), Dpi());
         Layout();
     };
+}
+
+void TCode::SetStatusPanels() {
+    int edges[3] = {Scale(150), Scale(400), -1};
+    SendMessageA(status_, SB_SETPARTS, 3, reinterpret_cast<LPARAM>(edges));
+}
+
+void TCode::OnDpiChanged(int, int) {
+    results_.ShowGutter(Scale(16));
+    SetStatusPanels();
+    OnSize(0, 0);
 }
 
 void TCode::OnSize(int, int) {
@@ -89,18 +101,18 @@ void TCode::Layout() {
     int statusHeight = bar.bottom - bar.top;
     int bottom = client.bottom - statusHeight;
     if (ResultsVisible()) {
-        int height = std::min(resultsHeight_, std::max(0, bottom - 40));
+        int height = std::min(Scale(resultsHeight_), std::max(0, bottom - Scale(40)));
         MoveWindow(results_.Handle(), 0, bottom - height, client.right, height, TRUE);
-        MoveWindow(resultsSplitter_.Handle(), 0, bottom - height - kSplitterSize, client.right,
-                   kSplitterSize, TRUE);
-        bottom -= height + kSplitterSize;
+        MoveWindow(resultsSplitter_.Handle(), 0, bottom - height - Scale(kSplitterSize), client.right,
+                   Scale(kSplitterSize), TRUE);
+        bottom -= height + Scale(kSplitterSize);
     }
     int left = 0;
     if (ExplorerVisible()) {
-        int width = std::min(treeWidth_, std::max(0, static_cast<int>(client.right) - 40));
+        int width = std::min(Scale(treeWidth_), std::max(0, static_cast<int>(client.right) - Scale(40)));
         MoveWindow(tree_, 0, 0, width, bottom, TRUE);
-        MoveWindow(treeSplitter_.Handle(), width, 0, kSplitterSize, bottom, TRUE);
-        left = width + kSplitterSize;
+        MoveWindow(treeSplitter_.Handle(), width, 0, Scale(kSplitterSize), bottom, TRUE);
+        left = width + Scale(kSplitterSize);
     }
     MoveWindow(tabs_, left, 0, client.right - left, bottom, TRUE);
     if (TPageSheet* page = ActivePage()) {

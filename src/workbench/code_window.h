@@ -81,6 +81,8 @@ protected:
     SIZE InitialSize() const override { return SIZE{800, 560}; }
     void OnCreate() override;
     void OnSize(int width, int height) override;
+    void OnDpiChanged(int oldDpi, int newDpi) override;
+    void SetStatusPanels();
     void OnCommand(int id, int code, HWND control) override;
     void OnGetMinMaxInfo(MINMAXINFO* info) override;
     LRESULT HandleMessage(UINT message, WPARAM wp, LPARAM lp) override;
@@ -100,7 +102,7 @@ private:
     ViewRouter resultViews_;
     Splitter treeSplitter_;
     Splitter resultsSplitter_;
-    int treeWidth_ = 180;
+    int treeWidth_ = 180;  // both at 96 dots per inch, scaled when laid out
     int resultsHeight_ = kResultsHeight;
     bool fullCollapse_ = false;
     std::vector<std::unique_ptr<TPageSheet>> pages_;

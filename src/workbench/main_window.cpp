@@ -75,18 +75,19 @@ TMain::~TMain() = default;
 SIZE TMain::InitialSize() const {
     RECT work{};
     SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
-    return SIZE{work.right - work.left, kHeight};
+    return SIZE{work.right - work.left, Scale(kHeight)};
 }
 
 void TMain::OnCreate() {
     BuildMenus();
     BuildToolbars();
-    paletteWindow_ = std::make_unique<PaletteWindow>(Handle(), kToolbarWidth, 0, 200, 60);
+    paletteWindow_ = std::make_unique<PaletteWindow>(Handle(), Scale(kToolbarWidth), 0, Scale(200), Scale(60));
+    paletteWindow_->SetDpi(Dpi());
     paletteWindow_->Palette().SetFlat(true);
     palette_ = paletteWindow_->Handle();
     RECT work{};
     SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
-    SetWindowPos(Handle(), nullptr, work.left, work.top, work.right - work.left, kHeight,
+    SetWindowPos(Handle(), nullptr, work.left, work.top, work.right - work.left, Scale(kHeight),
                  SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
@@ -142,11 +143,11 @@ void TMain::BuildToolbars() {
         HWND bar = CreateWindowExA(0, TOOLBARCLASSNAMEA, name,
                                    WS_CHILD | WS_VISIBLE | TBSTYLE_FLAT | TBSTYLE_TOOLTIPS |
                                        CCS_NORESIZE | CCS_NODIVIDER | CCS_NOPARENTALIGN,
-                                   0, top, kToolbarWidth, 28, Handle(), nullptr,
+                                   0, Scale(top), Scale(kToolbarWidth), Scale(28), Handle(), nullptr,
                                    GetModuleHandleA(nullptr), nullptr);
         SendMessageA(bar, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
         SendMessageA(bar, TB_SETEXTENDEDSTYLE, 0, TBSTYLE_EX_DRAWDDARROWS);
-        SendMessageA(bar, TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(ToolbarImages()));
+        SendMessageA(bar, TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(ToolbarImages(ToolbarGlyphSize(Dpi()))));
         return bar;
     };
     auto button = [](int image, int command, BYTE style = BTNS_BUTTON) {
@@ -157,10 +158,10 @@ void TMain::BuildToolbars() {
         b.fsStyle = style;
         return b;
     };
-    auto separator = [] {
+    auto separator = [this] {
         TBBUTTON b{};
         b.fsStyle = BTNS_SEP;
-        b.iBitmap = 6;
+        b.iBitmap = Scale(6);
         return b;
     };
     toolBarFiles_ = makeBar("ToolBarFiles", 0);
@@ -181,14 +182,14 @@ void TMain::BuildToolbars() {
 }
 
 void TMain::OnSize(int width, int height) {
-    if (palette_) MoveWindow(palette_, kToolbarWidth, 0, std::max(0, width - kToolbarWidth), height, TRUE);
+    if (palette_) MoveWindow(palette_, Scale(kToolbarWidth), 0, std::max(0, width - Scale(kToolbarWidth)), height, TRUE);
 }
 
 void TMain::OnGetMinMaxInfo(MINMAXINFO* info) {
     // The strip keeps its height; only the width may change.
-    info->ptMinTrackSize.y = kHeight;
-    info->ptMaxTrackSize.y = kHeight;
-    info->ptMaxSize.y = kHeight;
+    info->ptMinTrackSize.y = Scale(kHeight);
+    info->ptMaxTrackSize.y = Scale(kHeight);
+    info->ptMaxSize.y = Scale(kHeight);
 }
 
 bool TMain::CurrentIsCodePage() const {

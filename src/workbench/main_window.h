@@ -64,7 +64,7 @@ struct MainHooks {
 
 class TMain : public FormWindow {
 public:
-    static constexpr int kHeight = 119;
+    static constexpr int kHeight = 119;  // at 96 dots per inch; scaled with the window's resolution
 
     TMain();
     ~TMain() override;
@@ -115,6 +115,7 @@ protected:
     void OnCommand(int id, int code, HWND control) override;
     void OnClose() override;
     void OnGetMinMaxInfo(MINMAXINFO* info) override;
+    void OnDpiChanged(int oldDpi, int newDpi) override;
     LRESULT HandleMessage(UINT message, WPARAM wp, LPARAM lp) override;
 
 private:

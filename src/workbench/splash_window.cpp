@@ -1,5 +1,7 @@
 #include "workbench/splash_window.h"
 
+#include "common/dpi_units.h"
+
 namespace tavrin {
 
 std::string SystemLineText(const std::string& title) {
@@ -30,6 +32,7 @@ void TSplash::RunDatabaseStep() {
     RECT work{};
     SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
     SIZE size = InitialSize();
+    size = SIZE{Scale(size.cx), Scale(size.cy)};
     SetWindowPos(Handle(), HWND_TOPMOST, (work.right - work.left - size.cx) / 2,
                  (work.bottom - work.top - size.cy) / 2, size.cx, size.cy,
                  SWP_SHOWWINDOW | SWP_NOACTIVATE);
@@ -48,11 +51,11 @@ void TSplash::Paint(HDC dc) {
     SetBkMode(dc, TRANSPARENT);
     auto text = [&](const std::string& s, int x, int y, int height, int weight, COLORREF color,
                     const char* face = "Arial") {
-        HFONT font = CreateFontA(-height, 0, 0, 0, weight, 0, 0, 0, DEFAULT_CHARSET, 0, 0,
+        HFONT font = CreateFontA(-Scale(height), 0, 0, 0, weight, 0, 0, 0, DEFAULT_CHARSET, 0, 0,
                                  ANTIALIASED_QUALITY, 0, face);
         HGDIOBJ old = SelectObject(dc, font);
         SetTextColor(dc, color);
-        TextOutA(dc, x, y, s.c_str(), static_cast<int>(s.size()));
+        TextOutA(dc, Scale(x), Scale(y), s.c_str(), static_cast<int>(s.size()));
         SelectObject(dc, old);
         DeleteObject(font);
     };
@@ -60,7 +63,7 @@ void TSplash::Paint(HDC dc) {
     text("Orvale", 40, 40, 72, FW_BOLD, RGB(200, 20, 20));
     text("version 11 - Velmora", 44, 124, 20, FW_NORMAL, RGB(40, 40, 40));
     text("is time to stop joking and doing things...", 44, 156, 14, FW_NORMAL, RGB(90, 90, 90));
-    text(progress_, 8, client.bottom - 20, 12, FW_NORMAL, RGB(40, 40, 40));
+    text(progress_, 8, UnscaleFromDpi(client.bottom, Dpi()) - 20, 12, FW_NORMAL, RGB(40, 40, 40));
 }
 
 LRESULT TSplash::HandleMessage(UINT message, WPARAM wp, LPARAM lp) {

@@ -2,23 +2,29 @@
 
 #include <windows.h>
 
+#include <algorithm>
+#include <map>
+
+#include "common/dpi_units.h"
 #include "workbench/main_window.h"
 
 namespace tavrin {
 
 namespace {
 
-constexpr int kSize = 16;
+// The grid the glyphs are drawn on; larger glyphs draw the same shapes on a
+// finer grid, with lines and letters as thick as the scale asks.
+constexpr int kGrid = 16;
 
 class Painter {
 public:
-    explicit Painter(HDC dc) : dc_(dc) {}
+    Painter(HDC dc, int size) : dc_(dc), size_(size), pen_(std::max(1, (size + kGrid / 2) / kGrid)) {}
     void Box(int x0, int y0, int x1, int y1, COLORREF fill, COLORREF line = RGB(40, 40, 40)) {
         HBRUSH brush = CreateSolidBrush(fill);
-        HPEN pen = CreatePen(PS_SOLID, 1, line);
+        HPEN pen = CreatePen(pen_ > 1 ? PS_INSIDEFRAME : PS_SOLID, pen_, line);
         HGDIOBJ oldBrush = SelectObject(dc_, brush);
         HGDIOBJ oldPen = SelectObject(dc_, pen);
-        Rectangle(dc_, x0, y0, x1, y1);
+        Rectangle(dc_, At(x0), At(y0), At(x1), At(y1));
         SelectObject(dc_, oldBrush);
         SelectObject(dc_, oldPen);
         DeleteObject(brush);
@@ -26,36 +32,44 @@ public:
     }
     void Polygon(const POINT* points, int count, COLORREF fill, COLORREF line = RGB(40, 40, 40)) {
         HBRUSH brush = CreateSolidBrush(fill);
-        HPEN pen = CreatePen(PS_SOLID, 1, line);
+        HPEN pen = CreatePen(PS_SOLID, pen_, line);
         HGDIOBJ oldBrush = SelectObject(dc_, brush);
         HGDIOBJ oldPen = SelectObject(dc_, pen);
-        ::Polygon(dc_, points, count);
+        POINT scaled[8];
+        count = std::min(count, 8);
+        for (int i = 0; i < count; ++i) scaled[i] = POINT{At(points[i].x), At(points[i].y)};
+        ::Polygon(dc_, scaled, count);
         SelectObject(dc_, oldBrush);
         SelectObject(dc_, oldPen);
         DeleteObject(brush);
         DeleteObject(pen);
     }
     void Line(int x0, int y0, int x1, int y1, COLORREF color) {
-        HPEN pen = CreatePen(PS_SOLID, 1, color);
+        HPEN pen = CreatePen(PS_SOLID, pen_, color);
         HGDIOBJ old = SelectObject(dc_, pen);
-        MoveToEx(dc_, x0, y0, nullptr);
-        LineTo(dc_, x1, y1);
+        MoveToEx(dc_, At(x0), At(y0), nullptr);
+        LineTo(dc_, At(x1), At(y1));
         SelectObject(dc_, old);
         DeleteObject(pen);
     }
     void Text(const char* text, COLORREF color, int x, int y, int height = 14) {
-        HFONT font = CreateFontA(-height, 0, 0, 0, FW_BOLD, 0, 0, 0, ANSI_CHARSET, 0, 0,
+        HFONT font = CreateFontA(-At(height), 0, 0, 0, FW_BOLD, 0, 0, 0, ANSI_CHARSET, 0, 0,
                                  ANTIALIASED_QUALITY, 0, "Arial");
         HGDIOBJ old = SelectObject(dc_, font);
         SetBkMode(dc_, TRANSPARENT);
         SetTextColor(dc_, color);
-        TextOutA(dc_, x, y, text, lstrlenA(text));
+        TextOutA(dc_, At(x), At(y), text, lstrlenA(text));
         SelectObject(dc_, old);
         DeleteObject(font);
     }
 
 private:
+    // A coordinate of the 16-pixel grid on the glyph's own grid.
+    int At(int v) const { return (v * size_ + kGrid / 2) / kGrid; }
+
     HDC dc_;
+    int size_;
+    int pen_;  // line width
 };
 
 void Page(Painter& p, int dx = 0, int dy = 0) {
@@ -142,8 +156,13 @@ void DrawGlyph(Painter& p, int glyph) {
 
 }  // namespace
 
-HIMAGELIST ToolbarImages() {
-    static HIMAGELIST images = [] {
+int ToolbarGlyphSize(int dpi) { return PictureSizeForDpi(kGrid, dpi, {16, 24, 32}); }
+
+HIMAGELIST ToolbarImages(int size) {
+    static std::map<int, HIMAGELIST> lists;
+    HIMAGELIST& images = lists[size];
+    if (images) return images;
+    images = [kSize = size] {
         HIMAGELIST list = ImageList_Create(kSize, kSize, ILC_COLOR24 | ILC_MASK, glyphCount, 0);
         HDC screen = GetDC(nullptr);
         HDC dc = CreateCompatibleDC(screen);
@@ -155,7 +174,7 @@ HIMAGELIST ToolbarImages() {
             RECT all{0, 0, kSize, kSize};
             FillRect(dc, &all, background);
             DeleteObject(background);
-            Painter painter(dc);
+            Painter painter(dc, kSize);
             DrawGlyph(painter, glyph);
             SelectObject(dc, old);
             ImageList_AddMasked(list, bitmap, transparent);

@@ -1,4 +1,5 @@
-// The small pictures of the main window's toolbar buttons, drawn at start.
+// The small pictures of the main window's toolbar buttons, drawn when first
+// needed at 16, 24 or 32 pixels (the size chosen by the display's scale).
 #pragma once
 
 #include <windows.h>
@@ -12,8 +13,12 @@ enum ToolbarGlyph {
     glyphDebug, glyphCount
 };
 
-// The image list shared by both toolbars (16 x 16 pictures).
-HIMAGELIST ToolbarImages();
+// The glyph size for a resolution: 16 pixels at 96 dots per inch, 24 at
+// 144, 32 at 192 and above.
+int ToolbarGlyphSize(int dpi);
+// The image list shared by both toolbars, with pictures drawn at size
+// pixels (16 when no size is given).
+HIMAGELIST ToolbarImages(int size = 16);
 // Tooltip text of a toolbar command.
 const char* ToolbarHint(int command);
 

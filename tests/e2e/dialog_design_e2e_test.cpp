@@ -106,26 +106,7 @@ RECT BoundsIn(HWND window, HWND parent) {
 void SaveScreen(const std::string& name) {
     const char* folder = std::getenv("E2E_SHOT_DIR");
     if (!folder) return;
-    int w = GetSystemMetrics(SM_CXSCREEN), h = GetSystemMetrics(SM_CYSCREEN);
-    HDC screen = GetDC(nullptr);
-    HDC memory = CreateCompatibleDC(screen);
-    BITMAPINFO info{};
-    info.bmiHeader = {sizeof(BITMAPINFOHEADER), w, h, 1, 24, BI_RGB};
-    void* bits = nullptr;
-    HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    HGDIOBJ old = SelectObject(memory, bitmap);
-    BitBlt(memory, 0, 0, w, h, screen, 0, 0, SRCCOPY);
-    SelectObject(memory, old);
-    int stride = (w * 3 + 3) & ~3;
-    BITMAPFILEHEADER file{0x4D42, static_cast<DWORD>(sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER) + stride * h),
-                          0, 0, sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER)};
-    std::ofstream out(e2e::WindowsPath(folder) + "\\" + name, std::ios::binary);
-    out.write(reinterpret_cast<const char*>(&file), sizeof file);
-    out.write(reinterpret_cast<const char*>(&info.bmiHeader), sizeof info.bmiHeader);
-    out.write(static_cast<const char*>(bits), static_cast<std::streamsize>(stride) * h);
-    DeleteObject(bitmap);
-    DeleteDC(memory);
-    ReleaseDC(nullptr, screen);
+    e2e::SaveScreen(e2e::WindowsPath(folder) + "\\" + name);
 }
 
 const char* const kExpectedFile =

@@ -127,4 +127,7 @@ bool WaitFor(const std::function<bool()>& condition, DWORD timeoutMs = 20000);
 // Turns a Linux path given on the command line under Wine into a Windows one.
 std::string WindowsPath(std::string path);
 
+// Saves the whole screen as a 24-bit bitmap file (a Windows path).
+void SaveScreen(const std::string& file);
+
 }  // namespace e2e

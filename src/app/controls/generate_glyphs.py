@@ -1,7 +1,14 @@
 #!/usr/bin/env python3
 """Draws the palette glyphs of Velpack's classes: one 24 x 24 bitmap per class,
-written as <class>.bmp (24-bit, uncompressed). The colour of the bottom-left
-pixel (magenta) is the transparent colour of each glyph.
+written as <class>.bmp (24-bit, uncompressed), and the same pictures drawn at
+32 and 48 pixels for larger display scales, written as 32/<class>.bmp and
+48/<class>.bmp. The colour of the bottom-left pixel (magenta) is the
+transparent colour of each glyph.
+
+The drawings are given on the 24-pixel grid; at a larger size every area is
+filled at its place on the finer grid, lines get a width of their own (one
+pixel at 32, two at 48) and circles are computed again for the size, so the
+pictures are drawn for their size rather than stretched.
 
     python3 generate_glyphs.py [output-folder]     (default: this script's folder)
 """
@@ -9,7 +16,8 @@ import os
 import struct
 import sys
 
-SIZE = 24
+SIZE = 24           # the grid the drawings are given on
+SIZES = (24, 32, 48)
 CLEAR = (255, 0, 255)
 BLACK = (0, 0, 0)
 WHITE = (255, 255, 255)
@@ -35,24 +43,39 @@ FONT = {
 
 
 class Glyph:
-    def __init__(self):
-        self.pixels = [[CLEAR] * SIZE for _ in range(SIZE)]
+    def __init__(self, size=SIZE):
+        self.size = size
+        self.k = size / SIZE
+        self.line = max(1, round(self.k))
+        self.pixels = [[CLEAR] * size for _ in range(size)]
+
+    def at(self, v):
+        """Where a coordinate of the 24-pixel grid starts on this glyph's grid."""
+        return int(v * self.k + 0.5)
+
+    def pixel(self, x, y, colour):
+        if 0 <= x < self.size and 0 <= y < self.size:
+            self.pixels[y][x] = colour
+
+    def area(self, x0, y0, x1, y1, colour):
+        for y in range(y0, y1 + 1):
+            for x in range(x0, x1 + 1):
+                self.pixel(x, y, colour)
 
     def dot(self, x, y, colour):
-        if 0 <= x < SIZE and 0 <= y < SIZE:
-            self.pixels[y][x] = colour
+        self.fill(x, y, x, y, colour)
 
     def fill(self, x0, y0, x1, y1, colour):
         """Fills the rectangle from (x0, y0) to (x1, y1), both corners included."""
-        for y in range(y0, y1 + 1):
-            for x in range(x0, x1 + 1):
-                self.dot(x, y, colour)
+        self.area(self.at(x0), self.at(y0), self.at(x1 + 1) - 1, self.at(y1 + 1) - 1, colour)
 
     def hline(self, x0, x1, y, colour):
-        self.fill(x0, y, x1, y, colour)
+        top = self.at(y)
+        self.area(self.at(x0), top, self.at(x1 + 1) - 1, top + self.line - 1, colour)
 
     def vline(self, x, y0, y1, colour):
-        self.fill(x, y0, x, y1, colour)
+        left = self.at(x)
+        self.area(left, self.at(y0), left + self.line - 1, self.at(y1 + 1) - 1, colour)
 
     def frame(self, x0, y0, x1, y1, top_left, bottom_right):
         self.hline(x0, x1, y0, top_left)
@@ -73,10 +96,21 @@ class Glyph:
         self.fill(x0 + 2, y0 + 2, x1 - 2, y1 - 2, inside)
 
     def disc(self, cx, cy, radius, colour):
-        for y in range(cy - radius, cy + radius + 1):
-            for x in range(cx - radius, cx + radius + 1):
-                if (x - cx) ** 2 + (y - cy) ** 2 <= radius * radius + radius // 2:
-                    self.dot(x, y, colour)
+        if self.size == SIZE:
+            for y in range(cy - radius, cy + radius + 1):
+                for x in range(cx - radius, cx + radius + 1):
+                    if (x - cx) ** 2 + (y - cy) ** 2 <= radius * radius + radius // 2:
+                        self.pixel(x, y, colour)
+            return
+        # The circle computed on the finer grid: centre and radius of the
+        # 24-pixel disc's pixel area, measured from pixel centres.
+        centre_x = (cx + 0.5) * self.k - 0.5
+        centre_y = (cy + 0.5) * self.k - 0.5
+        r = (radius + 0.5) * self.k - 0.5
+        for y in range(int(centre_y - r) - 1, int(centre_y + r) + 2):
+            for x in range(int(centre_x - r) - 1, int(centre_x + r) + 2):
+                if (x - centre_x) ** 2 + (y - centre_y) ** 2 <= r * r + r / 2:
+                    self.pixel(x, y, colour)
 
     def text(self, x, y, letters, colour, scale=1):
         for letter in letters:
@@ -100,13 +134,14 @@ class Glyph:
             self.vline(x + column, cy - 2 + column, cy + 2 - column, colour)
 
     def bmp(self):
-        row_bytes = SIZE * 3  # 72: already a multiple of 4
+        row_bytes = self.size * 3  # 72, 96 and 144: already multiples of 4
         image = bytearray()
-        for y in range(SIZE - 1, -1, -1):  # bottom-up
+        for y in range(self.size - 1, -1, -1):  # bottom-up
             for (r, g, b) in self.pixels[y]:
                 image += bytes((b, g, r))
         header = struct.pack("<2sIHHI", b"BM", 54 + len(image), 0, 0, 54)
-        info = struct.pack("<IiiHHIIiiII", 40, SIZE, SIZE, 1, 24, 0, row_bytes * SIZE, 2835, 2835, 0, 0)
+        info = struct.pack("<IiiHHIIiiII", 40, self.size, self.size, 1, 24, 0, row_bytes * self.size,
+                           2835, 2835, 0, 0)
         return header + info + bytes(image)
 
 
@@ -122,7 +157,7 @@ def q_image(g):
     g.disc(16, 8, 3, SUN)
     for x in range(2, 22):  # two hills
         top = min(20 - max(0, 7 - abs(x - 7)), 20 - max(0, 5 - abs(x - 16) // 1))
-        g.vline(x, top, 20, GRASS)
+        g.fill(x, top, x, 20, GRASS)
 
 
 def q_button(g):
@@ -133,7 +168,7 @@ def q_button(g):
 def q_check_box(g):
     g.sunken(1, 6, 12, 17)
     for i, y in enumerate((11, 12, 13, 12, 11, 10, 9)):
-        g.vline(4 + i, y - 1, y + 1 if i < 2 else y, BLACK)
+        g.fill(4 + i, y - 1, 4 + i, y + 1 if i < 2 else y, BLACK)
     g.hline(15, 22, 10, TEXT)
     g.hline(15, 20, 13, TEXT)
 
@@ -231,12 +266,15 @@ GLYPHS = {
 def main():
     folder = sys.argv[1] if len(sys.argv) > 1 else os.path.dirname(os.path.abspath(__file__))
     os.makedirs(folder, exist_ok=True)
-    for name, draw in GLYPHS.items():
-        glyph = Glyph()
-        draw(glyph)
-        glyph.dot(0, SIZE - 1, CLEAR)  # the bottom-left pixel names the transparent colour
-        with open(os.path.join(folder, name + ".bmp"), "wb") as out:
-            out.write(glyph.bmp())
+    for size in SIZES:
+        target = folder if size == SIZE else os.path.join(folder, str(size))
+        os.makedirs(target, exist_ok=True)
+        for name, draw in GLYPHS.items():
+            glyph = Glyph(size)
+            draw(glyph)
+            glyph.pixel(0, size - 1, CLEAR)  # the bottom-left pixel names the transparent colour
+            with open(os.path.join(target, name + ".bmp"), "wb") as out:
+                out.write(glyph.bmp())
 
 
 if __name__ == "__main__":

@@ -57,6 +57,21 @@ TEST(SurfaceGeometry, OneSelectedControlShowsEightHandlesOnItsOutline) {
     }
 }
 
+TEST(SurfaceGeometry, LargerHandlesStayCentredOnTheOutlineAndInsideForSeveral) {
+    // 150 %: handles of 8 pixels, 4 before the outline and 4 after it.
+    auto one = HandleRectangles({10, 20, 100, 50}, false, 8);
+    const Point expected[8] = {{6, 16}, {56, 16}, {106, 16}, {106, 41}, {106, 66}, {56, 66}, {6, 66}, {6, 41}};
+    for (int i = 0; i < 8; ++i) {
+        ASSERT_TRUE(one[i]) << i;
+        EXPECT_EQ(*one[i], (Bounds{expected[i].x, expected[i].y, 8, 8})) << "position " << i;
+    }
+    // 200 %: 10 pixels; with several selected the corners stay inside the control.
+    auto several = HandleRectangles({10, 20, 100, 50}, true, 10);
+    EXPECT_EQ(*several[0], (Bounds{10, 20, 10, 10}));
+    EXPECT_EQ(*several[4], (Bounds{100, 60, 10, 10}));
+    EXPECT_EQ(*several[6], (Bounds{10, 60, 10, 10}));
+}
+
 TEST(SurfaceGeometry, SeveralSelectedControlsShowFourCornerHandlesInside) {
     auto handles = HandleRectangles({10, 20, 100, 50}, true);
     EXPECT_EQ(*handles[0], (Bounds{10, 20, 5, 5}));

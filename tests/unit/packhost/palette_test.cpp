@@ -46,6 +46,21 @@ TEST(PaletteLayout, RowsWrapWhenTheNextCellReachesTheRightEdge) {
     EXPECT_TRUE(ClassButtonPositions(0, 100).empty());
 }
 
+TEST(PaletteLayout, CellsAndMarginsFollowTheResolution) {
+    EXPECT_EQ(28, PaletteCellSize(96));
+    EXPECT_EQ(42, PaletteCellSize(144));
+    EXPECT_EQ(56, PaletteCellSize(192));
+    EXPECT_EQ((PalettePoint{6, 6}), ArrowButtonPosition(144));
+    EXPECT_EQ((PalettePoint{8, 8}), ArrowButtonPosition(192));
+    // 150 %: margin 6, cells of 42; a cell ending at the edge wraps as at 100 %.
+    EXPECT_EQ((std::vector<PalettePoint>{{48, 6}, {90, 6}, {132, 6}, {6, 48}}), ClassButtonPositions(4, 174));
+    EXPECT_EQ((std::vector<PalettePoint>{{48, 6}, {90, 6}, {132, 6}, {174, 6}}), ClassButtonPositions(4, 175));
+    // 200 % is the 100 % layout doubled on a page twice as wide.
+    auto single = ClassButtonPositions(7, 150), twice = ClassButtonPositions(7, 300, 192);
+    for (std::size_t i = 0; i < single.size(); ++i)
+        EXPECT_EQ((PalettePoint{single[i].x * 2, single[i].y * 2}), twice[i]) << i;
+}
+
 TEST(ClassNamesText, BreaksAfterTheFirstOfEveryFiveNames) {
     std::vector<std::string> ten = {"Q0", "Q1", "Q2", "Q3", "Q4", "Q5", "Q6", "Q7", "Q8", "Q9"};
     EXPECT_EQ("Q0 ,\nQ1 ,Q2 ,Q3 ,Q4 ,Q5 ,\nQ6 ,Q7 ,Q8 ,Q9", JoinClassNames(ten));
@@ -77,6 +92,29 @@ TEST_F(PaletteTest, ButtonsOfAHundredPixelPageGoToTheirCells) {
     // A wider page lays its buttons out again.
     page.SetClientWidth(400);
     EXPECT_EQ((PalettePoint{144, 4}), page.Buttons().back()->Position());
+}
+
+TEST_F(PaletteTest, AResolutionChangeLaysEveryPageOutAgain) {
+    for (const char* name : {"QA", "QB", "QC"}) palette.AddButton("Standards", name, "");
+    palette.AddButton("Additional", "QX", "");
+    palette.SetPageClientWidth(200);
+    int before = view.changes;
+    palette.SetDpi(144);
+    EXPECT_EQ(144, palette.Dpi());
+    TPalettePage& standards = *palette.FindPage("Standards");
+    EXPECT_EQ((PalettePoint{6, 6}), standards.Arrow().Position());
+    EXPECT_EQ((std::vector<PalettePoint>{{48, 6}, {90, 6}, {132, 6}}), PositionsOf(standards));
+    EXPECT_EQ((std::vector<PalettePoint>{{48, 6}}), PositionsOf(*palette.FindPage("Additional")));
+    EXPECT_EQ(view.changes - before, 6) << "both arrows and the four class buttons moved and were shown";
+    // Buttons added later take the cells of the new resolution.
+    palette.AddButton("Standards", "QD", "");
+    EXPECT_EQ((PalettePoint{6, 48}), standards.Buttons().back()->Position());
+    // The same resolution again, or none, changes nothing.
+    before = view.changes;
+    palette.SetDpi(144);
+    palette.SetDpi(0);
+    EXPECT_EQ(before, view.changes);
+    EXPECT_EQ(144, palette.Dpi());
 }
 
 TEST_F(PaletteTest, AddButtonCreatesThePageOnceAndMakesItActive) {
