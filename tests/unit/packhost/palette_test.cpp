@@ -53,8 +53,8 @@ TEST(PaletteLayout, CellsAndMarginsFollowTheResolution) {
     EXPECT_EQ((PalettePoint{6, 6}), ArrowButtonPosition(144));
     EXPECT_EQ((PalettePoint{8, 8}), ArrowButtonPosition(192));
     // 150 %: margin 6, cells of 42; a cell ending at the edge wraps as at 100 %.
-    EXPECT_EQ((std::vector<PalettePoint>{{48, 6}, {90, 6}, {132, 6}, {6, 48}}), ClassButtonPositions(4, 174));
-    EXPECT_EQ((std::vector<PalettePoint>{{48, 6}, {90, 6}, {132, 6}, {174, 6}}), ClassButtonPositions(4, 175));
+    EXPECT_EQ((std::vector<PalettePoint>{{48, 6}, {90, 6}, {132, 6}, {6, 48}}), ClassButtonPositions(4, 174, 144));
+    EXPECT_EQ((std::vector<PalettePoint>{{48, 6}, {90, 6}, {132, 6}, {174, 6}}), ClassButtonPositions(4, 175, 144));
     // 200 % is the 100 % layout doubled on a page twice as wide.
     auto single = ClassButtonPositions(7, 150), twice = ClassButtonPositions(7, 300, 192);
     for (std::size_t i = 0; i < single.size(); ++i)
@@ -108,7 +108,7 @@ TEST_F(PaletteTest, AResolutionChangeLaysEveryPageOutAgain) {
     EXPECT_EQ(view.changes - before, 6) << "both arrows and the four class buttons moved and were shown";
     // Buttons added later take the cells of the new resolution.
     palette.AddButton("Standards", "QD", "");
-    EXPECT_EQ((PalettePoint{6, 48}), standards.Buttons().back()->Position());
+    EXPECT_EQ((PalettePoint{174, 6}), standards.Buttons().back()->Position()) << "6 + 4 x 42, not 4 + 4 x 28";
     // The same resolution again, or none, changes nothing.
     before = view.changes;
     palette.SetDpi(144);
