@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "common/text.h"
+#include "ui/dpi_scale.h"
 
 namespace tavrin {
 
@@ -49,7 +50,7 @@ void CompletionBox::Create(HWND owner) {
     description.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
     RegisterBoundClass(description);
     if (!CreateBound(WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE | WS_EX_TOPMOST, kBoxClass, kTitle,
-                     WS_POPUP | WS_CAPTION | WS_BORDER, 0, 0, kWidth, kHeight, owner))
+                     WS_POPUP | WS_CAPTION | WS_BORDER, 0, 0, ScaleForWindow(owner, kWidth), ScaleForWindow(owner, kHeight), owner))
         return;
     RECT client{};
     GetClientRect(Handle(), &client);
@@ -68,7 +69,7 @@ void CompletionBox::Create(HWND owner) {
     for (int i = 0; i < 3; ++i) {
         LVCOLUMNA column{};
         column.mask = LVCF_WIDTH;
-        column.cx = kColumnWidths[i];
+        column.cx = ScaleForWindow(Handle(), kColumnWidths[i]);
         SendMessageA(list_, LVM_INSERTCOLUMNA, i, reinterpret_cast<LPARAM>(&column));
     }
 }
@@ -80,7 +81,8 @@ void CompletionBox::Show(HWND owner, POINT screen, const std::vector<std::string
     insert_ = insert;
     insert_.resize(rows_.size());
     Filter("");
-    SetWindowPos(Handle(), HWND_TOPMOST, screen.x, screen.y, kWidth, kHeight, SWP_NOACTIVATE | SWP_SHOWWINDOW);
+    SetWindowPos(Handle(), HWND_TOPMOST, screen.x, screen.y, ScaleForWindow(Handle(), kWidth),
+                 ScaleForWindow(Handle(), kHeight), SWP_NOACTIVATE | SWP_SHOWWINDOW);
 }
 
 void CompletionBox::Hide() {

@@ -38,7 +38,7 @@ void TInspector::OnCreate() {
         TabCtrl_InsertItem(tabs_, static_cast<int>(tab), &item);
     }
     status_ = AddControl(STATUSCLASSNAMEA, "", WS_VISIBLE, 0, 0, 0, 0, kStatusId);
-    int parts[] = {150, -1};  // the row's information needs more than a narrow panel
+    int parts[] = {Scale(150), -1};  // the row's information needs more than a narrow panel
     SendMessageA(status_, SB_SETPARTS, 2, reinterpret_cast<LPARAM>(parts));
     grid_ = std::make_unique<ValueListView>(Handle(), kGridId);
     grid_->OnSelect = [this](int row) {
@@ -62,9 +62,9 @@ void TInspector::OnSize(int width, int height) {
     RECT bar{};
     GetWindowRect(status_, &bar);
     int statusHeight = bar.bottom - bar.top;
-    MoveWindow(objects_, 0, 0, width, 200, TRUE);
-    MoveWindow(tabs_, 0, kObjectBoxHeight + 2, width, kTabHeight, TRUE);
-    int top = kObjectBoxHeight + 2 + kTabHeight;
+    MoveWindow(objects_, 0, 0, width, Scale(200), TRUE);
+    MoveWindow(tabs_, 0, Scale(kObjectBoxHeight + 2), width, Scale(kTabHeight), TRUE);
+    int top = Scale(kObjectBoxHeight + 2 + kTabHeight);
     grid_->SetBounds(0, top, width, height - top - statusHeight);
 }
 
