@@ -9,7 +9,9 @@
 namespace tavrin {
 namespace {
 
-std::string Signed(uint32_t value) { return std::to_string(static_cast<int32_t>(value)); }
+// Styles are written as unsigned decimals: a resource compiler does not take
+// the negative number that a style with its highest bit set would give.
+std::string Style(uint32_t value) { return std::to_string(value); }
 
 std::string Numbers(const Bounds& units) {
     return std::to_string(units.left) + ", " + std::to_string(units.top) + ", " + std::to_string(units.width) +
@@ -26,8 +28,8 @@ void WriteControls(std::string& text, const std::vector<ResourceControl>& contro
         inDialog.top += originTop;
         Bounds units = ToDialogUnits(inDialog, font);
         text += "   CONTROL " + ResourceString(control.name) + "," + std::to_string(control.id) + "," +
-                ResourceString(control.className) + "," + Signed(control.style) + ", " + Numbers(units) + ", " +
-                Signed(control.exStyle) + "\r\n";
+                ResourceString(control.className) + "," + Style(control.style) + ", " + Numbers(units) + ", " +
+                Style(control.exStyle) + "\r\n";
         WriteControls(text, control.children, font, inDialog.left, inDialog.top);
     }
 }
@@ -89,7 +91,7 @@ std::string DialogResourceText(const DialogResource& dialog, const DialogUnitsFo
     Bounds units = ToDialogUnits(dialog.bounds, font);
     text += dialog.name + " DIALOGEX " + Numbers(units) + "\r\n";
     text += "CAPTION " + ResourceString(dialog.caption) + "\r\n";
-    text += "STYLE " + Signed(dialog.style) + "\r\nEXSTYLE " + Signed(dialog.exStyle) + "\r\n";
+    text += "STYLE " + Style(dialog.style) + "\r\nEXSTYLE " + Style(dialog.exStyle) + "\r\n";
     text += "BEGIN\r\n";
     WriteControls(text, dialog.controls, font, 0, 0);
     text += "END\r\n";

@@ -89,7 +89,7 @@ TEST(DialogResource, ADesignedDialogIsWrittenAsMenuAndDialogexBlocks) {
               "END\r\n"
               "Dialog1 DIALOGEX 40, 16, 200, 80\r\n"
               "CAPTION \"My \"\"best\"\" dialog\"\r\n"
-              "STYLE -2134376448\r\n"
+              "STYLE 2160590848\r\n"
               "EXSTYLE 256\r\n"
               "BEGIN\r\n"
               "   CONTROL \"Panel1\",5,\"QPanel\",1342177280, 4, 8, 80, 40, 512\r\n"
