@@ -2,9 +2,10 @@
 // dialog units.
 #pragma once
 
-#include <windows.h>
-
+// The design headers first: the system's headers name a macro CreateDialog.
 #include "resources/dialog_resource.h"
+
+#include <windows.h>
 
 namespace tavrin {
 
