@@ -35,9 +35,11 @@ void LoadPackLibrary(PackRegistry& packs, const std::string& path) {
 }
 
 void SaveClassSource(InstallPage* page, const std::string& path, const std::string& selectedClassName) {
-    if (!page || FileExists(page->FileName())) return;
+    // Without a path (no class selected, nothing chosen) there is nothing to
+    // save to, and the page keeps its caption.
+    if (!page || path.empty() || FileExists(page->FileName())) return;
     page->SetCaption(selectedClassName);
-    if (path.empty() || !WriteFileReplacing(path, page->Text())) {
+    if (!WriteFileReplacing(path, page->Text())) {
         UserPrompts().Error("Invalid format for filename.\nCan't save.");
         return;
     }

@@ -35,7 +35,8 @@ public:
 
 // OK with the active page (or none): a page whose file does not exist is
 // captioned with the selected class and its text saved to path; a failed
-// save is shown as "Invalid format for filename.\nCan't save.".
+// save is shown as "Invalid format for filename.\nCan't save.". An empty
+// path saves nothing.
 void SaveClassSource(InstallPage* page, const std::string& path, const std::string& selectedClassName);
 
 // The main window's side after OK: a window class known to the system (or

@@ -57,6 +57,9 @@ TEST(InstallClass, OkSavesOnlyAPageThatWasNeverSaved) {
     EXPECT_TRUE(prompts.shown.empty());
 
     SaveClassSource(nullptr, target, "ButtonEx");  // no active page: nothing to do
+    FakePage noPath;
+    SaveClassSource(&noPath, "", "");
+    EXPECT_EQ(noPath.caption, "Untitled") << "no path, nothing saved, the caption stays";
     FakePage unsavable;
     SaveClassSource(&unsavable, folder.Path("no/such/folder/x.bas"), "X");
     EXPECT_EQ(prompts.Texts(), (std::vector<std::string>{"Invalid format for filename.\nCan't save."}));
