@@ -11,6 +11,7 @@
 #include <fstream>
 #include <functional>
 
+#include "designer/dialog_window.h"
 #include "packhost/pack_registry.h"
 #include "resources/dialog_chooser_window.h"
 #include "ui/component_names.h"
@@ -59,6 +60,9 @@ TEST_F(ComponentCommandsTest, InstallComponentNeedsAKnownClassAndPutsItOnThePage
     RunAnswered(App().Main->Hooks.installComponent, "InstallClass", IDOK);
     EXPECT_EQ(Prompts().Texts(), (std::vector<std::string>{"The classname is not registered."}));
 
+    App().Main->Hooks.newPage(true);
+    TDialog* dialog = App().CurrentDialog;
+    ASSERT_NE(dialog, nullptr);
     App().Main->Hooks.newPage(false);
     TCodePage* unsaved = ActivePage();
     unsaved->Editor().Lines().SetText("' button\r\n");
@@ -76,6 +80,16 @@ TEST_F(ComponentCommandsTest, InstallComponentNeedsAKnownClassAndPutsItOnThePage
     App().Packs->SelectedClassName.clear();
     button->Click();
     EXPECT_EQ(App().Packs->SelectedClassName, "Button") << "the new button selects its class";
+    // ... and so it can be placed on a dialog.
+    size_t components = dialog->ELDesigner.Components().size();
+    SendMessageA(dialog->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(40, 40));
+    SendMessageA(dialog->Handle(), WM_LBUTTONUP, 0, MAKELPARAM(40, 40));
+    ASSERT_EQ(dialog->ELDesigner.Components().size(), components + 1);
+    TContainer& placed = *dialog->ELDesigner.Components().back();
+    EXPECT_EQ(placed.Host(), "Button");
+    char className[32] = {};
+    GetClassNameA(placed.HostHandle(), className, sizeof className);
+    EXPECT_STRCASEEQ(className, "Button");
     // The palette as the other tests expect it: without the page "user".
     App().Main->Palette().RemovePage(button->Page());
     App().Packs->SelectedClassName.clear();
