@@ -1,5 +1,7 @@
 #include "app/component_wiring.h"
 
+#include <memory>
+
 #include "app/pack_wiring.h"
 #include "packhost/pack_registry.h"
 #include "workbench/code_page.h"
@@ -68,9 +70,19 @@ InstallClassHost MakeInstallClassHost() {
     return host;
 }
 
-void WireComponents(TNewClass& wizard, TInstallClass& install) {
+TNewClass& NewClassWindow() {
+    static std::unique_ptr<TNewClass> wizard;
+    if (!wizard) {
+        wizard = std::make_unique<TNewClass>(MakeNewClassHost());
+        wizard->Create();
+    }
+    return *wizard;
+}
+
+void WireComponents(TInstallClass& install) {
     MainHooks& hooks = App().Main->Hooks;
-    hooks.newComponent = [&wizard] {
+    hooks.newComponent = [] {
+        TNewClass& wizard = NewClassWindow();
         if (wizard.ShowModal() == IDOK) GeneratePages(wizard);
     };
     hooks.installComponent = [&install] {

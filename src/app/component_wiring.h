@@ -11,6 +11,8 @@ namespace tavrin {
 NewClassHost MakeNewClassHost();
 InstallClassHost MakeInstallClassHost();
 // Sets the main window's newComponent and installComponent hooks.
-void WireComponents(TNewClass& wizard, TInstallClass& install);
+void WireComponents(TInstallClass& install);
+// The wizard, made on first use.
+TNewClass& NewClassWindow();
 
 }  // namespace tavrin

@@ -1,5 +1,7 @@
 #include "app/resources_wiring.h"  // first: it keeps the system's CreateDialog macro away
 
+#include <memory>
+
 #include "app/dialog_wiring.h"
 #include "designer/dialog_window.h"
 #include "resources/dialog_chooser_window.h"
@@ -56,11 +58,11 @@ DialogText Describe(const void* chosen) {
     return described;
 }
 
-std::optional<std::vector<const void*>> ChooseDialogs(TDialogChooser& chooser) {
+std::optional<std::vector<const void*>> ChooseDialogs() {
     std::vector<TDialog*> dialogs = DesignedDialogs();
     std::vector<std::string> names;
     for (TDialog* dialog : dialogs) names.push_back(dialog->Name());
-    std::optional<std::vector<int>> chosen = chooser.Choose(names);
+    std::optional<std::vector<int>> chosen = DialogChooserWindow().Choose(names);
     if (!chosen) return std::nullopt;
     std::vector<const void*> picked;
     for (int index : *chosen) picked.push_back(dialogs[index]);
@@ -91,11 +93,20 @@ std::string TakeSourcePage() {
 
 }  // namespace
 
-ResourcesHost MakeResourcesHost(TDialogChooser& chooser) {
+TDialogChooser& DialogChooserWindow() {
+    static std::unique_ptr<TDialogChooser> chooser;
+    if (!chooser) {
+        chooser = std::make_unique<TDialogChooser>();
+        chooser->Create();
+    }
+    return *chooser;
+}
+
+ResourcesHost MakeResourcesHost() {
     ResourcesHost host;
     host.guiResources = [] { return App().Launcher && App().Launcher->GUIResources; };
     host.hasDialogs = [] { return !DesignedDialogs().empty(); };
-    host.chooseDialogs = [&chooser] { return ChooseDialogs(chooser); };
+    host.chooseDialogs = ChooseDialogs;
     host.describeDialog = Describe;
     host.showSourcePage = ShowSourcePage;
     host.takeSourcePage = TakeSourcePage;

@@ -10,6 +10,8 @@ namespace tavrin {
 
 class TDialogChooser;
 
-ResourcesHost MakeResourcesHost(TDialogChooser& chooser);
+ResourcesHost MakeResourcesHost();
+// The forms list Import Dialogs shows, made on first use.
+TDialogChooser& DialogChooserWindow();
 
 }  // namespace tavrin

@@ -24,7 +24,6 @@
 #include "packhost/packs_window.h"
 #include "projects/project_window.h"
 #include "projects/units_window.h"
-#include "resources/dialog_chooser_window.h"
 #include "common/message_pump.h"
 #include "workbench/about_window.h"
 #include "workbench/file_commands.h"
@@ -95,12 +94,12 @@ void CreateWindows() {
     AddTool("TControlAlignment", "ControlAlignment", "Control Alignment", {421, 247, false, true});
     AddWindow<TUnits>();
     AddTool("TGlobalDesigner", "GlobalDesigner", "GlobalDesigner", {192, 121});
-    AddWindow<TResources>(MakeResourcesHost(*AddWindow<TDialogChooser>()));
+    AddWindow<TResources>(MakeResourcesHost());
     app.Splash = AddWindow<TSplash>(app.Title);
     AddTool("TDialog", "Dialog", "Dialog", {400, 300});
     AddWindow<TLanguagesDlg>(MakeLanguagesHost());
     AddWindow<TCustomizePalette>(app.Main->Palette(), app.Launcher->SettingsFile());
-    WireComponents(*AddWindow<TNewClass>(MakeNewClassHost()), *AddWindow<TInstallClass>(MakeInstallClassHost()));
+    WireComponents(*AddWindow<TInstallClass>(MakeInstallClassHost()));
 }
 
 // Where the main tool windows stand before any bounds were saved: the main

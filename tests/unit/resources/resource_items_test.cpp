@@ -19,7 +19,7 @@ TEST(ResourceItems, AFileGetsTheTypeOfItsExtensionItsNameAndItsScriptLine) {
     EXPECT_EQ(ResourceImageOf(item.ResType), imagePicture);
     std::vector<ScriptLine> script = GenerateScript(items);
     ASSERT_EQ(script.size(), 1u);
-    EXPECT_EQ(script[0].text, "logo BITMAP \"" + bitmap + "\"");
+    EXPECT_EQ(script[0].text, "logo BITMAP " + ResourceString(bitmap)) << "the path as a quoted resource string";
     EXPECT_EQ(script[0].item, &item);
 }
 

@@ -11,6 +11,8 @@
 #include <fstream>
 #include <functional>
 
+#include "app/component_wiring.h"
+#include "app/resources_wiring.h"
 #include "designer/dialog_window.h"
 #include "packhost/pack_registry.h"
 #include "resources/dialog_chooser_window.h"
@@ -43,7 +45,8 @@ protected:
 
 TEST_F(ComponentCommandsTest, NewComponentOpensTheDeclarationAndTheImplementation) {
     int pages = App().Code->PageCount();
-    RunAnswered(App().Main->Hooks.newComponent, "NewClass", IDOK);
+    PostMessageA(NewClassWindow().Handle(), WM_COMMAND, IDOK, 0);
+    App().Main->Hooks.newComponent();
     ASSERT_EQ(App().Code->PageCount(), pages + 2);
     EXPECT_EQ(App().Packs->SelectedClassName, "myClass");
     ComponentChoice choice;
@@ -115,7 +118,7 @@ TEST_F(ComponentCommandsTest, TheResourceEditorImportsALiveDialogAndShowsItsScri
     App().Main->Hooks.newPage(true);
     auto* editor = dynamic_cast<TResources*>(App().FindWindowByName("Resources"));
     ASSERT_NE(editor, nullptr);
-    HWND chooser = Window("DialogChooser");
+    HWND chooser = DialogChooserWindow().Handle();
     PostMessageA(GetDlgItem(chooser, TDialogChooser::idList), LB_SETSEL, TRUE, -1);
     PostMessageA(chooser, WM_COMMAND, IDOK, 0);
     editor->ImportDialogs();
