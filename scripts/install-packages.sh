@@ -50,7 +50,7 @@ SRC
   need_update=1
 fi
 
-packages=(g++-mingw-w64-i686 wine wine32:i386 fonts-wine xvfb xauth cmake ninja-build
+packages=(g++-mingw-w64-i686 binutils-mingw-w64-i686 wine wine32:i386 fonts-wine xvfb xauth cmake ninja-build
           googletest libgtest-dev libbenchmark-dev imagemagick xdotool x11-utils g++ universal-ctags
           ca-certificates nsis zip unzip)
 missing=()

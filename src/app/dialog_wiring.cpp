@@ -110,6 +110,12 @@ CurrentDialogTracker tracker;
 
 }  // namespace
 
+std::vector<TDialog*> DesignedDialogs() {
+    std::vector<TDialog*> all;
+    for (const auto& dialog : dialogs) all.push_back(dialog.get());
+    return all;
+}
+
 void WireDialogs() {
     PageHooks().createDialog = CreateDialogForPage;
     PageHooks().parseDialogs = ParseDialogsOfPage;

@@ -4,9 +4,15 @@
 // close hiding the dialog).
 #pragma once
 
+#include <vector>
+
 namespace tavrin {
 
 // Sets the code pages' dialog hooks.
 void WireDialogs();
+
+class TDialog;
+// Every dialog made so far, in the order made (they live until the end).
+std::vector<TDialog*> DesignedDialogs();
 
 }  // namespace tavrin

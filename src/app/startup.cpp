@@ -1,11 +1,14 @@
 #include "app/startup.h"
 
+#include "app/resources_wiring.h"  // first: it keeps the system's CreateDialog macro away
+
 #include <windows.h>
 
 #include <memory>
 
 #include "workbench/code_window.h"
 #include "app/build_wiring.h"
+#include "app/component_wiring.h"
 #include "app/database_wiring.h"
 #include "app/dialog_wiring.h"
 #include "app/language_wiring.h"
@@ -92,12 +95,12 @@ void CreateWindows() {
     AddTool("TControlAlignment", "ControlAlignment", "Control Alignment", {421, 247, false, true});
     AddWindow<TUnits>();
     AddTool("TGlobalDesigner", "GlobalDesigner", "GlobalDesigner", {192, 121});
-    AddTool("TResources", "Resources", "Resources", {600, 400, false, false, 590, 0});
+    AddWindow<TResources>(MakeResourcesHost());
     app.Splash = AddWindow<TSplash>(app.Title);
     AddTool("TDialog", "Dialog", "Dialog", {400, 300});
     AddWindow<TLanguagesDlg>(MakeLanguagesHost());
     AddWindow<TCustomizePalette>(app.Main->Palette(), app.Launcher->SettingsFile());
-    AddTool("TInstallClass", "InstallClass", "Install Class", {360, 200, false, true});
+    WireComponents(*AddWindow<TInstallClass>(MakeInstallClassHost()));
 }
 
 // Where the main tool windows stand before any bounds were saved: the main

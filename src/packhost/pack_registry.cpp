@@ -150,6 +150,15 @@ void PackRegistry::LoadPacks() {
     palette_->OnClick = [this](TPaletteButton& button) { PaletteClick(button); };
 }
 
+TPaletteButton* PackRegistry::InstallClassButton(const std::string& pageName, const std::string& className) {
+    bool there = palette_->ClassList().IndexOf(className) >= 0;
+    TPaletteButton* button = palette_->AddButton(pageName, className, GlyphFile(className));
+    if (!button || there) return button;
+    button->PackData = {className, nullptr, 0, std::string()};
+    button->OnClick = [this](TPaletteButton& clicked) { PaletteClick(clicked); };
+    return button;
+}
+
 void PackRegistry::PaletteClick(TPaletteButton& button) {
     SelectedClassName = button.PackData.className;
     CurrentPack = button.PackData.pack;

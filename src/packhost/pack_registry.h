@@ -57,6 +57,11 @@ public:
     void LoadPacks();
     // A click on a palette button: the selected class and pack follow it.
     void PaletteClick(TPaletteButton& button);
+    // A button put on the palette by hand for a window class that no pack
+    // offers (page created when missing; a class already there gets its
+    // information and keeps its button). Its click selects the class, with
+    // no pack, so the class can be placed.
+    TPaletteButton* InstallClassButton(const std::string& pageName, const std::string& className);
 
     // The file a pack path names: a path without folder is taken from the
     // application directory.

@@ -278,5 +278,23 @@ TEST_F(PackRegistryTest, DestroyingAPackTakesItsButtonsAndForgetsIt) {
     EXPECT_TRUE(registry.Packs().empty());
 }
 
+TEST_F(PackRegistryTest, AnInstalledClassButtonSelectsItsClassSoItCanBePlaced) {
+    TPaletteButton* button = registry.InstallClassButton("user", "Button");
+    ASSERT_NE(nullptr, button);
+    EXPECT_EQ("user", button->Page().Caption());
+    button->Click();
+    EXPECT_EQ("Button", registry.SelectedClassName);
+    EXPECT_EQ(nullptr, registry.CurrentPack);
+
+    prompts.answers = {Answer::Yes};
+    TPack& pack = Load(Velpack());
+    registry.SelectedClassName.clear();
+    prompts.shown.clear();
+    EXPECT_EQ(palette.FindButton("QEdit"), registry.InstallClassButton("user", "QEdit"));
+    EXPECT_EQ((std::vector<std::string>{"The QEdit class allready registered."}), prompts.Texts());
+    palette.FindButton("QEdit")->Click();
+    EXPECT_EQ(&pack, registry.CurrentPack) << "a pack's button keeps its pack";
+}
+
 }  // namespace
 }  // namespace tavrin::test
