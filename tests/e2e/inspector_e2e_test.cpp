@@ -137,6 +137,7 @@ TEST(InspectorEndToEnd, TextTypedIntoTheInspectorReachesTheButtonAndTheSavedFile
     // The dialog itself in the inspector and the tree, on the Events tab.
     Mouse(dialog, WM_LBUTTONDOWN, 400, 200, MK_LBUTTON);
     Mouse(dialog, WM_LBUTTONUP, 400, 200);
+    SaveScreen("inspector_dialog.bmp");
     std::vector<HWND> tabs = e2e::ChildrenOfClass(inspector, "SysTabControl32");
     ASSERT_EQ(tabs.size(), 1u);
     SendMessageA(tabs[0], WM_KEYDOWN, VK_RIGHT, 0);

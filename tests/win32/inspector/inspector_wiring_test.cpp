@@ -20,6 +20,7 @@
 #include "app/inspector_wiring.h"
 #include "common/commands.h"
 #include "designer/dialog_code.h"
+#include "designer/dialog_menus.h"
 #include "designer/dialog_reader.h"
 #include "designer/dialog_window.h"
 #include "designer/live_design_builder.h"
@@ -294,6 +295,37 @@ TEST_F(InspectorWiringTest, DeletingAComponentTakesItsNodeAndEntry) {
     EXPECT_EQ(Inspected(), std::vector<PackObject>{FormObject()});
     EXPECT_EQ(link->ObjectOf(gone), nullptr);
     EXPECT_EQ(code.Text().find("Container1"), std::string::npos);
+}
+
+TEST_F(InspectorWiringTest, MenuItemsInTheTreeActivateAndTheToolBarFollowsTheCurrentProperty) {
+    TContainer& button = Place(21, 19, 100, 50);
+    std::vector<std::string> status;
+    dialog->OnStatus = [&](const std::string& text) { status.push_back(text); };
+    Prompts().inputs.push_back("MainMenu");
+    dialog->Menus().AddMainMenu();
+    Prompts().inputs.push_back("&File");
+    dialog->Menus().AddItem();
+    DesignMenu* file = dialog->Menus().MainMenu()->children.at(0);
+    DialogMenus::ActiveMenu() = nullptr;
+    SendMessageA(dialog->Handle(), WM_ACTIVATE, WA_ACTIVE, 0);
+    std::vector<std::string> texts;
+    for (const TreeNode& node : tree.Model().Nodes()) texts.push_back(node.text);
+    EXPECT_EQ(texts, (std::vector<std::string>{"Dialog1", "MainMenu", "&File", "Container1"}));
+    TreeView_SelectItem(tree.TreeView(), tree.ItemOf(tree.Model().NodeOf(file)));
+    EXPECT_EQ(DialogMenus::ActiveMenu(), file);
+    ASSERT_FALSE(status.empty());
+    EXPECT_EQ(status.back(), "Active Menu:File");
+    EXPECT_EQ(Selected(), std::vector<TELDesigner::Item>{&button}) << "a menu item selects nothing on the surface";
+
+    EXPECT_FALSE(IsWindowEnabled(tree.ToolBar()));
+    inspector->Grid()->SelectRow(RowOf("Font"));
+    TreeView_SelectItem(tree.TreeView(), tree.ItemOf(tree.Model().NodeOf(&button)));
+    EXPECT_TRUE(IsWindowEnabled(tree.ToolBar())) << "the font has an editor";
+    inspector->Grid()->SelectRow(RowOf("Text"));
+    TreeView_SelectItem(tree.TreeView(), tree.ItemOf(0));
+    TreeView_SelectItem(tree.TreeView(), tree.ItemOf(tree.Model().NodeOf(&button)));
+    EXPECT_FALSE(IsWindowEnabled(tree.ToolBar())) << "the text has none";
+    dialog->OnStatus = nullptr;
 }
 
 }  // namespace
