@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <optional>
 
+#include "app/design_object.h"
 #include "app/pack_wiring.h"
 #include "common/commands.h"
 #include "common/text.h"
@@ -25,46 +26,6 @@ namespace {
 // sits at (0, 0) inside its container, so the pack would report 0 for its
 // place; the font is the one the container gave it.
 const char* const kContainerRows[] = {"Left", "Top", "Width", "Height", "Font"};
-
-bool IsOwnContainer(TDialog& dialog, const TContainer& container) { return &dialog.OwnContainer() == &container; }
-
-CodeObject TargetOf(TDialog& dialog, TContainer& container) {
-    if (IsOwnContainer(dialog, container)) return {&container, "this", true};
-    return {&container, container.Name(), false};
-}
-
-// A container as the inspector sees it, following its dialog: the page the
-// dialog writes into now and the container's name now. A dialog's own
-// container stands for the dialog: its place and size are the dialog
-// window's, and it keeps the name "this" (as the code reader reads it).
-class DesignObject : public ContainerObject {
-public:
-    DesignObject(TDialog& dialog, TContainer& container)
-        : ContainerObject(container, dialog.Code, TargetOf(dialog, container),
-                          IsOwnContainer(dialog, container) ? &dialog.Properties() : nullptr),
-          dialog_(dialog), own_(IsOwnContainer(dialog, container)) {
-        if (!own_) return;
-        for (const std::string& name : container.Properties().Names()) {
-            if (EqualsNoCase(name, "Name")) continue;
-            bool windowPart = false;
-            for (const char* part : {"Left", "Top", "Width", "Height"}) windowPart = windowPart || name == part;
-            const DesignProperty* property =
-                windowPart ? dialog.Properties().Find(name) : container.Properties().Find(name);
-            if (property) ownView_.Add(*property);
-        }
-    }
-
-    TDialog& Dialog() const { return dialog_; }
-    const DesignProperties& Properties() const override { return own_ ? ownView_ : ContainerObject::Properties(); }
-    const DesignProperties& EditorProperties() const override { return Properties(); }
-    LineDocument* Code() const override { return dialog_.Code; }
-    CodeObject CodeTarget() const override { return TargetOf(dialog_, Container()); }
-
-private:
-    TDialog& dialog_;
-    bool own_;
-    DesignProperties ownView_;
-};
 
 TreeMenuItem MenuItemOf(const DesignMenu& menu) {
     TreeMenuItem item{menu.caption, const_cast<DesignMenu*>(&menu), {}};

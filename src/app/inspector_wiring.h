@@ -15,10 +15,12 @@
 #include <windows.h>
 
 #include "designer/dialog_events.h"
-#include "inspector/container_object.h"
+#include "packhost/pack_api.h"
 
 namespace tavrin {
 
+class InspectedObject;
+class TContainer;
 class TDialog;
 class TInspector;
 class TObjectsTree;
