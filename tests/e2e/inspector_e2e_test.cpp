@@ -2,8 +2,9 @@
 // it: New Dialog, a QButton placed from Velpack's palette, its Text typed
 // into the inspector's grid, the page saved under a name, closed and opened
 // again. The live button shows the text before and after, and the file
-// holds the text's line once. With E2E_SHOT_DIR set it leaves pictures of
-// the screen with the button and with the dialog in the inspector.
+// holds the text's line once; a new text for the button read back replaces
+// that line. With E2E_SHOT_DIR set it leaves pictures of the screen with the
+// button and with the dialog in the inspector.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -166,6 +167,21 @@ TEST(InspectorEndToEnd, TextTypedIntoTheInspectorReachesTheButtonAndTheSavedFile
     ASSERT_EQ(live.size(), 1u);
     EXPECT_EQ(TextOf(live[0]), "Hello") << "the button read back";
     EXPECT_EQ(ReadFile(file), saved) << "opening changes nothing";
+
+    // The button read back takes a new text into the line it was read from.
+    std::vector<HWND> containers = e2e::ChildrenOfClass(reopened, "TContainer");
+    ASSERT_EQ(containers.size(), 1u);
+    Mouse(containers[0], WM_LBUTTONDOWN, 5, 5, MK_LBUTTON);
+    Mouse(containers[0], WM_LBUTTONUP, 5, 5);
+    ASSERT_TRUE(SelectRowShowing(lists[0], edits[0], "Hello")) << "no row shows the text read back";
+    SendMessageA(edits[0], WM_SETTEXT, 0, reinterpret_cast<LPARAM>("Bye"));
+    SendMessageA(edits[0], WM_KEYDOWN, VK_RETURN, 0);
+    EXPECT_EQ(TextOf(live[0]), "Bye");
+    process.PostCommand(tavrin::cmdSave);
+    e2e::WaitFor([&] { return ReadFile(file) != saved; }, 5000);
+    std::string again = ReadFile(file);
+    EXPECT_EQ(Occurrences(again, "Container1.Text=\"Bye\""), 1) << again;
+    EXPECT_EQ(Occurrences(again, ".Text="), 1) << again;
 
     process.PostCommand(tavrin::cmdCloseAll);
     EXPECT_EQ(process.CloseAndWait(), 0);
