@@ -270,28 +270,6 @@ TEST_F(ObjectInspectorTest, AFontIsWrittenAsItsFaceAndSizeLines) {
     EXPECT_EQ(code.Text(), before);
 }
 
-TEST_F(ObjectInspectorTest, TheFontEditorsChoiceGoesToTheCellTheContainerAndTheCode) {
-    class FontAnswer : public ScriptedPrompts {
-    public:
-        std::string seen;
-        bool PickFont(std::string& name, int& size) override {
-            seen = name + "," + std::to_string(size);
-            name = "Verdana";
-            size = 9;
-            return true;
-        }
-    } answer;
-    inspector.InspectObjects({button1});
-    inspector.Grid().SetCellValue(inspector.Grid().RowOf("Font"), "Tahoma,8");
-    Select("Font");
-    inspector.EditButtonClick();
-    EXPECT_EQ(answer.seen, "Tahoma,8") << "the box starts from the cell's font";
-    EXPECT_EQ(inspector.Grid().CellValue(inspector.Grid().RowOf("Font")), "Verdana,9");
-    EXPECT_EQ(first.font, "Verdana,9");
-    EXPECT_EQ(code.Line(2), "Container1.Font->FaceName=\"Verdana\"");
-    EXPECT_EQ(code.Line(3), "Container1.Font->Size=9");
-}
-
 TEST_F(ObjectInspectorTest, EveryObjectAnEditReachedIsNotedWithItsOldValue) {
     std::vector<PropertyEdit> edits;
     inspector.OnPropertyEdited = [&](const PropertyEdit& edit) { edits.push_back(edit); };
