@@ -11,6 +11,7 @@
 #include "app/component_wiring.h"
 #include "app/database_wiring.h"
 #include "app/dialog_wiring.h"
+#include "app/inspector_wiring.h"
 #include "app/language_wiring.h"
 #include "app/pack_wiring.h"
 #include "app/search_wiring.h"
@@ -73,11 +74,11 @@ void CreateWindows() {
     search.searchReplace = AddWindow<TSearchReplaceDialog>(TheSearchWorkspace());
     app.Code = AddWindow<TCode>();
     // The inspector asks the palette's current pack; the containers of its
-    // objects come with the dialogs under design (none yet: edits stay in the grid).
+    // objects come with the dialogs under design.
     AddWindow<TInspector>([]() -> PackApi* {
         TPack* pack = WorkbenchPacks().CurrentPack;
         return pack ? pack->Api() : nullptr;
-    }, nullptr);
+    }, InspectedObjectOf);
     AddWindow<TObjectsTree>();
     InstallPropertyEditDialog();
     AddTool("TFormsList", "FormsList", "FormsList", {260, 240, false, false, 0, 186});
@@ -194,6 +195,7 @@ void StartWorkbench() {
     WireIncludeDatabase();
     WirePacks();
     WireDialogs();
+    WireInspector();
     WireSearch();
     WireLanguages();
     app.Main->OnFirstShow = FirstShow;

@@ -2,6 +2,7 @@
 
 #include "common/commands.h"
 #include "common/prompts.h"
+#include "designer/container_font.h"
 #include "designer/container_rules.h"
 #include "designer/mouse_transparency.h"
 #include "ui/form_window.h"
@@ -274,6 +275,7 @@ void TContainer::DeclareProperties() {
                                    SetHostHandle(reinterpret_cast<HWND>(static_cast<std::uintptr_t>(static_cast<std::uint32_t>(ToInt(value)))));
                                }});
     AddProperty(DesignProperty{"Node", DesignKind::Text, {}, [this] { return std::string(node_ ? "(node)" : ""); }, {}});
+    for (DesignProperty& property : ContainerFontProperties(*this)) AddProperty(std::move(property));
 }
 
 }  // namespace tavrin

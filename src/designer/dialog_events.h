@@ -19,6 +19,8 @@ public:
     virtual void OnSelectionChanged(TDialog& dialog, const std::vector<TContainer*>& selection) {}
     virtual void OnComponentInserted(TDialog& dialog, TContainer& component) {}
     virtual void OnComponentRemoved(TDialog& dialog, TContainer& component) {}
+    // The dialog window was moved or resized (its own bounds changed).
+    virtual void OnDialogMoved(TDialog& dialog) {}
 };
 
 // The listeners every dialog reports to (in registration order).

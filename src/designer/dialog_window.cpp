@@ -143,6 +143,7 @@ void TDialog::SelectionChanged() {
 // The window moved or was resized by the user: its own container's bounds
 // statement follows.
 void TDialog::WindowMoved() {
+    Tell([&](DialogEvents& e) { e.OnDialogMoved(*this); });
     if (!Code || !IsWindowVisible(Handle())) return;
     ::tavrin::Bounds now = WindowBounds();
     if (now == codeBounds_) return;

@@ -90,7 +90,9 @@ LRESULT TInspector::HandleMessage(UINT message, WPARAM wp, LPARAM lp) {
 }
 
 void TInspector::InspectObjects(const std::vector<PackObject>& objects) {
-    if (rules_.InspectObjects(objects)) Refresh();
+    if (!rules_.InspectObjects(objects)) return;
+    Refresh();
+    if (RowsFilled) RowsFilled();
 }
 
 void TInspector::SetObjectEntries(const std::vector<ObjectEntry>& entries, int selected) {
@@ -105,11 +107,19 @@ void TInspector::SelectTab(InspectorTab tab) {
     if (TabCtrl_GetCurSel(tabs_) != static_cast<int>(tab)) TabCtrl_SetCurSel(tabs_, static_cast<int>(tab));
     rules_.TabControlChange(tab);
     Refresh();
+    if (RowsFilled) RowsFilled();
 }
 
 void TInspector::Refresh() {
     grid_->ShowRows(rules_.Grid().Rows());
     ShowStatus();
+}
+
+void TInspector::ShowRowValue(const std::string& name, const std::string& value) {
+    int row = rules_.Grid().RowOf(name);
+    if (row < 0 || rules_.Grid().CellValue(row) == value) return;
+    rules_.Grid().SetCellValue(row, value);
+    if (grid_) grid_->SetValue(row, value);
 }
 
 void TInspector::ShowStatus() {

@@ -40,10 +40,15 @@ public:
     void SelectTab(InspectorTab tab);
     // Shows the grid's rows and the status texts again.
     void Refresh();
+    // Shows a new value in the row of that name (any case), when the grid has one.
+    void ShowRowValue(const std::string& name, const std::string& value);
+    const std::vector<ObjectEntry>& ObjectEntries() const { return entries_; }
 
     // An entry chosen in the object box (cbxObjectsChange): the designer
     // selects a container, or brings another control to the front.
     std::function<void(void* object)> ObjectChosen;
+    // The grid was refilled (a new selection or tab): the designer may show its own values in some rows.
+    std::function<void()> RowsFilled;
 
 protected:
     void OnCreate() override;

@@ -4,6 +4,7 @@
 
 #include "common/prompts.h"
 #include "common/text.h"
+#include "designer/design_font.h"
 #include "designer/property_lines.h"
 
 namespace tavrin {
@@ -81,12 +82,19 @@ std::vector<InspectedObject*> ObjectInspector::Containers() const {
     return containers;
 }
 
+bool ObjectInspector::ApplyEdit(InspectedObject& container, const std::string& name, const std::string& value) {
+    const DesignProperty* property = container.Properties().Find(name);
+    if (!property) return false;
+    if (!value.empty()) container.Properties().Set(property->name, value);
+    WritePropertyLine(container, name, value);
+    return true;
+}
+
 void ObjectInspector::Validate(const std::string& name, const std::string& value) {
     for (InspectedObject* container : Containers()) {
-        const DesignProperty* property = container->Properties().Find(name);
-        if (!property) continue;
-        if (!value.empty()) container->Properties().Set(property->name, value);
-        WritePropertyLine(*container, name, value);
+        std::string before = container->Properties().Get(name).value_or("");
+        if (!ApplyEdit(*container, name, value)) continue;
+        if (OnPropertyEdited) OnPropertyEdited({container, name, before, value});
     }
     int row = grid_.RowOf(name);
     if (row >= 0) grid_.SetCellValue(row, value);
@@ -102,6 +110,8 @@ void ObjectInspector::EditButtonClick() {
     if (grid_.CurrentRow() < 0) grid_.SelectCell(grid_.RowOf(current_->Name));
     std::unique_ptr<TELPropertyEditor> editor = PropertyEditorClasses().Create(editorClass, &grid_);
     if (!editor->Execute()) return;
+    // An editor that keeps its result as its value (the font editor) hands it to the cell.
+    if (!editor->Value().empty() && grid_.CurrentRow() >= 0) grid_.SetCellValue(grid_.CurrentRow(), editor->Value());
     PackApi* pack = Pack();
     if (!pack || !pack->Has(PackEntry::GetPropValue)) return;
     const TELEditorClass* entry = grid_.FindEditorClass(current_->Name);
@@ -114,6 +124,7 @@ void ObjectInspector::ApplyEditorResult(const std::string& name, const std::stri
         const DesignProperties& target = container->EditorProperties();
         const DesignProperty* property = target.Find(name);
         if (!property) continue;
+        std::string before = target.Get(name).value_or("");
         if (colour) {
             long long number = 0;
             ParseInt(cellText, number);
@@ -122,7 +133,22 @@ void ObjectInspector::ApplyEditorResult(const std::string& name, const std::stri
             container->Properties().Set(name, cellText);
         }
         WritePropertyLine(*container, name, cellText);
+        if (OnPropertyEdited) OnPropertyEdited({container, name, before, cellText});
     }
+}
+
+// A font is stated by its face and size, each on a line of its own; a text
+// that names no font writes nothing.
+bool ObjectInspector::WriteFontLines(LineDocument& code, const CodeObject& target, const std::string& value,
+                                     bool packKnowsFont) {
+    FontChoice font;
+    if (!ReadFontChoice(value, font)) return false;
+    if (!packKnowsFont && FindPropertyLine(code, target.tag, kFontFaceMember) < 0) return false;
+    bool written = tavrin::WritePropertyLine(code, target, kFontFaceMember, font.face, true) !=
+                   PropertyLineWrite::NotWritten;
+    return tavrin::WritePropertyLine(code, target, kFontSizeMember, std::to_string(font.size), false) !=
+               PropertyLineWrite::NotWritten ||
+           written;
 }
 
 bool ObjectInspector::WritePropertyLine(InspectedObject& container, const std::string& name,
@@ -133,6 +159,7 @@ bool ObjectInspector::WritePropertyLine(InspectedObject& container, const std::s
     std::optional<PropertyInfo> info;
     PackApi* pack = Pack();
     if (pack && pack->Has(PackEntry::GetPropInfo)) info = pack->PropertyInfoOf(container.Object(), name);
+    if (EqualsNoCase(name, "Font")) return WriteFontLines(*code, target, value, info.has_value());
     // Without the pack's record only an existing line is replaced: nothing new is invented.
     if (!info && FindPropertyLine(*code, target.tag, name) < 0) return false;
     bool textKind = info && KindOf(*info) == pkString;

@@ -23,6 +23,15 @@ struct TProperty {
     std::string Value;
 };
 
+// An edit the inspector applied to one object: the property's design value
+// before and after (the undo of the surface's commands listens to it).
+struct PropertyEdit {
+    InspectedObject* object = nullptr;
+    std::string name;
+    std::string oldValue;
+    std::string newValue;
+};
+
 class ObjectInspector {
 public:
     using PackSource = std::function<PackApi*()>;
@@ -43,6 +52,8 @@ public:
     std::function<void()> BeforeEach;
     // A line for the code window's result list.
     std::function<void(const std::string&)> ReportLine;
+    // Raised once per object after an edit reached it (its design property and its code line).
+    std::function<void(const PropertyEdit&)> OnPropertyEdited;
 
     // Refills the grid; an empty list clears it; without a pack that lists
     // properties the grid stays as it is. False when the grid was left alone.
@@ -60,11 +71,16 @@ public:
     // Replaces the object's line for the property, or adds it after the
     // object's last line when the pack knows the property. False when nothing was written.
     bool WritePropertyLine(InspectedObject& container, const std::string& name, const std::string& value);
+    // Sets the object's design property (an empty value sets nothing) and
+    // writes its line, raising no edit notice (an undo puts a value back this way).
+    // False when the object does not publish the property.
+    bool ApplyEdit(InspectedObject& container, const std::string& name, const std::string& value);
 
 private:
     PackApi* Pack() const { return currentPack_ ? currentPack_() : nullptr; }
     std::vector<InspectedObject*> Containers() const;
     void ApplyEditorResult(const std::string& name, const std::string& cellText, bool colour);
+    bool WriteFontLines(LineDocument& code, const CodeObject& target, const std::string& value, bool packKnowsFont);
 
     PackSource currentPack_;
     ContainerSource containerOf_;

@@ -64,9 +64,10 @@ void ObjectsTreeModel::DeleteSelection(const std::vector<int>& selected) {
 bool ObjectsTreeModel::NodeEdited(int node, const std::string& text) {
     if (!Valid(node)) return false;
     TreeNode& edited = nodes_[node];
-    edited.text = text;
     bool named = edited.kind == TreeObjectKind::Dialog || edited.kind == TreeObjectKind::Container;
+    // A rename that throws (a name the object cannot take) leaves the node's text as it was.
     if (named && edited.object && Rename) Rename(edited.object, text);
+    nodes_[node].text = text;
     return true;
 }
 

@@ -60,7 +60,8 @@ public:
     // Closes the page of every selected dialog node, last first; other nodes are left alone.
     void DeleteSelection(const std::vector<int>& selected);
     // The node's text was edited: a dialog or container takes the new name;
-    // every node keeps the text. False for a node out of range.
+    // every node keeps the text. False for a node out of range. A Rename that
+    // throws refuses the text: the node keeps its old one.
     bool NodeEdited(int node, const std::string& text);
 
     std::function<void(void* container)> SelectContainer;

@@ -67,17 +67,6 @@ bool TELClassEditor::Execute() {
 
 void SetPropertyEditDialog(std::function<bool()> show) { EditDialog() = std::move(show); }
 
-std::string FontChoiceText(const FontChoice& font) { return font.face + "," + std::to_string(font.size); }
-
-bool ReadFontChoice(const std::string& text, FontChoice& font) {
-    size_t comma = text.rfind(',');
-    long long size = 0;
-    if (comma == std::string::npos || !ParseInt(std::string_view(text).substr(comma + 1), size)) return false;
-    font.face = std::string(Trim(std::string_view(text).substr(0, comma)));
-    font.size = static_cast<int>(size);
-    return !font.face.empty();
-}
-
 void EditorClasses::Register(const std::string& className, EditorFactory factory) {
     for (auto& entry : classes_) {
         if (EqualsNoCase(entry.first, className)) {

@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "designer/design_font.h"
+
 namespace tavrin {
 
 class TELInspector;
@@ -63,14 +65,6 @@ public:
 // Shows the class editor's dialog; true unless cancelled. Set by the Win32
 // layer; while unset the class editor shows nothing and reports a cancel.
 void SetPropertyEditDialog(std::function<bool()> show);
-
-// A font chosen in the font box, as the font editor's value text "<face>,<size>".
-struct FontChoice {
-    std::string face;
-    int size = 0;
-};
-std::string FontChoiceText(const FontChoice& font);
-bool ReadFontChoice(const std::string& text, FontChoice& font);
 
 using EditorFactory = std::function<std::unique_ptr<TELPropertyEditor>(TELInspector* grid)>;
 

@@ -40,6 +40,8 @@ public:
     std::deque<FileBoxResult> fileResults; // open and save boxes
     std::deque<std::string> inputs;        // input boxes and folder choosers (accepted)
     std::deque<unsigned> colors;
+    // Answers of the font box (face, size), in order; none left: cancelled.
+    std::deque<std::pair<std::string, int>> fonts;
     std::vector<Shown> shown;
     std::vector<FileBoxRequest> fileRequests;
 
@@ -93,8 +95,12 @@ public:
         return true;
     }
     bool PickFont(std::string& name, int& size) override {
-        shown.push_back({Kind::PickFont, ""});
-        return false;
+        shown.push_back({Kind::PickFont, name});
+        if (fonts.empty()) return false;
+        name = fonts.front().first;
+        size = fonts.front().second;
+        fonts.pop_front();
+        return true;
     }
 
 private:

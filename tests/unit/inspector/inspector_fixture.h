@@ -50,6 +50,7 @@ public:
                          [this](const std::string& v) { left = std::stoi(v); }});
         properties_.Add({"Color", DesignKind::Integer, {}, [this] { return std::to_string(color); },
                          [this](const std::string& v) { color = std::stoi(v); }});
+        properties_.Add({"Font", DesignKind::Text, {}, [this] { return font; }, [this](const std::string& v) { font = v; }});
     }
     PackObject Object() const override { return object_; }
     const DesignProperties& Properties() const override { return properties_; }
@@ -59,6 +60,7 @@ public:
     std::string text;
     int left = 0;
     int color = 0;
+    std::string font = "Tahoma,8";
 
 private:
     PackObject object_;

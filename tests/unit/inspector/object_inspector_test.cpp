@@ -252,5 +252,54 @@ TEST_F(ObjectInspectorTest, EditorButtonNeedsAKnownEditorClass) {
     EXPECT_EQ(prompts.Texts(), (std::vector<std::string>{"The editor class not found."}));
 }
 
+TEST_F(ObjectInspectorTest, AFontIsWrittenAsItsFaceAndSizeLines) {
+    inspector.InspectObjects({button1});
+    inspector.Validate("Font", "Courier New,10");
+    EXPECT_EQ(first.font, "Courier New,10");
+    EXPECT_EQ(code.Line(2), "Container1.Font->FaceName=\"Courier New\"");
+    EXPECT_EQ(code.Line(3), "Container1.Font->Size=10");
+    EXPECT_EQ(code.Tag(3), &first);
+    inspector.Validate("font", "Arial,12");
+    EXPECT_EQ(code.Line(2), "Container1.Font->FaceName=\"Arial\"");
+    EXPECT_EQ(code.Line(3), "Container1.Font->Size=12");
+    EXPECT_EQ(code.LineCount(), 6) << "replaced, not added again";
+    // A text that names no font reaches no line: it could not compile.
+    std::string before = code.Text();
+    EXPECT_FALSE(inspector.WritePropertyLine(first, "Font", "Arial"));
+    EXPECT_FALSE(inspector.WritePropertyLine(first, "Font", "4096"));
+    EXPECT_EQ(code.Text(), before);
+}
+
+TEST_F(ObjectInspectorTest, EveryObjectAnEditReachedIsNotedWithItsOldValue) {
+    std::vector<PropertyEdit> edits;
+    inspector.OnPropertyEdited = [&](const PropertyEdit& edit) { edits.push_back(edit); };
+    first.text = "OK";
+    second.text = "Cancel";
+    inspector.InspectObjects({button1, button2});
+    inspector.Validate("Text", "Same");
+    inspector.Validate("Caption", "x");  // no container publishes it: no notice
+    ASSERT_EQ(edits.size(), 2u);
+    EXPECT_EQ(edits[0].object, &first);
+    EXPECT_EQ(edits[0].oldValue, "OK");
+    EXPECT_EQ(edits[1].object, &second);
+    EXPECT_EQ(edits[1].oldValue, "Cancel");
+    EXPECT_EQ(edits[1].newValue, "Same");
+    // Putting the old value back (as an undo does) raises no new notice.
+    EXPECT_TRUE(inspector.ApplyEdit(*edits[0].object, edits[0].name, edits[0].oldValue));
+    EXPECT_EQ(first.text, "OK");
+    EXPECT_EQ(code.Line(2), "Container1.Text=\"OK\"");
+    EXPECT_FALSE(inspector.ApplyEdit(first, "Caption", "x"));
+    EXPECT_EQ(edits.size(), 2u);
+
+    prompts.colors.push_back(0x00FF00);
+    inspector.InspectObjects({button1});
+    Select("Color");
+    inspector.EditButtonClick();
+    ASSERT_EQ(edits.size(), 3u);
+    EXPECT_EQ(edits[2].name, "Color");
+    EXPECT_EQ(edits[2].oldValue, "0");
+    EXPECT_EQ(edits[2].newValue, "65280");
+}
+
 }  // namespace
 }  // namespace tavrin::test

@@ -348,7 +348,7 @@ TEST_F(ContainerTest, DesignPropertiesAreSetByNameFromText) {
     const DesignProperties& properties = container.Properties();
     EXPECT_EQ((std::vector<std::string>{"Name", "Tag", "Left", "Top", "Width", "Height", "Cursor", "Hint", "HelpType",
                                         "HelpKeyword", "HelpContext", "Align", "Color", "Text", "id", "Host",
-                                        "HostHandle", "Node"}),
+                                        "HostHandle", "Node", "Font", "Font->FaceName", "Font->Size"}),
               properties.Names());
     EXPECT_TRUE(properties.Set("host", "QButton"));
     EXPECT_TRUE(properties.Set("ID", "100"));
