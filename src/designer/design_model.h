@@ -14,6 +14,7 @@
 
 #include "designer/design_bounds.h"
 #include "designer/design_builder.h"
+#include "designer/menu_node.h"
 
 namespace tavrin {
 
@@ -34,14 +35,6 @@ struct ComponentDesign {
     std::string packClass;
     Bounds bounds;
     DesignValues values;
-};
-
-struct MenuNode {
-    std::string name;
-    std::string caption;
-    int commandId = 0;
-    MenuNode* parent = nullptr;
-    std::vector<MenuNode*> items;  // children in order; owned by the dialog
 };
 
 struct DialogDesign {

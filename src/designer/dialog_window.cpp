@@ -5,6 +5,8 @@
 #include "common/text.h"
 #include "designer/dialog_code.h"
 #include "designer/dialog_events.h"
+#include "designer/forms_list.h"
+#include "designer/menu_code.h"
 #include "designer/unique_names.h"
 #include "packhost/pack_registry.h"
 
@@ -48,6 +50,7 @@ TDialog::~TDialog() {
     ELDesigner.OnModified = nullptr;
     ELDesigner.SetActive(false);
     ownContainer_.reset();
+    TFormsList::Forget(*this);
 }
 
 void TDialog::Create() {
@@ -63,6 +66,12 @@ void TDialog::Create() {
     menus_ = std::make_unique<DialogMenus>(Handle());
     menus_->OnStatus = [this](const std::string& text) {
         if (OnStatus) OnStatus(text);
+    };
+    // Menu objects and components are fields of the same type in code.
+    menus_->NameUsedElsewhere = [this](std::string_view name) {
+        for (const auto& c : ELDesigner.Components())
+            if (EqualsNoCase(c->Name(), name)) return true;
+        return false;
     };
     WireSurface();
 }
@@ -178,7 +187,14 @@ HMENU TDialog::BuildPopupMenu() {
     HMENU popup = CreatePopupMenu();
     AppendMenuA(popup, MF_POPUP, reinterpret_cast<UINT_PTR>(editor), "Menu Editor...");
     AppendMenuA(popup, MF_SEPARATOR, 0, nullptr);
+    // "Position" applies to the last selected component (not to the dialog).
+    std::optional<TELDesigner::Item> current = ELDesigner.Active() ? ELDesigner.Current() : std::nullopt;
+    HMENU position = CreatePopupMenu();
+    if (OnBuildPositionMenu) OnBuildPositionMenu(position);
+    AppendMenuA(popup, MF_POPUP | (current && *current ? MF_ENABLED : MF_GRAYED),
+                reinterpret_cast<UINT_PTR>(position), "Position");
     item(popup, menuAligntogrid, "Align to grid", true);
+    item(popup, menuAlignment, "Alignment...", true);
     AppendMenuA(popup, MF_SEPARATOR, 0, nullptr);
     // The surface keeps no clipboard of its own: cut, copy and paste are never possible.
     item(popup, menuCut, "Cut", false);
@@ -192,15 +208,30 @@ HMENU TDialog::BuildPopupMenu() {
 
 void TDialog::RunPopupCommand(int item) {
     switch (item) {
-    case menuAddMenu: menus_->AddMainMenu(); break;
-    case menuAddItem: menus_->AddItem(); break;
-    case menuDeleteMenu: menus_->DeleteActive(); break;
-    case menuClearMenu: menus_->ClearActive(); break;
+    case menuAddMenu: EditMenus(&DialogMenus::AddMainMenu); break;
+    case menuAddItem: EditMenus(&DialogMenus::AddItem); break;
+    case menuDeleteMenu: EditMenus(&DialogMenus::DeleteActive); break;
+    case menuClearMenu: EditMenus(&DialogMenus::ClearActive); break;
+    case menuAlignment:
+        if (OnAlignment) OnAlignment();
+        break;
     case menuAligntogrid: AlignSelectionToGrid(); break;
     case menuDelete: ELDesigner.DeleteSelection(); break;
     case menuSelectAll: SelectAllComponents(); break;
-    default: break;
+    default:
+        if (OnPositionCommand) OnPositionCommand(item);
+        break;
     }
+}
+
+void TDialog::EditMenus(void (DialogMenus::*command)()) {
+    std::vector<const void*> before = menus_->CodeTags();
+    int revision = menus_->Revision();
+    (menus_.get()->*command)();  // a refused name throws before anything changed
+    if (!Code || menus_->Revision() == revision) return;
+    for (const void* tag : before) Code->RemoveLinesOf(tag);
+    if (const MenuNode* tree = menus_->CodeTree()) WriteMainMenu(*Code, dialogName_, *tree);
+    CodeChanged();
 }
 
 void TDialog::AlignSelectionToGrid() {

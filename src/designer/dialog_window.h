@@ -63,10 +63,15 @@ public:
     // The right-click menu, items enabled as when it opens (the caller destroys it).
     enum PopupItem {
         menuAddMenu = 200, menuAddItem, menuDeleteMenu, menuClearMenu, menuAligntogrid,
-        menuCut, menuCopy, menuPaste, menuDelete, menuSelectAll
+        menuCut, menuCopy, menuPaste, menuDelete, menuSelectAll, menuAlignment
     };
     HMENU BuildPopupMenu();
     void RunPopupCommand(int item);
+    // "Alignment...": the alignment dialog, when one is wired.
+    std::function<void()> OnAlignment;
+    // Fills the "Position" submenu; its entries' commands come back through OnPositionCommand.
+    std::function<void(HMENU)> OnBuildPositionMenu;
+    std::function<void(int)> OnPositionCommand;
 
 protected:
     LRESULT HandleMessage(UINT message, WPARAM wp, LPARAM lp) override;
@@ -87,6 +92,8 @@ private:
     std::string dialogName_ = "Dialog";
     void AlignSelectionToGrid();
     void SelectAllComponents();
+    // Runs a menu editor command; the menus' lines in the code are written anew when it changed them.
+    void EditMenus(void (DialogMenus::*command)());
 
     std::unique_ptr<TContainer> ownContainer_;
     std::unique_ptr<DialogMenus> menus_;

@@ -2,9 +2,10 @@
 
 #include <algorithm>
 
-#include "designer/design_property_tables.h"
 #include "common/text.h"
+#include "designer/design_property_tables.h"
 #include "designer/dialog_window.h"
+#include "designer/unique_names.h"
 
 // The system's headers name a function CreateDialog too.
 #undef CreateDialog
@@ -72,8 +73,49 @@ std::optional<PropertyError> LiveDesignBuilder::SetDesignProperty(DesignHandle o
         if (EqualsNoCase(name, "Name")) return std::nullopt;
         return SetOn(dialog->OwnContainer().Properties(), name, text);
     }
-    TContainer* component = ComponentOf(object);
-    return component ? SetOn(component->Properties(), name, text) : std::nullopt;
+    if (TContainer* component = ComponentOf(object)) return SetOn(component->Properties(), name, text);
+    if (MenuOf menu = FindMenu(object); menu.menu) return SetMenuProperty(menu, name, text);
+    return std::nullopt;
+}
+
+LiveDesignBuilder::MenuOf LiveDesignBuilder::FindMenu(DesignHandle object) const {
+    for (TDialog* dialog : dialogs_)
+        if (DesignMenu* menu = dialog->Menus().OfTag(object)) return {dialog, menu};
+    return {};
+}
+
+std::optional<PropertyError> LiveDesignBuilder::SetMenuProperty(const MenuOf& target, std::string_view name,
+                                                                std::string_view text) {
+    const DesignProperty* property = MenuPropertyKinds().Find(name);
+    if (!property) return std::nullopt;
+    std::optional<std::string> value = DesignValue(*property, text);
+    if (!value) return PropertyError{DesignValueError(*property, text)};
+    if (property->name == "Caption") {
+        target.dialog->Menus().SetCaption(*target.menu, *value);
+    } else if (property->name == "CommandID") {
+        ParseWholeNumber(*value, target.menu->codeId);
+    }
+    // A menu object keeps the name of its field line.
+    return std::nullopt;
+}
+
+DesignHandle LiveDesignBuilder::CreateMainMenu(DesignHandle dialog, std::string_view name) {
+    TDialog* owner = DialogOf(dialog);
+    if (!owner || !IsIdentifier(name)) return nullptr;
+    DesignMenu* menu = owner->Menus().MainMenuFromCode(std::string(name));
+    return menu ? &menu->code : nullptr;
+}
+
+DesignHandle LiveDesignBuilder::CreateMenuItem(DesignHandle dialog, std::string_view name) {
+    TDialog* owner = DialogOf(dialog);
+    if (!owner || !IsIdentifier(name)) return nullptr;
+    return &owner->Menus().ItemFromCode(std::string(name))->code;
+}
+
+void LiveDesignBuilder::AddMenuItem(DesignHandle parent, DesignHandle item) {
+    MenuOf above = FindMenu(parent), below = FindMenu(item);
+    if (!above.menu || !below.menu || above.dialog != below.dialog) return;
+    above.dialog->Menus().Attach(*above.menu, *below.menu);
 }
 
 void LiveDesignBuilder::SetBounds(DesignHandle object, const BoundsChange& change) {
