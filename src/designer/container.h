@@ -65,6 +65,13 @@ public:
     void* PackObject() const { return packObject_; }
     ContainerNode* Node() const { return node_.get(); }
     void SetNode(std::unique_ptr<ContainerNode> node);
+    // The component this one lies in, or null when it lies on the dialog.
+    TContainer* ParentComponent() const { return parentComponent_; }
+    // Puts the container's window into parent's (null: back into the window it
+    // was made for); its bounds stay, now in the new parent's client area.
+    void SetParentComponent(TContainer* parent);
+    // Whether components can be placed into it (its host class holds others).
+    bool AcceptsControls() const;
     ContainerGrid* Grid = nullptr;  // the inspector's grid, for a dialog's own container
     TDialog* Dialog = nullptr;      // the dialog whose own container this is
 
@@ -111,6 +118,8 @@ private:
     void ReportRefusedClass() const;
 
     HWND parent_;
+    HWND ownerWindow_;  // the window the container was made for
+    TContainer* parentComponent_ = nullptr;
     HWND window_ = nullptr;
     HWND hostHandle_ = nullptr;
     std::string host_;

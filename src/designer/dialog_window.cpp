@@ -87,6 +87,11 @@ void TDialog::WireSurface() {
     ELDesigner.OnModified = [this] { CodeChanged(); };
     ELDesigner.OnChangeSelection = [this] { SelectionChanged(); };
     ELDesigner.OnDblClick = [this] { menus_->ActivateMainMenu(); };
+    ELDesigner.OnControlHint = [](TContainer& c, const std::string&) {
+        return "Origin: " + std::to_string(c.Left()) + ", " + std::to_string(c.Top()) + "\nSize: " +
+               std::to_string(c.Width()) + ", " + std::to_string(c.Height()) + "\nClass: " + c.Host() +
+               ", Name: " + c.Name();
+    };
     ELDesigner.OnContextPopup = [this](POINT at) {
         HMENU popup = BuildPopupMenu();
         int chosen = TrackPopupMenu(popup, TPM_RETURNCMD | TPM_RIGHTBUTTON, at.x, at.y, 0, Handle(), nullptr);
@@ -126,7 +131,10 @@ void TDialog::WriteOwnContainerLines() {
 void TDialog::Inserted(TContainer& container) {
     std::string packClass = packs_ ? packs_->SelectedClassName : std::string();
     container.SetHost(packClass);
-    if (Code) WriteComponent(*Code, dialogName_, {&container, container.Name(), false}, packClass, BoundsOf(container));
+    std::string parent = container.ParentComponent() ? container.ParentComponent()->Name() : "This";
+    if (Code)
+        WriteComponent(*Code, dialogName_, {&container, container.Name(), false}, packClass, BoundsOf(container),
+                       parent);
     Tell([&](DialogEvents& e) { e.OnComponentInserted(*this, container); });
     if (packs_) {
         if (TPalettePage* page = packs_->Palette().ActivePalette()) page->Release();

@@ -40,10 +40,8 @@ TDialog* LiveDesignBuilder::DialogOf(DesignHandle object) const {
 }
 
 TContainer* LiveDesignBuilder::ComponentOf(DesignHandle object) const {
-    for (TDialog* dialog : dialogs_)
-        for (const auto& component : dialog->ELDesigner.Components())
-            if (object == component.get()) return component.get();
-    return nullptr;
+    auto found = components_.find(object);
+    return found == components_.end() ? nullptr : found->second;
 }
 
 CreatedDialog LiveDesignBuilder::CreateDialog(std::string_view name) {
@@ -57,7 +55,9 @@ DesignHandle LiveDesignBuilder::CreateContainer(DesignHandle dialog, std::string
                                                 std::string_view packClass) {
     TDialog* owner = DialogOf(dialog);
     if (!owner) return nullptr;
-    return owner->AddComponentFromCode(std::string(name), std::string(packClass));
+    TContainer* made = owner->AddComponentFromCode(std::string(name), std::string(packClass));
+    if (made) components_[made] = made;
+    return made;
 }
 
 std::optional<PropertyError> LiveDesignBuilder::SetDesignProperty(DesignHandle object, std::string_view name,
@@ -128,6 +128,15 @@ void LiveDesignBuilder::SetBounds(DesignHandle object, const BoundsChange& chang
     if (!container) return;
     Bounds now = Changed({container->Left(), container->Top(), container->Width(), container->Height()}, change);
     container->SetBounds(now.left, now.top, now.width, now.height);
+}
+
+void LiveDesignBuilder::SetParent(DesignHandle child, DesignHandle parent) {
+    TContainer* inner = ComponentOf(child);
+    TContainer* outer = parent ? ComponentOf(parent) : nullptr;
+    if (!inner || (parent && !outer)) return;
+    for (TContainer* up = outer; up; up = up->ParentComponent())
+        if (up == inner) return;  // never inside itself
+    inner->SetParentComponent(outer);
 }
 
 void LiveDesignBuilder::ShowDialog(DesignHandle dialog) {

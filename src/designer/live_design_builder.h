@@ -6,6 +6,7 @@
 
 #include <functional>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "designer/design_builder.h"
@@ -31,6 +32,7 @@ public:
     std::optional<PropertyError> SetDesignProperty(DesignHandle object, std::string_view name,
                                                    std::string_view text) override;
     void SetBounds(DesignHandle object, const BoundsChange& change) override;
+    void SetParent(DesignHandle child, DesignHandle parent) override;
     DesignHandle CreateMainMenu(DesignHandle dialog, std::string_view name) override;
     DesignHandle CreateMenuItem(DesignHandle dialog, std::string_view name) override;
     void AddMenuItem(DesignHandle parent, DesignHandle item) override;
@@ -53,6 +55,7 @@ private:
 
     std::function<TDialog&()> newDialog_;
     std::vector<TDialog*> dialogs_;
+    std::unordered_map<DesignHandle, TContainer*> components_;  // every component made, by handle
 };
 
 }  // namespace tavrin
