@@ -79,6 +79,11 @@ void TContainer::SetParentComponent(TContainer* parent) {
     SetWindowPos(window_, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
+void TContainer::CreateWindows() {
+    Handle();
+    if (!hostHandle_ && !host_.empty()) CreateHost();
+}
+
 bool TContainer::AcceptsControls() const { return HostAcceptsControls(host_); }
 
 void TContainer::SetHost(const std::string& name) {

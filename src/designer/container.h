@@ -57,6 +57,10 @@ public:
     // Sets the host class and creates its live window; an empty name leaves
     // the current live window in place.
     void SetHost(const std::string& name);
+    // Only names the host class; CreateWindows makes the windows later.
+    void SetHostClass(const std::string& name) { host_ = name; }
+    // The container's window, and its live window when it has a host class but none yet.
+    void CreateWindows();
     int id() const { return id_; }
     void Setid(int value);
     // The style the live window is created with (besides the child style).

@@ -58,6 +58,8 @@ public:
     virtual void AddMenuItem(DesignHandle parent, DesignHandle item) = 0;
 
     virtual void ShowDialog(DesignHandle dialog) = 0;
+    // The reading ended (at the last line, or at a line that stopped it).
+    virtual void Finish() {}
 };
 
 }  // namespace tavrin

@@ -109,8 +109,12 @@ DialogsRead DialogReader::Run() {
     CommentStripper comments;
     for (int i = 0, count = doc_.LineCount(); i < count; ++i) {
         std::string line = doc_.Line(i);
-        if (!ReadLine(i, Trim(comments.CodeOf(line)))) return result_;
+        if (!ReadLine(i, Trim(comments.CodeOf(line)))) {
+            builder_.Finish();
+            return result_;
+        }
     }
+    builder_.Finish();
     if (result_.lastDialog && HasAutoCreate(doc_)) builder_.ShowDialog(result_.lastDialog);
     return result_;
 }

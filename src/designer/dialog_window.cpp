@@ -167,14 +167,19 @@ void TDialog::WindowMoved() {
     if (UpdateBounds(*Code, dialogName_, {ownContainer_.get(), "this", true}, now)) CodeChanged();
 }
 
-TContainer* TDialog::AddComponentFromCode(const std::string& name, const std::string& packClass) {
+TContainer* TDialog::AddComponentFromCode(const std::string& name, const std::string& packClass,
+                                          bool windowsLater) {
     if (!IsIdentifier(name) || EqualsNoCase(name, "this")) return nullptr;
     for (const auto& c : ELDesigner.Components())
         if (EqualsNoCase(c->Name(), name)) return nullptr;
     auto container = std::make_unique<TContainer>(Handle());
     container->SetName(name);
-    container->Handle();
-    container->SetHost(packClass);
+    if (windowsLater) {
+        container->SetHostClass(packClass);
+    } else {
+        container->Handle();
+        container->SetHost(packClass);
+    }
     return &ELDesigner.AddComponent(std::move(container));
 }
 

@@ -52,8 +52,11 @@ public:
 
     // The window's design properties (Caption, Left, Top, Width, Height, ...).
     const DesignProperties& Properties() const { return properties_; }
-    // A component made by the code reader (no code written).
-    TContainer* AddComponentFromCode(const std::string& name, const std::string& packClass);
+    // A component made by the code reader (no code written). With windowsLater
+    // its windows wait for the reader's end (TContainer::CreateWindows), so
+    // that they are made once, at their place, with their text.
+    TContainer* AddComponentFromCode(const std::string& name, const std::string& packClass,
+                                     bool windowsLater = false);
 
     // The menu editor of this dialog's window menu.
     DialogMenus& Menus() { return *menus_; }

@@ -55,7 +55,7 @@ DesignHandle LiveDesignBuilder::CreateContainer(DesignHandle dialog, std::string
                                                 std::string_view packClass) {
     TDialog* owner = DialogOf(dialog);
     if (!owner) return nullptr;
-    TContainer* made = owner->AddComponentFromCode(std::string(name), std::string(packClass));
+    TContainer* made = owner->AddComponentFromCode(std::string(name), std::string(packClass), true);
     if (made) components_[made] = made;
     return made;
 }
@@ -137,6 +137,11 @@ void LiveDesignBuilder::SetParent(DesignHandle child, DesignHandle parent) {
     for (TContainer* up = outer; up; up = up->ParentComponent())
         if (up == inner) return;  // never inside itself
     inner->SetParentComponent(outer);
+}
+
+void LiveDesignBuilder::Finish() {
+    for (TDialog* dialog : dialogs_)
+        for (const auto& component : dialog->ELDesigner.Components()) component->CreateWindows();
 }
 
 void LiveDesignBuilder::ShowDialog(DesignHandle dialog) {

@@ -37,6 +37,8 @@ public:
     DesignHandle CreateMenuItem(DesignHandle dialog, std::string_view name) override;
     void AddMenuItem(DesignHandle parent, DesignHandle item) override;
     void ShowDialog(DesignHandle dialog) override;
+    // Makes the windows of every component read, now that their places and texts are known.
+    void Finish() override;
 
     // The dialogs built so far, in order.
     const std::vector<TDialog*>& Built() const { return dialogs_; }

@@ -100,6 +100,13 @@ void AnswerFileBox(e2e::WorkbenchProcess& process, HWND box, const std::string& 
     process.PressButton(box, IDOK);
 }
 
+// The application folder with Velpack loaded at start.
+void WithVelpack(e2e::AppFolder& folder) {
+    folder.CopyIn(appFolder + "/Velpack.dll", "Velpack.dll");
+    folder.WriteText("DataBase.ini", "QFORM=C:\\FreeBASIC\\inc\\velpack.bi\r\n");
+    folder.WriteIni("[libs]\r\nVelpack.dll=true\r\n");
+}
+
 RECT BoundsIn(HWND window, HWND parent) {
     RECT r{};
     GetWindowRect(window, &r);
@@ -156,9 +163,7 @@ const char* const kExpectedFile =
 TEST(DialogDesign, APlacedAndDraggedButtonIsSavedAndComesBackWhenTheFileIsOpened) {
     if (appFolder.empty()) GTEST_SKIP() << "no application folder given";
     e2e::AppFolder folder(tavrinExe);
-    folder.CopyIn(appFolder + "/Velpack.dll", "Velpack.dll");
-    folder.WriteText("DataBase.ini", "QFORM=C:\\FreeBASIC\\inc\\velpack.bi\r\n");
-    folder.WriteIni("[libs]\r\nVelpack.dll=true\r\n");
+    WithVelpack(folder);
     e2e::WorkbenchProcess process(folder);
     ASSERT_GE(process.WaitUntilIdle(), 0);
 
@@ -297,9 +302,7 @@ const char* const kNestedFile =
 TEST(DialogDesign, AFileWithAMenuAndANestedButtonOpensAsDesignedAndSaveWritesTheMove) {
     if (appFolder.empty()) GTEST_SKIP() << "no application folder given";
     e2e::AppFolder folder(tavrinExe);
-    folder.CopyIn(appFolder + "/Velpack.dll", "Velpack.dll");
-    folder.WriteText("DataBase.ini", "QFORM=C:\\FreeBASIC\\inc\\velpack.bi\r\n");
-    folder.WriteIni("[libs]\r\nVelpack.dll=true\r\n");
+    WithVelpack(folder);
     folder.WriteText("form1.bas", kNestedFile);
     std::string file = folder.Path() + "\\form1.bas";
     e2e::WorkbenchProcess process(folder);

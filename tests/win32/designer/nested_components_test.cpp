@@ -138,7 +138,11 @@ TEST_F(NestedTest, ASavedDialogWithNestedComponentsIsRebuiltNested) {
         return *built.back();
     });
     VectorLineDocument reopened;
-    reopened.SetText(code.Text());
+    std::string saved = code.Text();
+    std::string bounds = "Container2.SetBounds(8,16,80,24)\r\n";
+    ASSERT_NE(saved.find(bounds), std::string::npos) << saved;
+    saved.insert(saved.find(bounds) + bounds.size(), "Container2.Text=\"Press me\"\r\n");
+    reopened.SetText(saved);
     DialogsRead read = ParseDialogs(reopened, builder, "QForm");
     ASSERT_FALSE(read.error);
     ASSERT_EQ(built.size(), 1u);
@@ -153,7 +157,18 @@ TEST_F(NestedTest, ASavedDialogWithNestedComponentsIsRebuiltNested) {
     GetWindowRect(again.Handle(), &inBox);
     MapWindowPoints(nullptr, components[0]->Handle(), reinterpret_cast<POINT*>(&inBox), 2);
     EXPECT_EQ(inBox.left, 8) << "the window stands in the box's client area";
-    EXPECT_NE(again.HostHandle(), nullptr) << "the live button exists";
+    ASSERT_NE(again.HostHandle(), nullptr) << "the live button exists";
+    // The live windows are made after the reading, at their place and with their text.
+    char text[32] = {};
+    GetWindowTextA(again.HostHandle(), text, sizeof text);
+    EXPECT_STREQ(text, "Press me");
+    RECT live{};
+    GetClientRect(again.HostHandle(), &live);
+    EXPECT_EQ(live.right, 80);
+    EXPECT_EQ(live.bottom, 24);
+    EXPECT_NE(components[0]->HostHandle(), nullptr) << "the live group box exists";
+    EXPECT_EQ(GetWindow(components[0]->Handle(), GW_CHILD), again.Handle())
+        << "the inner button stands above the group box's live window";
 }
 
 }  // namespace
