@@ -113,7 +113,7 @@ void TContainer::CreateHost() {
         MakeMouseTransparent(hostHandle_);
         SendMessageA(hostHandle_, WM_SETFONT, reinterpret_cast<WPARAM>(font_), TRUE);
         // Below the components placed into this one, if there are any.
-        if (GetWindow(parent, GW_CHILD) != hostHandle_ || GetWindow(hostHandle_, GW_HWNDNEXT))
+        if (AcceptsControls() && (GetWindow(parent, GW_CHILD) != hostHandle_ || GetWindow(hostHandle_, GW_HWNDNEXT)))
             SetWindowPos(hostHandle_, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
         packObject_ = GetPropA(parent, "this");
     } catch (const std::exception& error) {

@@ -4,6 +4,7 @@
 
 #include "common/commands.h"
 #include "designer/dialog_window.h"
+#include "ui/component_names.h"
 
 namespace tavrin {
 
@@ -26,12 +27,13 @@ TFormsList::~TFormsList() {
 }
 
 void TFormsList::OnCreate() {
-    list_ = AddControl("LISTBOX", "", WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | LBS_EXTENDEDSEL | LBS_NOINTEGRALHEIGHT,
-                       0, 0, 0, 0, idListBox, WS_EX_CLIENTEDGE);
-    AddButton("Show", 0, 0, kButtonWidth, kButtonHeight, idShow);
-    AddButton("Destroy", 0, 0, kButtonWidth, kButtonHeight, idDestroy);
-    AddButton("OK", 0, 0, kButtonWidth, kButtonHeight, idOK, true);
-    AddButton("Cancel", 0, 0, kButtonWidth, kButtonHeight, idCancel);
+    list_ = NameComponent(AddControl("LISTBOX", "", WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | LBS_EXTENDEDSEL |
+                                     LBS_NOINTEGRALHEIGHT, 0, 0, 0, 0, idListBox, WS_EX_CLIENTEDGE),
+                          "ListBox");
+    NameComponent(AddButton("Show", 0, 0, kButtonWidth, kButtonHeight, idShow), "btnShow");
+    NameComponent(AddButton("Destroy", 0, 0, kButtonWidth, kButtonHeight, idDestroy), "btnDestroy");
+    NameComponent(AddButton("OK", 0, 0, kButtonWidth, kButtonHeight, idOK, true), "btnOK");
+    NameComponent(AddButton("Cancel", 0, 0, kButtonWidth, kButtonHeight, idCancel), "btnCancel");
 }
 
 void TFormsList::OnSize(int width, int height) {

@@ -36,6 +36,9 @@ void SurfaceHint::Create(HWND owner) {
 }
 
 void SurfaceHint::Show(HWND owner, const std::string& text, POINT at) {
+    // A hint that says the same stays where it is: moving the tip window
+    // repaints what lies beneath it, on every mouse move of a drag.
+    if (showing_ && text == text_ && owner == owner_) return;
     Create(owner);
     text_ = text;
     showing_ = true;

@@ -16,7 +16,8 @@ public:
     SurfaceHint(const SurfaceHint&) = delete;
     SurfaceHint& operator=(const SurfaceHint&) = delete;
 
-    // Shows text (lines split at "\n") at a screen point, for the window owner.
+    // Shows text (lines split at "\n") at a screen point, for the window owner;
+    // the same text shown again keeps its place.
     void Show(HWND owner, const std::string& text, POINT at);
     void Hide();
     bool Showing() const { return showing_; }

@@ -107,6 +107,7 @@ int main(int argc, char** argv) {
                 *std::min_element(opening.begin(), opening.end()), runs);
 
     TDialog& dialog = *dialogs.back();
+    for (int i = 0; i < 10; ++i, Sleep(50)) Pump();  // the opening's painting is over
     dialog.SetName("Big");
     dialog.Code = &doc;
     HWND window = dialog.Handle();
