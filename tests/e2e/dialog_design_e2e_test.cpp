@@ -175,6 +175,24 @@ TEST(DialogDesign, APlacedAndDraggedButtonIsSavedAndComesBackWhenTheFileIsOpened
     EXPECT_EQ(outer.left, 368);
     EXPECT_EQ(outer.top, 188);
 
+    // "View" > "Forms..." lists the new dialog, without the "OK" and "Cancel" buttons.
+    process.PostCommand(tavrin::cmdViewForms);
+    HWND forms = nullptr;
+    for (int i = 0; i < 250 && !forms; ++i, Sleep(20)) {
+        WindowSearch search{process.ProcessId(), "FormsList", "TFormsList", nullptr};
+        EnumWindows(FindTopLevel, reinterpret_cast<LPARAM>(&search));
+        forms = search.found;
+    }
+    ASSERT_NE(forms, nullptr) << "no forms list";
+    std::vector<HWND> lists = ChildrenOfClass(forms, "ListBox");
+    ASSERT_EQ(lists.size(), 1u);
+    EXPECT_EQ(SendMessageA(lists[0], LB_GETCOUNT, 0, 0), 1);
+    std::vector<HWND> formButtons = VisibleChildrenOfClass(forms, "Button");
+    EXPECT_EQ(formButtons.size(), 2u) << "Show and Destroy only";
+    Sleep(200);
+    SaveScreen("forms_list.bmp");
+    SendMessageA(forms, WM_CLOSE, 0, 0);
+
     // QButton on the palette: the arrow, QStatic, QImage, then QButton.
     std::vector<HWND> pages;
     for (int tries = 0; tries < 100 && pages.empty(); ++tries, Sleep(20))
