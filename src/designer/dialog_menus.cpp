@@ -217,6 +217,16 @@ bool DialogMenus::ItemClicked(UINT commandId) {
     return false;
 }
 
+bool DialogMenus::SubmenuOpened(HMENU submenu) {
+    for (const auto& menu : all_) {
+        if (!menu->isMain && submenu && menu->handle == submenu) {
+            SetActive(menu.get());
+            return true;
+        }
+    }
+    return false;
+}
+
 void DialogMenus::ActivateMainMenu() {
     ActiveMenu() = main_;
     if (main_) SetActive(main_);

@@ -46,6 +46,8 @@ public:
     void ClearActive();
     // A click on an item at design time makes it ActiveMenu; false when the id is no item of this dialog.
     bool ItemClicked(UINT commandId);
+    // A click on an item that opens a submenu (the submenu is about to open) does the same.
+    bool SubmenuOpened(HMENU submenu);
     // A double click on the surface: the main menu becomes ActiveMenu.
     void ActivateMainMenu();
     bool Owns(const DesignMenu* menu) const;

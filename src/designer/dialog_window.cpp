@@ -297,6 +297,9 @@ LRESULT TDialog::HandleMessage(UINT message, WPARAM wp, LPARAM lp) {
     case WM_COMMAND:
         if (HIWORD(wp) == 0 && !lp && menus_ && menus_->ItemClicked(LOWORD(wp))) return 0;
         break;
+    case WM_INITMENUPOPUP:
+        if (!HIWORD(lp) && menus_) menus_->SubmenuOpened(reinterpret_cast<HMENU>(wp));
+        break;
     case WM_SETTEXT: {
         LRESULT done = FormWindow::HandleMessage(message, wp, lp);
         if (ownContainer_ && ownContainer_->HostHandle())

@@ -218,7 +218,10 @@ TEST_F(DialogMenuTest, MenusAreWrittenToTheCodeAndASavedDialogComesBackWithThem)
     // Editing the reopened menu rewrites its lines in place of the old ones: nothing twice.
     built[0]->Code = &reopened;
     built[0]->SetName("Dialog1");
-    DialogMenus::ActiveMenu() = again->children[0];
+    // A click on File opens its submenu: File becomes the menu being edited.
+    SendMessageA(built[0]->Handle(), WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(again->children[0]->handle),
+                 MAKELPARAM(0, FALSE));
+    EXPECT_EQ(DialogMenus::ActiveMenu(), again->children[0]);
     built[0]->RunPopupCommand(TDialog::menuClearMenu);
     std::string rewritten = reopened.Text();
     EXPECT_EQ(rewritten.find("Open"), std::string::npos) << rewritten;
