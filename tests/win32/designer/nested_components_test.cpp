@@ -123,6 +123,12 @@ TEST_F(NestedTest, AComponentTheMouseRestsOnGetsTheDialogsHint) {
     EXPECT_EQ(WaitForHint(), "Origin: 8, 16\nSize: 80, 24\nClass: QButton, Name: Container2");
     SendMessageA(window(), WM_MOUSEMOVE, 0, MAKELPARAM(300, 250));
     EXPECT_EQ(surface().HintText(), "") << "the dialog itself gets no hint";
+    SetCursorPos(0, 0);
+    SendMessageA(box->Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(150, 100));
+    EXPECT_EQ(WaitForHint(), "") << "the pointer left before the hint pause ended";
+    POINT onBox{150, 100};
+    ClientToScreen(box->Handle(), &onBox);
+    SetCursorPos(onBox.x, onBox.y);
     surface().ShowingHints = TELDesigner::htMove;
     SendMessageA(box->Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(150, 100));
     Sleep(GetDoubleClickTime() + 100);
