@@ -1,8 +1,10 @@
 // TELDesigner: the design surface bound to one top-level window. While active
 // it takes the mouse input of the window and of its component containers:
 // it selects components (the designed window itself is the item null), shows
-// grab handles, moves, sizes and inserts components on the grid, and reports
-// what happened through its events. It owns the components of the window.
+// grab handles and hints, moves, sizes and inserts components on the grid
+// (into the window, or into a component that holds others, such as a group
+// box), and reports what happened through its events. It owns the components
+// of the window.
 #pragma once
 
 #include <windows.h>
