@@ -3,6 +3,7 @@
 #include <memory>
 #include <vector>
 
+#include "app/dialog_documents.h"
 #include "app/pack_wiring.h"
 #include "common/commands.h"
 #include "common/text_codec.h"
@@ -59,9 +60,12 @@ void WireAutoCreate(TCodePage& page, TDialog* dialog) {
 void LinkToPage(TDialog& dialog, TCodePage& page) {
     dialog.Code = &page.Editor().Lines();
     dialog.OnCodeModified = [&page] { page.SetSaved(false); };
+    SetDialogPage(dialog, &page);
     auto previous = page.OnDestroy;
     page.OnDestroy = [&dialog, previous](TCodePage& closed) {
         if (previous) previous(closed);
+        SetDialogPage(dialog, nullptr);
+        UnlistDialog(dialog);
         dialog.Hide();
         dialog.Code = nullptr;
         dialog.OnCodeModified = nullptr;
@@ -85,6 +89,7 @@ TDialog* CreateDialogForPage(TCodePage& page) {
     page.SetCaption(dialog.Caption());
     if (App().Code) App().Code->UpdatePageCaption(&page);
     LinkToPage(dialog, page);
+    ListDialog(dialog);
     WireAutoCreate(page, &dialog);
     dialog.Show();
     dialog.WriteOwnContainerLines();
@@ -120,6 +125,7 @@ void WireDialogs() {
     PageHooks().createDialog = CreateDialogForPage;
     PageHooks().parseDialogs = ParseDialogsOfPage;
     AddDialogEvents(tracker);
+    WireDialogDocuments();
 }
 
 }  // namespace tavrin

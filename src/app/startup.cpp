@@ -17,6 +17,7 @@
 #include "app/search_wiring.h"
 #include "app/user_data_folder.h"
 #include "compiler/switch_window.h"
+#include "designer/forms_list.h"
 #include "inspector/inspector_window.h"
 #include "inspector/objects_tree_window.h"
 #include "inspector/property_edit_dialog.h"
@@ -81,7 +82,7 @@ void CreateWindows() {
     }, InspectedObjectOf);
     AddWindow<TObjectsTree>();
     InstallPropertyEditDialog();
-    AddTool("TFormsList", "FormsList", "FormsList", {260, 240, false, false, 0, 186});
+    AddWindow<TFormsList>();
     AddTool("TSettings", "Settings", "Settings", {520, 420});
     AddWindow<TProjects>();
     AddWindow<TPacks>(WorkbenchPacks());

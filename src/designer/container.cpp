@@ -38,7 +38,7 @@ void SetContainerClassOwner(std::function<std::string(const std::string&)> owner
     ClassOwner() = std::move(owner);
 }
 
-TContainer::TContainer(HWND parent) : parent_(parent), font_(GuiFont()) {
+TContainer::TContainer(HWND parent) : parent_(parent), ownerWindow_(parent), font_(GuiFont()) {
     DeclareProperties();
 }
 
@@ -61,12 +61,31 @@ HWND TContainer::Handle() {
     if (!window_) throw CommandError("Cannot create the window of the container " + name_ + ".");
     SetWindowLongPtrA(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
     SetWindowLongPtrA(window_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(WindowProc));
+    if (parentComponent_)  // above the parent's live window
+        SetWindowPos(window_, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     return window_;
 }
 
 TContainer* TContainer::OfWindow(HWND window) {
     return static_cast<TContainer*>(GetPropA(window, kContainerProperty));
 }
+
+void TContainer::SetParentComponent(TContainer* parent) {
+    parentComponent_ = parent;
+    parent_ = parent ? parent->Handle() : ownerWindow_;
+    if (!window_) return;
+    SetParent(window_, parent_);
+    MoveWindow(window_, left_, top_, width_, height_, TRUE);
+    // Above the parent's live window, which fills the parent.
+    SetWindowPos(window_, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
+void TContainer::CreateWindows() {
+    Handle();
+    if (!hostHandle_ && !host_.empty()) CreateHost();
+}
+
+bool TContainer::AcceptsControls() const { return HostAcceptsControls(host_); }
 
 void TContainer::SetHost(const std::string& name) {
     host_ = name;
@@ -80,7 +99,8 @@ void TContainer::CreateHost() {
         HWND parent = Handle();
         // Only what the pack leaves during this creation counts as its object.
         RemovePropA(parent, "this");
-        hostHandle_ = CreateWindowExA(hostExStyle_, host_.c_str(), text_.c_str(), hostStyle_ | WS_CHILD, 0, 0,
+        // Shown from the start: one change of the window fewer for each of many components.
+        hostHandle_ = CreateWindowExA(hostExStyle_, host_.c_str(), text_.c_str(), hostStyle_ | WS_CHILD | WS_VISIBLE, 0, 0,
                                       width_, height_, parent,
                                       reinterpret_cast<HMENU>(static_cast<INT_PTR>(id_)),
                                       GetModuleHandleA(nullptr), nullptr);
@@ -93,7 +113,9 @@ void TContainer::CreateHost() {
         SetPropA(hostHandle_, kContainerProperty, this);
         MakeMouseTransparent(hostHandle_);
         SendMessageA(hostHandle_, WM_SETFONT, reinterpret_cast<WPARAM>(font_), TRUE);
-        ShowWindow(hostHandle_, SW_SHOW);
+        // Below the components placed into this one, if there are any.
+        if (AcceptsControls() && (GetWindow(parent, GW_CHILD) != hostHandle_ || GetWindow(hostHandle_, GW_HWNDNEXT)))
+            SetWindowPos(hostHandle_, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
         packObject_ = GetPropA(parent, "this");
     } catch (const std::exception& error) {
         UserPrompts().Error(error.what());

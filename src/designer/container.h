@@ -57,6 +57,10 @@ public:
     // Sets the host class and creates its live window; an empty name leaves
     // the current live window in place.
     void SetHost(const std::string& name);
+    // Only names the host class; CreateWindows makes the windows later.
+    void SetHostClass(const std::string& name) { host_ = name; }
+    // The container's window, and its live window when it has a host class but none yet.
+    void CreateWindows();
     int id() const { return id_; }
     void Setid(int value);
     // The style the live window is created with (besides the child style).
@@ -65,6 +69,13 @@ public:
     void* PackObject() const { return packObject_; }
     ContainerNode* Node() const { return node_.get(); }
     void SetNode(std::unique_ptr<ContainerNode> node);
+    // The component this one lies in, or null when it lies on the dialog.
+    TContainer* ParentComponent() const { return parentComponent_; }
+    // Puts the container's window into parent's (null: back into the window it
+    // was made for); its bounds stay, now in the new parent's client area.
+    void SetParentComponent(TContainer* parent);
+    // Whether components can be placed into it (its host class holds others).
+    bool AcceptsControls() const;
     ContainerGrid* Grid = nullptr;  // the inspector's grid, for a dialog's own container
     TDialog* Dialog = nullptr;      // the dialog whose own container this is
 
@@ -111,6 +122,8 @@ private:
     void ReportRefusedClass() const;
 
     HWND parent_;
+    HWND ownerWindow_;  // the window the container was made for
+    TContainer* parentComponent_ = nullptr;
     HWND window_ = nullptr;
     HWND hostHandle_ = nullptr;
     std::string host_;

@@ -11,6 +11,10 @@ std::uint32_t HostWindowStyle(const std::string& hostClass, std::uint32_t previo
     return previousStyle;
 }
 
+bool HostAcceptsControls(const std::string& hostClass) {
+    return EqualsNoCase(hostClass, "qgroupbox") || EqualsNoCase(hostClass, "qpanel");
+}
+
 std::intptr_t MouseFilterResult(unsigned message, std::intptr_t procedureResult) {
     if (message == kHitTestMessage) return kHitTransparent;
     if (message >= kFirstMouseMessage && message <= kLastMouseMessage) return 1;

@@ -13,6 +13,10 @@ namespace tavrin {
 // for the pack classes that build on it; any other class keeps the previous style.
 std::uint32_t HostWindowStyle(const std::string& hostClass, std::uint32_t previousStyle);
 
+// Whether a live window of the host class holds other components (a group
+// box or a panel): components can be placed into its container.
+bool HostAcceptsControls(const std::string& hostClass);
+
 // The first and last mouse message number (mouse-move to mouse-wheel).
 inline constexpr unsigned kFirstMouseMessage = 512;
 inline constexpr unsigned kLastMouseMessage = 522;

@@ -44,6 +44,9 @@ public:
     // object) from text. A name that is not a design property is skipped.
     virtual std::optional<PropertyError> SetDesignProperty(DesignHandle object, std::string_view name,
                                                            std::string_view text) = 0;
+    // Puts a container into another container of the same dialog (null parent:
+    // back onto the dialog). Refused silently when parent lies inside child.
+    virtual void SetParent(DesignHandle child, DesignHandle parent) {}
     // A dialog's window bounds or a container's bounds.
     virtual void SetBounds(DesignHandle object, const BoundsChange& change) = 0;
 
@@ -55,6 +58,8 @@ public:
     virtual void AddMenuItem(DesignHandle parent, DesignHandle item) = 0;
 
     virtual void ShowDialog(DesignHandle dialog) = 0;
+    // The reading ended (at the last line, or at a line that stopped it).
+    virtual void Finish() {}
 };
 
 }  // namespace tavrin

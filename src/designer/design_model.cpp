@@ -73,6 +73,8 @@ std::string ComponentDifference(const std::string& where, const ComponentDesign&
         return where + " " + a.name + ": bounds " + BoundsText(a.bounds) + " / " + BoundsText(b.bounds);
     if (a.values != b.values)
         return where + " " + a.name + ": values " + ValuesText(a.values) + " / " + ValuesText(b.values);
+    std::string parentA = a.parent ? a.parent->name : "", parentB = b.parent ? b.parent->name : "";
+    if (parentA != parentB) return where + " " + a.name + ": parent " + parentA + " / " + parentB;
     return {};
 }
 
@@ -183,6 +185,12 @@ void DesignModel::DeleteComponent(DialogDesign& dialog, const ComponentDesign& c
     auto found = std::find_if(dialog.components.begin(), dialog.components.end(),
                               [&](const auto& owned) { return owned.get() == &component; });
     if (found == dialog.components.end()) return;
+    // The components inside it go with it.
+    for (size_t i = dialog.components.size(); i-- > 0;)
+        if (i < dialog.components.size() && dialog.components[i]->parent == &component)
+            DeleteComponent(dialog, *dialog.components[i]);
+    found = std::find_if(dialog.components.begin(), dialog.components.end(),
+                         [&](const auto& owned) { return owned.get() == &component; });
     targets_.erase(&component);
     names_[&dialog].erase(ToLower(component.name));
     dialog.components.erase(found);
@@ -248,6 +256,20 @@ void DesignModel::AddMenuItem(DesignHandle parentHandle, DesignHandle itemHandle
         return;
     node->parent = parent->menu;
     parent->menu->items.push_back(node);
+}
+
+void DesignModel::SetParent(DesignHandle childHandle, DesignHandle parentHandle) {
+    const Target* child = Find(childHandle);
+    if (!child || child->kind != Kind::Component) return;
+    ComponentDesign* parent = nullptr;
+    if (parentHandle) {
+        const Target* target = Find(parentHandle);
+        if (!target || target->kind != Kind::Component || target->dialog != child->dialog) return;
+        for (ComponentDesign* up = target->component; up; up = up->parent)
+            if (up == child->component) return;  // never inside itself
+        parent = target->component;
+    }
+    child->component->parent = parent;
 }
 
 void DesignModel::ShowDialog(DesignHandle dialogHandle) {

@@ -14,6 +14,7 @@
 
 #include "designer/design_bounds.h"
 #include "designer/design_builder.h"
+#include "designer/menu_node.h"
 
 namespace tavrin {
 
@@ -32,16 +33,9 @@ using DesignValues = std::map<std::string, std::string>;
 struct ComponentDesign {
     std::string name;
     std::string packClass;
-    Bounds bounds;
+    Bounds bounds;  // in the parent's client area
     DesignValues values;
-};
-
-struct MenuNode {
-    std::string name;
-    std::string caption;
-    int commandId = 0;
-    MenuNode* parent = nullptr;
-    std::vector<MenuNode*> items;  // children in order; owned by the dialog
+    ComponentDesign* parent = nullptr;  // the component it lies in, or null for the dialog
 };
 
 struct DialogDesign {
@@ -71,7 +65,7 @@ public:
     // A menu item added as the last child of parent (or left outside every menu when null).
     MenuNode& NewMenuItem(DialogDesign& dialog, std::string_view name, std::string_view caption,
                           int commandId, MenuNode* parent);
-    // Removes a component (the dialog's own container stays).
+    // Removes a component and the components inside it (the dialog's own container stays).
     void DeleteComponent(DialogDesign& dialog, const ComponentDesign& component);
 
     // DesignBuilder
@@ -80,6 +74,7 @@ public:
     std::optional<PropertyError> SetDesignProperty(DesignHandle object, std::string_view name,
                                                    std::string_view text) override;
     void SetBounds(DesignHandle object, const BoundsChange& change) override;
+    void SetParent(DesignHandle child, DesignHandle parent) override;
     DesignHandle CreateMainMenu(DesignHandle dialog, std::string_view name) override;
     DesignHandle CreateMenuItem(DesignHandle dialog, std::string_view name) override;
     void AddMenuItem(DesignHandle parent, DesignHandle item) override;

@@ -19,6 +19,7 @@ constexpr const char* kHandleItem = "GrabItem";
 constexpr const char* kHandlePosition = "GrabPosition";
 constexpr const char* kSurfaceProperty = "DesignSurface";
 constexpr COLORREF kFrameGrey = RGB(128, 128, 128);
+constexpr UINT_PTR kHintTimer = 0x4854;
 
 Bounds BoundsOf(const TContainer& c) { return {c.Left(), c.Top(), c.Width(), c.Height()}; }
 
@@ -63,8 +64,17 @@ TELDesigner::TELDesigner() = default;
 
 TELDesigner::~TELDesigner() {
     drag_ = Drag{};
+    if (window_ && IsWindow(window_)) KillTimer(window_, kHintTimer);
     for (HWND handle : handles_)
         if (IsWindow(handle)) DestroyWindow(handle);
+    // Components inside others go before the ones that hold their windows.
+    auto depth = [](const TContainer* c) {
+        int d = 0;
+        for (; c->ParentComponent(); c = c->ParentComponent()) ++d;
+        return d;
+    };
+    std::stable_sort(components_.begin(), components_.end(),
+                     [&](const auto& a, const auto& b) { return depth(a.get()) > depth(b.get()); });
     components_.clear();
     if (gridBrush_) DeleteObject(gridBrush_);
 }
@@ -85,6 +95,8 @@ void TELDesigner::SetActive(bool active) {
         SelectOnly(Item{nullptr});
     } else {
         CancelDrag();
+        HideHint();
+        hintControl_ = nullptr;
         SelectOnly(std::nullopt);
         RemovePropA(window_, kSurfaceProperty);
         active_ = false;
@@ -108,23 +120,42 @@ TContainer& TELDesigner::AddComponent(std::unique_ptr<TContainer> component) {
     return added;
 }
 
+std::vector<TContainer*> TELDesigner::WithDescendants(TContainer& component) const {
+    std::vector<TContainer*> all;
+    for (const auto& c : components_)
+        if (c->ParentComponent() == &component) {
+            std::vector<TContainer*> below = WithDescendants(*c);
+            all.insert(all.end(), below.begin(), below.end());
+        }
+    all.push_back(&component);
+    return all;
+}
+
 void TELDesigner::DeleteComponent(TContainer& component) {
+    std::vector<TContainer*> doomed = WithDescendants(component);
     {
         Batch batch(*this);
-        auto found = std::find(selection_.begin(), selection_.end(), &component);
-        if (found != selection_.end()) {
-            selection_.erase(found);
-            Changed();
+        for (TContainer* c : doomed) {
+            auto found = std::find(selection_.begin(), selection_.end(), c);
+            if (found != selection_.end()) {
+                selection_.erase(found);
+                Changed();
+            }
         }
         if (active_ && selection_.empty()) {
             selection_.push_back(nullptr);
             Changed();
         }
     }
-    if (OnNotification) OnNotification(component, false);
-    auto owned = std::find_if(components_.begin(), components_.end(),
-                              [&](const auto& c) { return c.get() == &component; });
-    if (owned != components_.end()) components_.erase(owned);
+    for (TContainer* c : doomed) {
+        if (hintControl_ == c) {
+            HideHint();
+            hintControl_ = nullptr;
+        }
+        if (OnNotification) OnNotification(*c, false);
+        auto owned = std::find_if(components_.begin(), components_.end(), [&](const auto& o) { return o.get() == c; });
+        if (owned != components_.end()) components_.erase(owned);
+    }
 }
 
 void TELDesigner::DeleteSelection() {
@@ -135,7 +166,12 @@ void TELDesigner::DeleteSelection() {
     if (doomed.empty()) return;
     {
         Batch batch(*this);
-        for (TContainer* component : doomed) DeleteComponent(*component);
+        // A selected component inside another selected one goes with that one.
+        for (TContainer* component : doomed) {
+            bool present = std::any_of(components_.begin(), components_.end(),
+                                       [&](const auto& c) { return c.get() == component; });
+            if (present) DeleteComponent(*component);
+        }
     }
     if (OnModified) OnModified();
 }
@@ -231,6 +267,12 @@ bool TELDesigner::HandleWindowMessage(UINT message, WPARAM wp, LPARAM lp, LRESUL
     case WM_KILLFOCUS:
         for (HWND handle : handles_) InvalidateRect(handle, nullptr, TRUE);
         return false;
+    case WM_TIMER:
+        if (wp != kHintTimer) return false;
+        KillTimer(window_, kHintTimer);
+        ShowControlHint();
+        result = 0;
+        return true;
     case WM_CAPTURECHANGED:
         if (drag_.kind != DragKind::None && reinterpret_cast<HWND>(lp) != window_) CancelDrag();
         return false;
@@ -256,7 +298,10 @@ void TELDesigner::Mouse(HWND from, UINT message, WPARAM wp, LPARAM lp) {
     switch (message) {
     case WM_LBUTTONDOWN: Press(clicked, point, wp, true); break;
     case WM_RBUTTONDOWN: Press(clicked, point, wp, false); break;
-    case WM_MOUSEMOVE: MoveTo(point); break;
+    case WM_MOUSEMOVE:
+        if (drag_.kind == DragKind::None) HintOver(clicked);
+        MoveTo(point);
+        break;
     case WM_LBUTTONUP: Release(point); break;
     case WM_LBUTTONDBLCLK:
         if (drag_.kind == DragKind::None && OnDblClick) OnDblClick();
@@ -271,15 +316,29 @@ void TELDesigner::Mouse(HWND from, UINT message, WPARAM wp, LPARAM lp) {
     }
 }
 
+Point TELDesigner::Origin(const TContainer* parent) const {
+    if (!parent) return {0, 0};
+    POINT origin{0, 0};
+    MapWindowPoints(const_cast<TContainer*>(parent)->Handle(), window_, &origin, 1);
+    return {origin.x, origin.y};
+}
+
+TContainer* TELDesigner::AcceptingAtOrAbove(TContainer* c) {
+    while (c && !c->AcceptsControls()) c = c->ParentComponent();
+    return c;
+}
+
 void TELDesigner::Press(TContainer* clicked, Point point, WPARAM keys, bool left) {
     SetFocus(window_);
     CancelDrag();
+    HideHint();
     Drag drag;
     drag.press = drag.last = point;
     if (left && OnControlInserting) {
         if (std::unique_ptr<TContainer> created = OnControlInserting()) {
             drag.kind = DragKind::Insert;
             drag.inserting = std::move(created);
+            drag.parent = AcceptingAtOrAbove(clicked);
         }
     }
     if (drag.kind == DragKind::None) {
@@ -292,13 +351,18 @@ void TELDesigner::Press(TContainer* clicked, Point point, WPARAM keys, bool left
         } else if (!c || (keys & MK_CONTROL)) {
             SelectOnly(Item{nullptr});
             drag.kind = DragKind::Lasso;
+            drag.parent = AcceptingAtOrAbove(c);
         } else {
             if (!IsSelected(c)) SelectOnly(c);
-            for (Item item : selection_)
-                if (item) drag.moving.push_back(item);
+            // Only the selected siblings of c move with it; the others leave the selection.
+            for (Item item : std::vector<Item>(selection_)) {
+                if (item && item->ParentComponent() == c->ParentComponent()) drag.moving.push_back(item);
+                else if (item) Unselect(item);
+            }
             // The window itself does not move with the components.
             if (IsSelected(nullptr)) Unselect(nullptr);
             drag.kind = DragKind::Move;
+            drag.target = c;
         }
     }
     if (!left || drag.kind == DragKind::None) return;
@@ -315,18 +379,25 @@ void TELDesigner::Press(TContainer* clicked, Point point, WPARAM keys, bool left
 std::vector<Bounds> TELDesigner::FeedbackRectangles(Point point) const {
     std::vector<Bounds> frames;
     Point d = DragDisplacement(drag_.press, point, grid_.XStep, grid_.YStep, SnapToGrid);
+    auto shifted = [](Bounds b, Point by) { return Bounds{b.left + by.x, b.top + by.y, b.width, b.height}; };
     switch (drag_.kind) {
     case DragKind::Lasso: frames.push_back(SpannedRectangle(drag_.press, point)); break;
-    case DragKind::Move:
-        for (TContainer* c : drag_.moving) {
-            Bounds b = BoundsOf(*c);
-            frames.push_back({b.left + d.x, b.top + d.y, b.width, b.height});
-        }
+    case DragKind::Move: {
+        Point origin = drag_.moving.empty() ? Point{0, 0} : Origin(drag_.moving.front()->ParentComponent());
+        for (TContainer* c : drag_.moving) frames.push_back(shifted(BoundsOf(*c), {d.x + origin.x, d.y + origin.y}));
         break;
-    case DragKind::Size: frames.push_back(SizeByHandle(BoundsOf(*drag_.target), drag_.handle, d.x, d.y)); break;
-    case DragKind::Insert:
-        frames.push_back(InsertBounds(drag_.press, point, grid_.XStep, grid_.YStep, SnapToGrid));
+    }
+    case DragKind::Size:
+        frames.push_back(shifted(SizeByHandle(BoundsOf(*drag_.target), drag_.handle, d.x, d.y),
+                                 Origin(drag_.target->ParentComponent())));
         break;
+    case DragKind::Insert: {
+        Point o = Origin(drag_.parent);
+        frames.push_back(shifted(InsertBounds({drag_.press.x - o.x, drag_.press.y - o.y}, {point.x - o.x, point.y - o.y},
+                                              grid_.XStep, grid_.YStep, SnapToGrid),
+                                 o));
+        break;
+    }
     case DragKind::None: break;
     }
     return frames;
@@ -353,10 +424,72 @@ void TELDesigner::MoveTo(Point point) {
     ShowFeedback(false);
     drag_.last = point;
     ShowFeedback(true);
+    DragHint(point);
+}
+
+void TELDesigner::HintOver(TContainer* component) {
+    if (component == hintControl_) return;
+    HideHint();
+    hintControl_ = component;
+    if (component && (ShowingHints & htControl)) SetTimer(window_, kHintTimer, GetDoubleClickTime(), nullptr);
+}
+
+void TELDesigner::ShowControlHint() {
+    TContainer* c = hintControl_;
+    if (!c || drag_.kind != DragKind::None || !(ShowingHints & htControl)) return;
+    if (std::none_of(components_.begin(), components_.end(), [&](const auto& o) { return o.get() == c; })) return;
+    POINT at{};
+    GetCursorPos(&at);
+    // The mouse may have left the component (and the window) meanwhile.
+    POINT inside = at;
+    RECT area{};
+    ScreenToClient(c->Handle(), &inside);
+    GetClientRect(c->Handle(), &area);
+    if (!PtInRect(&area, inside)) {
+        hintControl_ = nullptr;
+        return;
+    }
+    std::string text = c->Name() + ": TContainer";
+    if (OnControlHint) text = OnControlHint(*c, text);
+    if (text.empty()) return;
+    hint_.Show(window_, text, at);
+}
+
+void TELDesigner::DragHint(Point point) {
+    std::string text;
+    std::vector<Bounds> frames = FeedbackRectangles(point);
+    if (frames.empty()) return;
+    switch (drag_.kind) {
+    case DragKind::Move:
+        if (ShowingHints & htMove) {
+            // The dragged control's new place, in its parent's client area.
+            Point d = DragDisplacement(drag_.press, point, grid_.XStep, grid_.YStep, SnapToGrid);
+            TContainer* c = drag_.target ? drag_.target : drag_.moving.front();
+            text = std::to_string(c->Left() + d.x) + ", " + std::to_string(c->Top() + d.y);
+        }
+        break;
+    case DragKind::Size:
+        if (ShowingHints & htSize) text = std::to_string(frames[0].width) + " x " + std::to_string(frames[0].height);
+        break;
+    case DragKind::Insert:
+        if (ShowingHints & htInsert) text = std::to_string(frames[0].width) + " x " + std::to_string(frames[0].height);
+        break;
+    default: break;
+    }
+    if (text.empty()) return;
+    POINT at{point.x, point.y};
+    ClientToScreen(window_, &at);
+    hint_.Show(window_, text, at);
+}
+
+void TELDesigner::HideHint() {
+    if (window_) KillTimer(window_, kHintTimer);
+    hint_.Hide();
 }
 
 void TELDesigner::CancelDrag() {
     if (drag_.kind == DragKind::None) return;
+    HideHint();
     ShowFeedback(false);
     Drag ended = std::move(drag_);
     drag_ = Drag{};
@@ -367,6 +500,7 @@ void TELDesigner::CancelDrag() {
 
 void TELDesigner::Release(Point point) {
     if (drag_.kind == DragKind::None) return;
+    HideHint();
     ShowFeedback(false);
     drag_.last = point;
     Drag drag = std::move(drag_);
@@ -376,11 +510,19 @@ void TELDesigner::Release(Point point) {
     Point d = DragDisplacement(drag.press, point, grid_.XStep, grid_.YStep, SnapToGrid);
     switch (drag.kind) {
     case DragKind::Lasso: {
+        // Only the components that lie directly in the window the lasso was drawn in.
+        Point o = Origin(drag.parent);
         std::vector<Bounds> bounds;
-        for (auto& c : components_) bounds.push_back(BoundsOf(*c));
+        std::vector<TContainer*> candidates;
+        for (auto& c : components_) {
+            if (c->ParentComponent() != drag.parent) continue;
+            Bounds b = BoundsOf(*c);
+            bounds.push_back({b.left + o.x, b.top + o.y, b.width, b.height});
+            candidates.push_back(c.get());
+        }
         LassoSelection caught = SelectByLasso(bounds, SpannedRectangle(drag.press, point));
         Batch batch(*this);
-        for (int index : caught.controls) Select(components_[static_cast<size_t>(index)].get());
+        for (int index : caught.controls) Select(candidates[static_cast<size_t>(index)]);
         if (!caught.windowSelected) Unselect(nullptr);
         break;
     }
@@ -403,10 +545,13 @@ void TELDesigner::Release(Point point) {
         break;
     }
     case DragKind::Insert: {
-        Bounds placed = InsertBounds(drag.press, point, grid_.XStep, grid_.YStep, SnapToGrid);
+        Point o = Origin(drag.parent);
+        Bounds placed = InsertBounds({drag.press.x - o.x, drag.press.y - o.y}, {point.x - o.x, point.y - o.y},
+                                     grid_.XStep, grid_.YStep, SnapToGrid);
         std::unique_ptr<TContainer> created = std::move(drag.inserting);
         created->SetName(GetUniqueName("TContainer"));
         created->SetBounds(placed.left, placed.top, placed.width, placed.height);
+        created->SetParentComponent(drag.parent);  // parented to the window the drag started in
         created->Handle();  // a child of the designed window
         TContainer& added = AddComponent(std::move(created));
         try {
@@ -453,7 +598,11 @@ void TELDesigner::UpdateHandles() {
         bool several = selection_.size() > 1;
         for (Item item : selection_) {
             if (!item) continue;
-            auto rectangles = HandleRectangles(BoundsOf(*item), several, ScaleForWindow(window_, kHandleSize));
+            // Handles of a component inside another one stand at its place in the designed window.
+            Point o = Origin(item->ParentComponent());
+            Bounds b = BoundsOf(*item);
+            auto rectangles = HandleRectangles({b.left + o.x, b.top + o.y, b.width, b.height}, several,
+                                               ScaleForWindow(window_, kHandleSize));
             for (int position = 0; position < 8; ++position) {
                 if (!rectangles[static_cast<size_t>(position)]) continue;
                 const Bounds& r = *rectangles[static_cast<size_t>(position)];

@@ -1,8 +1,10 @@
 // TELDesigner: the design surface bound to one top-level window. While active
 // it takes the mouse input of the window and of its component containers:
 // it selects components (the designed window itself is the item null), shows
-// grab handles, moves, sizes and inserts components on the grid, and reports
-// what happened through its events. It owns the components of the window.
+// grab handles and hints, moves, sizes and inserts components on the grid
+// (into the window, or into a component that holds others, such as a group
+// box), and reports what happened through its events. It owns the components
+// of the window.
 #pragma once
 
 #include <windows.h>
@@ -15,6 +17,7 @@
 
 #include "designer/container.h"
 #include "designer/surface_geometry.h"
+#include "designer/surface_hint.h"
 
 namespace tavrin {
 
@@ -64,12 +67,18 @@ public:
     void SetGrid(const DesignerGrid& grid);
     bool SnapToGrid = true;
     HandleColours Colours;
+    // Which hints show (ShowingHints): a resting mouse on a component, sizes, moves, inserts.
+    enum HintKind { htControl = 1, htSize = 2, htMove = 4, htInsert = 8 };
+    int ShowingHints = htControl | htSize | htMove | htInsert;
+    // The hint text shown now, or empty.
+    std::string HintText() const { return hint_.Text(); }
 
     // The components of the window, in insertion order.
     const std::vector<std::unique_ptr<TContainer>>& Components() const { return components_; }
     // Takes a component made outside the surface (the code reader's).
     TContainer& AddComponent(std::unique_ptr<TContainer> component);
-    // Removes the component from the selection, reports it removed and frees it.
+    // Removes the component and the components inside it (deepest first) from
+    // the selection, reports each removed and frees it.
     void DeleteComponent(TContainer& component);
     // Deletes every selected component (the window itself stays).
     void DeleteSelection();
@@ -98,6 +107,9 @@ public:
     std::function<void(TContainer&, bool inserted)> OnNotification;
     // A moved or resized component, before OnModified.
     std::function<void(TContainer&)> OnComponentBounds;
+    // The hint of a component the mouse rests on: may replace the proposed text
+    // (name, ": ", class name); an empty answer shows no hint.
+    std::function<std::string(TContainer&, const std::string& proposed)> OnControlHint;
     std::function<void()> OnDblClick;
     // Right button released at a screen point.
     std::function<void(POINT)> OnContextPopup;
@@ -117,6 +129,7 @@ private:
         Point last;
         int handle = -1;
         TContainer* target = nullptr;
+        TContainer* parent = nullptr;  // the component the drag happens in; null: the designed window
         std::vector<TContainer*> moving;
         bool feedbackShown = false;
         std::unique_ptr<TContainer> inserting;
@@ -135,10 +148,21 @@ private:
     void ShowFeedback(bool on);
     std::vector<Bounds> FeedbackRectangles(Point point) const;
     void HookContainer(TContainer& container);
+    // Where parent's client area begins in the designed window's (the window itself for null).
+    Point Origin(const TContainer* parent) const;
+    // The component at or above c that accepts components; null for the designed window.
+    static TContainer* AcceptingAtOrAbove(TContainer* c);
+    // The components inside component, deepest first, then component itself.
+    std::vector<TContainer*> WithDescendants(TContainer& component) const;
     void UpdateHandles();
     void HideHandles();
     HWND HandleWindow(int index);
     void PaintGrid(HDC dc);
+    // The resting mouse's hint: armed when the mouse reaches a component, shown after the hint pause.
+    void HintOver(TContainer* component);
+    void ShowControlHint();
+    void DragHint(Point point);
+    void HideHint();
     static LRESULT CALLBACK HandleProc(HWND window, UINT message, WPARAM wp, LPARAM lp);
 
     HWND window_ = nullptr;
@@ -151,6 +175,8 @@ private:
     Drag drag_;
     std::vector<HWND> handles_;  // created on first need, 8 per selected component
     HBRUSH gridBrush_ = nullptr;
+    SurfaceHint hint_;
+    TContainer* hintControl_ = nullptr;  // the last component that got a hint
 };
 
 }  // namespace tavrin

@@ -33,7 +33,8 @@ void WriteDialogDesign(LineDocument& doc, const DialogDesign& dialog, const Dial
 void WriteDialogContent(LineDocument& doc, const DialogDesign& dialog) {
     WriteComponent(doc, dialog.name, OwnContainerObject(dialog), dialog.ownContainer.packClass, dialog.bounds);
     for (const auto& component : dialog.components)
-        WriteComponent(doc, dialog.name, CodeObjectOf(*component), component->packClass, component->bounds);
+        WriteComponent(doc, dialog.name, CodeObjectOf(*component), component->packClass, component->bounds,
+                       component->parent ? component->parent->name : "This");
     WriteValues(doc, OwnContainerObject(dialog), dialog.ownContainer.values);
     for (const auto& component : dialog.components)
         WriteValues(doc, CodeObjectOf(*component), component->values);

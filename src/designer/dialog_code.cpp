@@ -133,7 +133,7 @@ bool WriteFieldLine(LineDocument& doc, std::string_view dialogName, const CodeOb
 }
 
 void WriteComponent(LineDocument& doc, std::string_view dialogName, const CodeObject& object,
-                    std::string_view packClass, const Bounds& bounds) {
+                    std::string_view packClass, const Bounds& bounds, std::string_view parentName) {
     DialogBlocks blocks = LocateDialogBlocks(doc, dialogName);
     int closing = ConstructorEnd(doc, blocks);
     if (!object.ownContainer) {
@@ -144,7 +144,7 @@ void WriteComponent(LineDocument& doc, std::string_view dialogName, const CodeOb
         }
     }
     if (closing < 0) return;
-    InsertStatement(doc, closing, object, "Parent=", "@This");
+    InsertStatement(doc, closing, object, "Parent=", "@" + std::string(parentName));
     InsertStatement(doc, closing, object, "SetBounds", BoundsArguments(bounds));
 }
 

@@ -54,9 +54,11 @@ bool WriteFieldLine(LineDocument& doc, std::string_view dialogName, const CodeOb
 // The lines of one component: "   <name> as <class>" in the dialog's type
 // (not for a dialog's own container), then "<name>.Parent=@This" and
 // "<name>.SetBounds(l,t,w,h)" in its constructor. A dialog's own container is
-// given the dialog window's bounds.
+// given the dialog window's bounds. A component inside another one names that
+// one as its parent ("<name>.Parent=@<parent>"); its bounds are then in the
+// parent's client area.
 void WriteComponent(LineDocument& doc, std::string_view dialogName, const CodeObject& object,
-                    std::string_view packClass, const Bounds& bounds);
+                    std::string_view packClass, const Bounds& bounds, std::string_view parentName = "This");
 
 // After a move or resize: rewrites the object's bounds statement (the line
 // tagged with it, else the first untagged "<name>.SetBounds(...)" line, which

@@ -39,23 +39,121 @@ void DialogMenus::SetActive(DesignMenu* menu) {
     if (menu && OnStatus) OnStatus("Active Menu:" + menu->name);
 }
 
+DesignMenu& DialogMenus::NewMenu(const std::string& name, bool isMain) {
+    auto menu = std::make_unique<DesignMenu>();
+    menu->name = name;
+    menu->isMain = isMain;
+    if (isMain) {
+        menu->handle = CreateMenu();
+    } else {
+        menu->commandId = nextCommand++;
+        menu->codeId = NextCodeId();
+    }
+    all_.push_back(std::move(menu));
+    ++revision_;
+    return *all_.back();
+}
+
+int DialogMenus::NextCodeId() const {
+    int highest = 0;
+    for (const auto& m : all_) highest = std::max(highest, m->codeId);
+    return highest + 1;
+}
+
 void DialogMenus::AddMainMenu() {
     if (main_) return;
     std::string name = "MainMenu";
     if (!UserPrompts().InputBox("Menu", "Add a menu name", name)) return;
-    auto menu = std::make_unique<DesignMenu>();
-    menu->name = name;
-    menu->isMain = true;
-    menu->handle = CreateMenu();
-    main_ = menu.get();
-    all_.push_back(std::move(menu));
+    // The name becomes a field of the dialog's code: it must be one code can use.
+    if (!IsIdentifier(name)) throw CommandError("''" + name + "'' is not a valid component name");
+    std::string error = MenuItemNameError(name, [this](std::string_view n) { return NameTaken(std::string(n)); });
+    if (!error.empty()) throw CommandError(error);
+    main_ = &NewMenu(name, true);
     SetMenu(window_, main_->handle);
     SetActive(main_);
 }
 
+DesignMenu* DialogMenus::MainMenuFromCode(const std::string& name) {
+    if (main_) return nullptr;
+    main_ = &NewMenu(name, true);
+    SetMenu(window_, main_->handle);
+    DrawMenuBar(window_);
+    return main_;
+}
+
+DesignMenu* DialogMenus::ItemFromCode(const std::string& name) {
+    DesignMenu& item = NewMenu(name, false);
+    item.caption = name;
+    return &item;
+}
+
+void DialogMenus::Attach(DesignMenu& parent, DesignMenu& item) {
+    if (item.parent || item.isMain || !Owns(&parent) || !Owns(&item)) return;
+    for (const DesignMenu* up = &parent; up; up = up->parent)
+        if (up == &item) return;  // an item never goes below itself
+    if (!parent.isMain && !parent.handle) {
+        // The parent opens a submenu from now on.
+        parent.handle = CreatePopupMenu();
+        if (HMENU above = ParentHandle(parent))
+            ModifyMenuA(above, parent.commandId, MF_BYCOMMAND | MF_POPUP,
+                        reinterpret_cast<UINT_PTR>(parent.handle), parent.caption.c_str());
+    }
+    if (item.handle)
+        AppendMenuA(parent.handle, MF_POPUP, reinterpret_cast<UINT_PTR>(item.handle), item.caption.c_str());
+    else
+        AppendMenuA(parent.handle, MF_STRING, item.commandId, item.caption.c_str());
+    item.parent = &parent;
+    parent.children.push_back(&item);
+    ++revision_;
+    DrawMenuBar(window_);
+}
+
+void DialogMenus::SetCaption(DesignMenu& item, const std::string& caption) {
+    item.caption = caption;
+    ++revision_;
+    DesignMenu* parent = item.parent;
+    if (!parent || !parent->handle) return;
+    auto at = std::find(parent->children.begin(), parent->children.end(), &item) - parent->children.begin();
+    UINT flags = MF_BYPOSITION | (item.handle ? MF_POPUP : MF_STRING);
+    UINT_PTR id = item.handle ? reinterpret_cast<UINT_PTR>(item.handle) : item.commandId;
+    ModifyMenuA(parent->handle, static_cast<UINT>(at), flags, id, caption.c_str());
+    DrawMenuBar(window_);
+}
+
+DesignMenu* DialogMenus::OfTag(const void* tag) const {
+    for (const auto& m : all_)
+        if (&m->code == tag) return m.get();
+    return nullptr;
+}
+
+const MenuNode* DialogMenus::CodeTree() {
+    auto fill = [](auto& self, DesignMenu& menu, MenuNode* parent) -> void {
+        menu.code.name = menu.name;
+        menu.code.caption = menu.caption;
+        menu.code.commandId = menu.codeId;
+        menu.code.parent = parent;
+        menu.code.items.clear();
+        for (DesignMenu* child : menu.children) {
+            self(self, *child, &menu.code);
+            menu.code.items.push_back(&child->code);
+        }
+    };
+    if (!main_) return nullptr;
+    fill(fill, *main_, nullptr);
+    return &main_->code;
+}
+
+std::vector<const void*> DialogMenus::CodeTags() const {
+    std::vector<const void*> tags;
+    for (const auto& m : all_) tags.push_back(&m->code);
+    return tags;
+}
+
 bool DialogMenus::NameTaken(const std::string& name) const {
-    return std::any_of(all_.begin(), all_.end(),
-                       [&](const auto& m) { return !m->isMain && EqualsNoCase(m->name, name); });
+    if (NameUsedElsewhere && NameUsedElsewhere(name)) return true;
+    // "this" and "base" stand for the dialog itself in its code.
+    if (EqualsNoCase(name, "this") || EqualsNoCase(name, "base")) return true;
+    return std::any_of(all_.begin(), all_.end(), [&](const auto& m) { return EqualsNoCase(m->name, name); });
 }
 
 void DialogMenus::AddItem() {
@@ -66,21 +164,9 @@ void DialogMenus::AddItem() {
     std::string name = IdentifierFilter(caption);
     std::string error = MenuItemNameError(name, [this](std::string_view n) { return NameTaken(std::string(n)); });
     if (!error.empty()) throw CommandError(error);
-    auto item = std::make_unique<DesignMenu>();
-    item->name = name;
-    item->caption = caption;
-    item->commandId = nextCommand++;
-    item->parent = target;
-    if (!target->isMain && !target->handle) {
-        // The target item opens a submenu from now on.
-        target->handle = CreatePopupMenu();
-        ModifyMenuA(ParentHandle(*target), target->commandId, MF_BYCOMMAND | MF_POPUP,
-                    reinterpret_cast<UINT_PTR>(target->handle), target->caption.c_str());
-    }
-    AppendMenuA(target->handle, MF_STRING, item->commandId, caption.c_str());
-    target->children.push_back(item.get());
-    all_.push_back(std::move(item));
-    DrawMenuBar(window_);
+    DesignMenu& item = NewMenu(name, false);
+    item.caption = caption;
+    Attach(*target, item);
 }
 
 HMENU DialogMenus::ParentHandle(const DesignMenu& item) const {
@@ -102,6 +188,7 @@ void DialogMenus::Destroy(DesignMenu& menu) {
                                parent->children.end());
     }
     if (ActiveMenu() == &menu) ActiveMenu() = nullptr;
+    ++revision_;
     all_.erase(std::remove_if(all_.begin(), all_.end(), [&](const auto& m) { return m.get() == &menu; }),
                all_.end());
 }
@@ -123,6 +210,16 @@ void DialogMenus::ClearActive() {
 bool DialogMenus::ItemClicked(UINT commandId) {
     for (const auto& menu : all_) {
         if (!menu->isMain && menu->commandId == commandId) {
+            SetActive(menu.get());
+            return true;
+        }
+    }
+    return false;
+}
+
+bool DialogMenus::SubmenuOpened(HMENU submenu) {
+    for (const auto& menu : all_) {
+        if (!menu->isMain && submenu && menu->handle == submenu) {
             SetActive(menu.get());
             return true;
         }

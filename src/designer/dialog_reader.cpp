@@ -41,6 +41,8 @@ private:
     bool ReadAssignment(int index, std::string_view code, const std::vector<std::string_view>& words);
     void ReadCall(int index, std::string_view code, const std::vector<std::string_view>& words);
     const NamedObject* Named(std::string_view name) const;
+    // "<component>.Parent=@<container>" puts a component into another one; "@This" onto the dialog.
+    void ReadParent(DesignHandle child, std::string_view value);
     void Fail(int index, std::string message) { result_.error = DialogReadError{index, std::move(message)}; }
 
     LineDocument& doc_;
@@ -107,8 +109,12 @@ DialogsRead DialogReader::Run() {
     CommentStripper comments;
     for (int i = 0, count = doc_.LineCount(); i < count; ++i) {
         std::string line = doc_.Line(i);
-        if (!ReadLine(i, Trim(comments.CodeOf(line)))) return result_;
+        if (!ReadLine(i, Trim(comments.CodeOf(line)))) {
+            builder_.Finish();
+            return result_;
+        }
     }
+    builder_.Finish();
     if (result_.lastDialog && HasAutoCreate(doc_)) builder_.ShowDialog(result_.lastDialog);
     return result_;
 }
@@ -173,13 +179,18 @@ bool DialogReader::ReadAssignment(int index, std::string_view code, const std::v
             doc_.SetTag(index, named->handle);
     } else {
         DesignHandle object = nullptr;
+        const NamedObject* named = nullptr;
         if (EqualsNoCase(name.object, "this")) {
             object = dialog_.ownContainer;
-        } else if (const NamedObject* named = Named(name.object)) {
+        } else if ((named = Named(name.object))) {
             object = named->handle;
         }
         if (!object) return true;
         doc_.SetTag(index, object);
+        if (named && named->kind == ObjectKind::Container && name.parts == 2 && EqualsNoCase(name.member, "Parent")) {
+            ReadParent(object, AssignedValue(code, words, true));
+            return true;
+        }
         error = builder_.SetDesignProperty(object, name.member, AssignedValue(code, words, true));
     }
     if (error) {
@@ -187,6 +198,16 @@ bool DialogReader::ReadAssignment(int index, std::string_view code, const std::v
         return false;
     }
     return true;
+}
+
+void DialogReader::ReadParent(DesignHandle child, std::string_view value) {
+    if (value.size() < 2 || value[0] != '@') return;
+    value.remove_prefix(1);
+    if (EqualsNoCase(value, "This")) {
+        builder_.SetParent(child, nullptr);
+    } else if (const NamedObject* parent = Named(value); parent && parent->kind == ObjectKind::Container) {
+        builder_.SetParent(child, parent->handle);
+    }
 }
 
 void DialogReader::ReadCall(int index, std::string_view code, const std::vector<std::string_view>& words) {

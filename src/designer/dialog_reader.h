@@ -3,8 +3,8 @@
 // class starts a dialog, named after its type without the leading "Q". After
 // it, field lines "<name> as <class>" create components (menu objects for
 // QMainMenu and QMenu), assignments "<object>.<property>=<value>" set design
-// properties, calls "<object>.SetBounds(l,t,w,h)" set bounds and
-// "<menu>.Add(@<item>)" builds menus; "this." stands for the dialog. Each
+// properties, "<object>.Parent=@<container>" nests components, calls
+// "<object>.SetBounds(l,t,w,h)" set bounds and "<menu>.Add(@<item>)" builds menus; "this." stands for the dialog. Each
 // line read for an object is tagged with it. Comments are skipped.
 #pragma once
 

@@ -5,6 +5,8 @@
 #include "common/text.h"
 #include "designer/dialog_code.h"
 #include "designer/dialog_events.h"
+#include "designer/forms_list.h"
+#include "designer/menu_code.h"
 #include "designer/unique_names.h"
 #include "packhost/pack_registry.h"
 
@@ -48,6 +50,7 @@ TDialog::~TDialog() {
     ELDesigner.OnModified = nullptr;
     ELDesigner.SetActive(false);
     ownContainer_.reset();
+    TFormsList::Forget(*this);
 }
 
 void TDialog::Create() {
@@ -64,6 +67,12 @@ void TDialog::Create() {
     menus_->OnStatus = [this](const std::string& text) {
         if (OnStatus) OnStatus(text);
     };
+    // Menu objects and components are fields of the same type in code.
+    menus_->NameUsedElsewhere = [this](std::string_view name) {
+        for (const auto& c : ELDesigner.Components())
+            if (EqualsNoCase(c->Name(), name)) return true;
+        return false;
+    };
     WireSurface();
 }
 
@@ -78,6 +87,11 @@ void TDialog::WireSurface() {
     ELDesigner.OnModified = [this] { CodeChanged(); };
     ELDesigner.OnChangeSelection = [this] { SelectionChanged(); };
     ELDesigner.OnDblClick = [this] { menus_->ActivateMainMenu(); };
+    ELDesigner.OnControlHint = [](TContainer& c, const std::string&) {
+        return "Origin: " + std::to_string(c.Left()) + ", " + std::to_string(c.Top()) + "\nSize: " +
+               std::to_string(c.Width()) + ", " + std::to_string(c.Height()) + "\nClass: " + c.Host() +
+               ", Name: " + c.Name();
+    };
     ELDesigner.OnContextPopup = [this](POINT at) {
         HMENU popup = BuildPopupMenu();
         int chosen = TrackPopupMenu(popup, TPM_RETURNCMD | TPM_RIGHTBUTTON, at.x, at.y, 0, Handle(), nullptr);
@@ -117,7 +131,10 @@ void TDialog::WriteOwnContainerLines() {
 void TDialog::Inserted(TContainer& container) {
     std::string packClass = packs_ ? packs_->SelectedClassName : std::string();
     container.SetHost(packClass);
-    if (Code) WriteComponent(*Code, dialogName_, {&container, container.Name(), false}, packClass, BoundsOf(container));
+    std::string parent = container.ParentComponent() ? container.ParentComponent()->Name() : "This";
+    if (Code)
+        WriteComponent(*Code, dialogName_, {&container, container.Name(), false}, packClass, BoundsOf(container),
+                       parent);
     Tell([&](DialogEvents& e) { e.OnComponentInserted(*this, container); });
     if (packs_) {
         if (TPalettePage* page = packs_->Palette().ActivePalette()) page->Release();
@@ -151,14 +168,19 @@ void TDialog::WindowMoved() {
     if (UpdateBounds(*Code, dialogName_, {ownContainer_.get(), "this", true}, now)) CodeChanged();
 }
 
-TContainer* TDialog::AddComponentFromCode(const std::string& name, const std::string& packClass) {
+TContainer* TDialog::AddComponentFromCode(const std::string& name, const std::string& packClass,
+                                          bool windowsLater) {
     if (!IsIdentifier(name) || EqualsNoCase(name, "this")) return nullptr;
     for (const auto& c : ELDesigner.Components())
         if (EqualsNoCase(c->Name(), name)) return nullptr;
     auto container = std::make_unique<TContainer>(Handle());
     container->SetName(name);
-    container->Handle();
-    container->SetHost(packClass);
+    if (windowsLater) {
+        container->SetHostClass(packClass);
+    } else {
+        container->Handle();
+        container->SetHost(packClass);
+    }
     return &ELDesigner.AddComponent(std::move(container));
 }
 
@@ -179,7 +201,14 @@ HMENU TDialog::BuildPopupMenu() {
     HMENU popup = CreatePopupMenu();
     AppendMenuA(popup, MF_POPUP, reinterpret_cast<UINT_PTR>(editor), "Menu Editor...");
     AppendMenuA(popup, MF_SEPARATOR, 0, nullptr);
+    // "Position" applies to the last selected component (not to the dialog).
+    std::optional<TELDesigner::Item> current = ELDesigner.Active() ? ELDesigner.Current() : std::nullopt;
+    HMENU position = CreatePopupMenu();
+    if (OnBuildPositionMenu) OnBuildPositionMenu(position);
+    AppendMenuA(popup, MF_POPUP | (current && *current ? MF_ENABLED : MF_GRAYED),
+                reinterpret_cast<UINT_PTR>(position), "Position");
     item(popup, menuAligntogrid, "Align to grid", true);
+    item(popup, menuAlignment, "Alignment...", true);
     AppendMenuA(popup, MF_SEPARATOR, 0, nullptr);
     // The surface keeps no clipboard of its own: cut, copy and paste are never possible.
     item(popup, menuCut, "Cut", false);
@@ -193,15 +222,30 @@ HMENU TDialog::BuildPopupMenu() {
 
 void TDialog::RunPopupCommand(int item) {
     switch (item) {
-    case menuAddMenu: menus_->AddMainMenu(); break;
-    case menuAddItem: menus_->AddItem(); break;
-    case menuDeleteMenu: menus_->DeleteActive(); break;
-    case menuClearMenu: menus_->ClearActive(); break;
+    case menuAddMenu: EditMenus(&DialogMenus::AddMainMenu); break;
+    case menuAddItem: EditMenus(&DialogMenus::AddItem); break;
+    case menuDeleteMenu: EditMenus(&DialogMenus::DeleteActive); break;
+    case menuClearMenu: EditMenus(&DialogMenus::ClearActive); break;
+    case menuAlignment:
+        if (OnAlignment) OnAlignment();
+        break;
     case menuAligntogrid: AlignSelectionToGrid(); break;
     case menuDelete: ELDesigner.DeleteSelection(); break;
     case menuSelectAll: SelectAllComponents(); break;
-    default: break;
+    default:
+        if (OnPositionCommand) OnPositionCommand(item);
+        break;
     }
+}
+
+void TDialog::EditMenus(void (DialogMenus::*command)()) {
+    std::vector<const void*> before = menus_->CodeTags();
+    int revision = menus_->Revision();
+    (menus_.get()->*command)();  // a refused name throws before anything changed
+    if (!Code || menus_->Revision() == revision) return;
+    for (const void* tag : before) Code->RemoveLinesOf(tag);
+    if (const MenuNode* tree = menus_->CodeTree()) WriteMainMenu(*Code, dialogName_, *tree);
+    CodeChanged();
 }
 
 void TDialog::AlignSelectionToGrid() {
@@ -253,6 +297,9 @@ LRESULT TDialog::HandleMessage(UINT message, WPARAM wp, LPARAM lp) {
         break;
     case WM_COMMAND:
         if (HIWORD(wp) == 0 && !lp && menus_ && menus_->ItemClicked(LOWORD(wp))) return 0;
+        break;
+    case WM_INITMENUPOPUP:
+        if (!HIWORD(lp) && menus_) menus_->SubmenuOpened(reinterpret_cast<HMENU>(wp));
         break;
     case WM_SETTEXT: {
         LRESULT done = FormWindow::HandleMessage(message, wp, lp);

@@ -52,8 +52,11 @@ public:
 
     // The window's design properties (Caption, Left, Top, Width, Height, ...).
     const DesignProperties& Properties() const { return properties_; }
-    // A component made by the code reader (no code written).
-    TContainer* AddComponentFromCode(const std::string& name, const std::string& packClass);
+    // A component made by the code reader (no code written). With windowsLater
+    // its windows wait for the reader's end (TContainer::CreateWindows), so
+    // that they are made once, at their place, with their text.
+    TContainer* AddComponentFromCode(const std::string& name, const std::string& packClass,
+                                     bool windowsLater = false);
 
     // The menu editor of this dialog's window menu.
     DialogMenus& Menus() { return *menus_; }
@@ -63,10 +66,15 @@ public:
     // The right-click menu, items enabled as when it opens (the caller destroys it).
     enum PopupItem {
         menuAddMenu = 200, menuAddItem, menuDeleteMenu, menuClearMenu, menuAligntogrid,
-        menuCut, menuCopy, menuPaste, menuDelete, menuSelectAll
+        menuCut, menuCopy, menuPaste, menuDelete, menuSelectAll, menuAlignment
     };
     HMENU BuildPopupMenu();
     void RunPopupCommand(int item);
+    // "Alignment...": the alignment dialog, when one is wired.
+    std::function<void()> OnAlignment;
+    // Fills the "Position" submenu; its entries' commands come back through OnPositionCommand.
+    std::function<void(HMENU)> OnBuildPositionMenu;
+    std::function<void(int)> OnPositionCommand;
 
 protected:
     LRESULT HandleMessage(UINT message, WPARAM wp, LPARAM lp) override;
@@ -87,6 +95,8 @@ private:
     std::string dialogName_ = "Dialog";
     void AlignSelectionToGrid();
     void SelectAllComponents();
+    // Runs a menu editor command; the menus' lines in the code are written anew when it changed them.
+    void EditMenus(void (DialogMenus::*command)());
 
     std::unique_ptr<TContainer> ownContainer_;
     std::unique_ptr<DialogMenus> menus_;

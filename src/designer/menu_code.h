@@ -21,7 +21,7 @@
 
 #include <string_view>
 
-#include "designer/design_model.h"
+#include "designer/menu_node.h"
 #include "editor/line_document.h"
 
 namespace tavrin {

@@ -36,8 +36,16 @@ public:
         dialog.bounds = RandomBounds();
         dialog.visible = visible;
         dialog.ownContainer.values = Values(true);
-        for (int i = Number(0, 1) ? Number(0, 3) : Number(0, 12); i > 0; --i)
-            model.NewComponent(dialog, NewName(), Pick(kClasses), RandomBounds()).values = Values(false);
+        for (int i = Number(0, 1) ? Number(0, 3) : Number(0, 12); i > 0; --i) {
+            ComponentDesign& component = model.NewComponent(dialog, NewName(), Pick(kClasses), RandomBounds());
+            component.values = Values(false);
+            // Now and then inside a component placed before it.
+            if (dialog.components.size() > 1 && Chance(30)) {
+                ComponentDesign* parent = dialog.components[static_cast<size_t>(
+                    Number(0, static_cast<int>(dialog.components.size()) - 2))].get();
+                model.SetParent(&component, parent);
+            }
+        }
         if (Chance(30)) {
             MenuNode& menu = model.NewMainMenu(dialog, NewName());
             AddItems(model, dialog, menu, 1);

@@ -215,6 +215,45 @@ TEST(ParseDialogs, DuplicateFieldsAreSkipped) {
     EXPECT_EQ(read.Dialog().components[0]->packClass, "QButton");
 }
 
+TEST(ParseDialogs, ParentStatementsNestComponentsButNeverInsideThemselves) {
+    Read read("type QD extends QForm\n"
+              "Box as QGroupBox\nInner as QButton\nDeep as QEdit\nMenu1 as QMainMenu\n"
+              "constructor QD\n"
+              "Inner.Parent=@Box\n"
+              "Deep.Parent = @inner\n"        // blanks and any case
+              "Box.Parent=@Deep\n"            // would put Box inside itself: refused
+              "Deep.Parent=@Menu1\n"          // a menu holds no components
+              "Inner.SetBounds(4,12,60,20)\n"
+              "end constructor\n");
+    const DialogDesign& dialog = read.Dialog();
+    ASSERT_EQ(dialog.components.size(), 3u);
+    const ComponentDesign &box = *dialog.components[0], &inner = *dialog.components[1], &deep = *dialog.components[2];
+    EXPECT_EQ(box.parent, nullptr);
+    EXPECT_EQ(inner.parent, &box);
+    EXPECT_EQ(deep.parent, &inner);
+    EXPECT_EQ(inner.bounds, (Bounds{4, 12, 60, 20})) << "bounds stay in the parent's client area";
+    EXPECT_EQ(read.doc.Tag(6), &inner) << "the parent statement is the child's line";
+
+    Read back("type QD extends QForm\nBox as QGroupBox\nInner as QButton\nconstructor QD\n"
+              "Inner.Parent=@Box\nInner.Parent=@This\nend constructor\n");
+    EXPECT_EQ(back.Dialog().components[1]->parent, nullptr) << "@This puts it back onto the dialog";
+}
+
+TEST(DesignModel, DeletingAComponentDeletesTheComponentsInsideIt) {
+    DesignModel model;
+    DialogDesign& dialog = model.NewDialog("D");
+    ComponentDesign& box = model.NewComponent(dialog, "Box", "QGroupBox");
+    ComponentDesign& inner = model.NewComponent(dialog, "Inner", "QButton");
+    model.NewComponent(dialog, "Other", "QButton");
+    ComponentDesign& deep = model.NewComponent(dialog, "Deep", "QEdit");
+    model.SetParent(&inner, &box);
+    model.SetParent(&deep, &inner);
+    model.DeleteComponent(dialog, box);
+    ASSERT_EQ(dialog.components.size(), 1u);
+    EXPECT_EQ(dialog.components[0]->name, "Other");
+    EXPECT_NE(model.CreateContainer(&dialog, "Inner", "QButton"), nullptr) << "the names are free again";
+}
+
 TEST(ParseDialogs, ReadsEachLineAFixedNumberOfTimes) {
     std::string text = "type QBig extends QForm\n";
     for (int i = 0; i < 2000; ++i) text += "   C" + std::to_string(i) + " as QButton\n";
