@@ -11,6 +11,7 @@
 #include "app/language_wiring.h"
 #include "app/pack_wiring.h"
 #include "app/search_wiring.h"
+#include "app/settings_wiring.h"
 #include "app/user_data_folder.h"
 #include "compiler/switch_window.h"
 #include "inspector/inspector_window.h"
@@ -190,6 +191,7 @@ void StartWorkbench() {
     WireDialogs();
     WireSearch();
     WireLanguages();
+    WireSettingsDialog();
     app.Main->OnFirstShow = FirstShow;
     ShowWindow(app.Main->Handle(), SW_SHOW);
     UpdateWindow(app.Main->Handle());

@@ -120,6 +120,10 @@ void TELDesigner::DeleteComponent(TContainer& component) {
             Changed();
         }
     }
+    if (hinted_ == &component) {
+        hinted_ = nullptr;
+        hint_.Hide();
+    }
     if (OnNotification) OnNotification(component, false);
     auto owned = std::find_if(components_.begin(), components_.end(),
                               [&](const auto& c) { return c.get() == &component; });
@@ -255,7 +259,12 @@ void TELDesigner::Mouse(HWND from, UINT message, WPARAM wp, LPARAM lp) {
     switch (message) {
     case WM_LBUTTONDOWN: Press(clicked, point, wp, true); break;
     case WM_RBUTTONDOWN: Press(clicked, point, wp, false); break;
-    case WM_MOUSEMOVE: MoveTo(point); break;
+    case WM_MOUSEMOVE:
+        MoveTo(point);
+        if (drag_.kind == DragKind::None) HoverHint(clicked, message);
+        break;
+    case WM_MOUSEHOVER:
+    case WM_MOUSELEAVE: HoverHint(clicked, message); break;
     case WM_LBUTTONUP: Release(point); break;
     case WM_LBUTTONDBLCLK:
         if (drag_.kind == DragKind::None && OnDblClick) OnDblClick();
@@ -298,6 +307,7 @@ void TELDesigner::Press(TContainer* clicked, Point point, WPARAM keys, bool left
             // The window itself does not move with the components.
             if (IsSelected(nullptr)) Unselect(nullptr);
             drag.kind = DragKind::Move;
+            drag.target = c;
         }
     }
     if (!left || drag.kind == DragKind::None) return;
@@ -352,6 +362,7 @@ void TELDesigner::MoveTo(Point point) {
     ShowFeedback(false);
     drag_.last = point;
     ShowFeedback(true);
+    ShowDragHint();
 }
 
 void TELDesigner::CancelDrag() {
@@ -359,6 +370,7 @@ void TELDesigner::CancelDrag() {
     ShowFeedback(false);
     Drag ended = std::move(drag_);
     drag_ = Drag{};
+    hint_.Hide();
     ClipCursor(nullptr);
     if (GetCapture() == ended.captured) ReleaseCapture();
     UpdateHandles();
@@ -370,6 +382,7 @@ void TELDesigner::Release(Point point) {
     drag_.last = point;
     Drag drag = std::move(drag_);
     drag_ = Drag{};
+    hint_.Hide();
     ClipCursor(nullptr);
     if (GetCapture() == drag.captured) ReleaseCapture();
     Point d = DragDisplacement(drag.press, point, grid_.XStep, grid_.YStep, SnapToGrid);
@@ -518,6 +531,52 @@ LRESULT CALLBACK TELDesigner::HandleProc(HWND window, UINT message, WPARAM wp, L
         return 0;
     }
     return DefWindowProcA(window, message, wp, lp);
+}
+
+// The position (move), size (size) or frame size (insert) of a drag, beside the mouse.
+void TELDesigner::ShowDragHint() {
+    std::string text;
+    Point d = DragDisplacement(drag_.press, drag_.last, grid_.XStep, grid_.YStep, SnapToGrid);
+    std::vector<Bounds> frames = FeedbackRectangles(drag_.last);
+    if (drag_.kind == DragKind::Move && (ShowingHints & htMove) && drag_.target)
+        text = std::to_string(drag_.target->Left() + d.x) + ", " + std::to_string(drag_.target->Top() + d.y);
+    else if ((drag_.kind == DragKind::Size && (ShowingHints & htSize)) ||
+             (drag_.kind == DragKind::Insert && (ShowingHints & htInsert)))
+        text = frames.empty() ? std::string()
+                              : std::to_string(frames[0].width) + " x " + std::to_string(frames[0].height);
+    if (text.empty()) {
+        hint_.Hide();
+        return;
+    }
+    POINT cursor{drag_.last.x, drag_.last.y};
+    ClientToScreen(window_, &cursor);
+    hint_.Show(text, cursor);
+}
+
+// The name and class of the component the mouse rests on, after the
+// system's hover time; moving to another component starts again.
+void TELDesigner::HoverHint(TContainer* over, UINT message) {
+    if (message == WM_MOUSELEAVE) {
+        if (over == hinted_) hinted_ = nullptr;
+        hint_.Hide();
+        return;
+    }
+    if (message == WM_MOUSEMOVE) {
+        if (over == hinted_) return;
+        hint_.Hide();
+        hinted_ = over;
+        if (!over || !(ShowingHints & htControl)) return;
+        TRACKMOUSEEVENT track{sizeof track, TME_HOVER | TME_LEAVE, over->Handle(), HOVER_DEFAULT};
+        TrackMouseEvent(&track);
+        return;
+    }
+    if (!over || over != hinted_ || !(ShowingHints & htControl)) return;
+    std::string text = over->Name() + ": TContainer";
+    if (OnControlHint) text = OnControlHint(*over, text);
+    if (text.empty()) return;
+    POINT cursor{};
+    GetCursorPos(&cursor);
+    hint_.Show(text, cursor);
 }
 
 void TELDesigner::PaintGrid(HDC dc) {

@@ -15,6 +15,7 @@
 
 #include "designer/container.h"
 #include "designer/surface_geometry.h"
+#include "designer/surface_hint.h"
 
 namespace tavrin {
 
@@ -64,6 +65,10 @@ public:
     void SetGrid(const DesignerGrid& grid);
     bool SnapToGrid = true;
     HandleColours Colours;
+    // The hint kinds shown (htControl, htSize, htMove, htInsert).
+    int ShowingHints = kAllHints;
+    // The hint window, for tests.
+    const SurfaceHint& Hint() const { return hint_; }
 
     // The components of the window, in insertion order.
     const std::vector<std::unique_ptr<TContainer>>& Components() const { return components_; }
@@ -101,6 +106,9 @@ public:
     std::function<void()> OnDblClick;
     // Right button released at a screen point.
     std::function<void(POINT)> OnContextPopup;
+    // The hint of a component under the mouse: may replace the proposed text
+    // (name, ": ", class name); an empty answer shows no hint.
+    std::function<std::string(TContainer&, const std::string& proposed)> OnControlHint;
 
     // The designed window's messages; true when the surface took the message.
     bool HandleWindowMessage(UINT message, WPARAM wp, LPARAM lp, LRESULT& result);
@@ -140,6 +148,8 @@ private:
     HWND HandleWindow(int index);
     void PaintGrid(HDC dc);
     static LRESULT CALLBACK HandleProc(HWND window, UINT message, WPARAM wp, LPARAM lp);
+    void ShowDragHint();
+    void HoverHint(TContainer* over, UINT message);
 
     HWND window_ = nullptr;
     bool active_ = false;
@@ -151,6 +161,8 @@ private:
     Drag drag_;
     std::vector<HWND> handles_;  // created on first need, 8 per selected component
     HBRUSH gridBrush_ = nullptr;
+    SurfaceHint hint_;
+    TContainer* hinted_ = nullptr;  // the last component that got a hint
 };
 
 }  // namespace tavrin
