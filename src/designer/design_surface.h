@@ -14,6 +14,8 @@
 #include <vector>
 
 #include "designer/container.h"
+#include "designer/design_clipboard.h"
+#include "designer/neighbour_search.h"
 #include "designer/surface_geometry.h"
 #include "designer/surface_hint.h"
 
@@ -25,6 +27,17 @@ inline constexpr const char* kDesignControlNotSpecified = "Design control not sp
 inline constexpr const char* kDesignerMustBeActive = "Designer mast be active";
 // "%S" is the control's name.
 inline constexpr const char* kCannotBeSelected = "Control '%S' can not be selected";
+// "%s" is the locked control's name.
+inline constexpr const char* kControlLocked =
+    "Control \"%s\" or some of it chidrens can not\r be deleted becouse they are locked";
+inline constexpr const char* kSomeControlsLocked = "Some controls is locked. Can not delete controls.";
+
+// Lock bits of a control (nothing in the workbench sets them).
+inline constexpr int lockNoMove = 1;
+inline constexpr int lockNoResize = 2;
+inline constexpr int lockNoDelete = 4;
+inline constexpr int lockNoInsert = 8;
+inline constexpr int lockNoCopy = 16;
 
 struct DesignerGrid {
     int XStep = kDefaultGridStep;
@@ -93,6 +106,29 @@ public:
     // stem + the first free number, as insertion names components.
     std::string GetUniqueName(const std::string& baseName) const;
 
+    // Commands on the selection (surface_commands.cpp); each needs an active surface.
+    void SelectAll();
+    void AlignToGrid();
+    // Alignment items of the alignment dialog's groups (0 "no changes" to 5).
+    void Align(int horizontal, int vertical);
+    bool CanCopy() const;
+    bool CanCut() const;
+    bool CanPaste() const;
+    void Copy();
+    void Cut();
+    void Paste();
+    void ShowDesignWindow(bool show);
+    // Escape outside a drag: selects only the current control's parent.
+    void SelectParent();
+    // A key pressed while the designed window has the focus; true when taken.
+    bool HandleKey(WPARAM key, bool shift, bool control, bool alt);
+    std::string ClipboardFormat = kClipboardFormat;
+    int Locks(const TContainer& component) const;
+    void SetLocks(const TContainer& component, int locks);
+    // The parent of a component: the component that holds its window, or
+    // null for the designed window.
+    TContainer* ParentOf(const TContainer& component) const;
+
     // A press that may insert: answers a new container (not yet named or
     // placed) when a class waits to be placed, else null.
     std::function<std::unique_ptr<TContainer>()> OnControlInserting;
@@ -106,6 +142,12 @@ public:
     std::function<void()> OnDblClick;
     // Right button released at a screen point.
     std::function<void(POINT)> OnContextPopup;
+    // A key before the surface's own handling; answering true takes it.
+    std::function<bool(WPARAM key, bool shift, bool control, bool alt)> OnKeyDown;
+    // A mouse press or a key is about to act (for the dialog's undo history).
+    std::function<void()> OnCommandStart;
+    // A pasted component, created, named, placed and parented, before it is selected.
+    std::function<void(TContainer&)> OnPasted;
     // The hint of a component under the mouse: may replace the proposed text
     // (name, ": ", class name); an empty answer shows no hint.
     std::function<std::string(TContainer&, const std::string& proposed)> OnControlHint;
@@ -129,7 +171,17 @@ private:
         bool feedbackShown = false;
         std::unique_ptr<TContainer> inserting;
     };
-    class Batch;
+    // Changes of the selection inside one operation raise OnChangeSelection once.
+    class Batch {
+    public:
+        explicit Batch(TELDesigner& surface) : surface_(surface) { ++surface_.batchDepth_; }
+        ~Batch() {
+            if (--surface_.batchDepth_ == 0) surface_.EndBatch();
+        }
+
+    private:
+        TELDesigner& surface_;
+    };
     friend class Batch;
 
     void RequireActive() const;
@@ -149,6 +201,15 @@ private:
     void PaintGrid(HDC dc);
     static LRESULT CALLBACK HandleProc(HWND window, UINT message, WPARAM wp, LPARAM lp);
     void ShowDragHint();
+    // Commands' helpers (surface_commands.cpp).
+    std::vector<TContainer*> SelectedSiblings() const;
+    int EffectiveLocks(const TContainer& component) const;
+    void SetComponentBounds(TContainer& component, const Bounds& bounds);
+    bool ArrowKey(ArrowDirection direction, bool shift, bool control, bool alt);
+    void TabKey(bool backwards);
+    ClipboardComponent ToClipboard(TContainer& component);
+    TContainer* FromClipboard(const ClipboardComponent& copied, HWND parent, std::vector<Point>& spots);
+    void ShowKeyboardPopup();
     void HoverHint(TContainer* over, UINT message);
 
     HWND window_ = nullptr;
@@ -162,6 +223,7 @@ private:
     std::vector<HWND> handles_;  // created on first need, 8 per selected component
     HBRUSH gridBrush_ = nullptr;
     SurfaceHint hint_;
+    std::vector<std::pair<const TContainer*, int>> locks_;
     TContainer* hinted_ = nullptr;  // the last component that got a hint
 };
 

@@ -65,6 +65,7 @@ void TDialog::Create() {
         if (OnStatus) OnStatus(text);
     };
     WireSurface();
+    commands_ = std::make_unique<DialogCommands>(*this);
 }
 
 void TDialog::WireSurface() {
@@ -105,6 +106,7 @@ void TDialog::SetWindowBounds(const ::tavrin::Bounds& bounds) {
 }
 
 void TDialog::CodeChanged() {
+    if (commands_) commands_->Changed();
     if (OnCodeModified) OnCodeModified();
 }
 
@@ -180,17 +182,19 @@ HMENU TDialog::BuildPopupMenu() {
     AppendMenuA(popup, MF_SEPARATOR, 0, nullptr);
     item(popup, menuAligntogrid, "Align to grid", true);
     AppendMenuA(popup, MF_SEPARATOR, 0, nullptr);
-    // The surface keeps no clipboard of its own: cut, copy and paste are never possible.
+    // Cut, copy and paste are enabled by the dialog's commands (AddPopupItems).
     item(popup, menuCut, "Cut", false);
     item(popup, menuCopy, "Copy", false);
     item(popup, menuPaste, "Paste", false);
     item(popup, menuDelete, "Delete", selected >= 1);
     AppendMenuA(popup, MF_SEPARATOR, 0, nullptr);
     item(popup, menuSelectAll, "Select All", selected >= 2);
+    if (commands_) commands_->AddPopupItems(popup);
     return popup;
 }
 
 void TDialog::RunPopupCommand(int item) {
+    if (commands_ && commands_->RunPopupItem(item)) return;
     switch (item) {
     case menuAddMenu: menus_->AddMainMenu(); break;
     case menuAddItem: menus_->AddItem(); break;

@@ -46,6 +46,10 @@ void TGlobalDesigner::TakeBack() {
 LRESULT TGlobalDesigner::HandleMessage(UINT message, WPARAM wp, LPARAM lp) {
     LRESULT result = 0;
     if (ELDesigner.HandleWindowMessage(message, wp, lp, result)) return result;
+    if (message == WM_KEYDOWN && wp == VK_ESCAPE && ELDesigner.Active()) {
+        ELDesigner.SelectParent();
+        return 0;
+    }
     return FormWindow::HandleMessage(message, wp, lp);
 }
 

@@ -1,0 +1,237 @@
+// The surface's commands on a live dialog with its code lines: arrow keys,
+// delete with locks, select all, align to grid, the alignment operations and
+// dialog, copy and paste through the clipboard, and undo and redo restoring
+// the code text exactly.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "common/commands.h"
+#include "designer/control_alignment.h"
+#include "designer/dialog_code.h"
+#include "designer/dialog_window.h"
+#include "editor/line_document.h"
+
+namespace tavrin {
+namespace {
+
+std::string ErrorOf(const std::function<void()>& action) {
+    try {
+        action();
+    } catch (const CommandError& error) {
+        return error.what();
+    }
+    return "<no error>";
+}
+
+Bounds BoundsOf(const TContainer& c) { return {c.Left(), c.Top(), c.Width(), c.Height()}; }
+
+class CommandsTest : public testing::Test {
+protected:
+    void SetUp() override {
+        dialog = std::make_unique<TDialog>("", nullptr);
+        dialog->Create();
+        dialog->SetName("Dialog1");
+        WriteDialogSkeleton(code, "Dialog1", DialogCodeSettings{});
+        dialog->Code = &code;
+        dialog->WriteOwnContainerLines();
+        dialog->Show();
+        for (Bounds b : {Bounds{13, 21, 40, 20}, Bounds{100, 20, 40, 20}, Bounds{12, 20, 1, 20}}) Add(b);
+    }
+    void TearDown() override { dialog.reset(); }
+
+    // A component as the code reader makes it, with its lines.
+    TContainer& Add(const Bounds& b) {
+        std::string name = surface().GetUniqueName("TContainer");
+        TContainer* c = dialog->AddComponentFromCode(name, "BUTTON");
+        c->SetBounds(b.left, b.top, b.width, b.height);
+        WriteComponent(code, "Dialog1", {c, name, false}, "QButton", b);
+        return *c;
+    }
+    TELDesigner& surface() { return dialog->ELDesigner; }
+    TContainer& At(size_t index) { return *surface().Components()[index]; }
+    void SelectOnly(std::initializer_list<size_t> indexes) {
+        surface().SelectOnly(std::nullopt);
+        for (size_t i : indexes) surface().Select(&At(i));
+    }
+    std::string BoundsLine(const std::string& name) {
+        for (int i = 0; i < code.LineCount(); ++i)
+            if (code.Line(i).rfind(name + ".SetBounds", 0) == 0) return code.Line(i);
+        return "<none>";
+    }
+    void Key(WPARAM key) { SendMessageA(dialog->Handle(), WM_KEYDOWN, key, 0); }
+
+    std::unique_ptr<TDialog> dialog;
+    VectorLineDocument code;
+};
+
+TEST_F(CommandsTest, ArrowKeysMoveAndSizeTheSelectedSiblingsAndRewriteTheirBoundsLines) {
+    SelectOnly({0, 1, 2});
+    EXPECT_TRUE(surface().HandleKey(VK_RIGHT, false, true, false));
+    EXPECT_EQ(BoundsOf(At(0)), (Bounds{14, 21, 40, 20}));
+    EXPECT_EQ(BoundsOf(At(1)), (Bounds{101, 20, 40, 20}));
+    EXPECT_EQ(BoundsOf(At(2)), (Bounds{13, 20, 1, 20}));
+    EXPECT_EQ(BoundsLine("Container2"), "Container2.SetBounds(101,20,40,20)");
+    SelectOnly({2});
+    surface().HandleKey(VK_LEFT, true, false, false);
+    EXPECT_EQ(At(2).Width(), 0);
+    surface().HandleKey(VK_LEFT, true, false, false);
+    EXPECT_EQ(At(2).Width(), 0) << "a size never goes below 0";
+    EXPECT_EQ(BoundsLine("Container3"), "Container3.SetBounds(13,20,0,20)");
+    surface().HandleKey(VK_LEFT, false, false, true);
+    EXPECT_EQ(BoundsOf(At(2)), (Bounds{13, 20, 0, 20})) << "Alt+arrow alone does nothing";
+    // Plain arrows select the neighbour; Tab walks the creation order.
+    SelectOnly({0});
+    Key(VK_RIGHT);
+    EXPECT_EQ(surface().Current(), &At(1));
+    Key(VK_TAB);
+    EXPECT_EQ(surface().Current(), &At(2));
+    Key(VK_TAB);
+    EXPECT_EQ(surface().Current(), &At(0)) << "Tab wraps around";
+    surface().HandleKey(VK_TAB, true, false, false);
+    EXPECT_EQ(surface().Current(), &At(2));
+}
+
+TEST_F(CommandsTest, DeleteRemovesTheSelectedComponentsWithTheirLinesUnlessTheyAreLocked) {
+    std::string before = code.Text();
+    surface().SelectOnly(TELDesigner::Item{nullptr});
+    Key(VK_DELETE);
+    EXPECT_EQ(surface().Components().size(), 3u);
+    EXPECT_EQ(code.Text(), before);
+    SelectOnly({0, 2});
+    surface().SetLocks(At(2), lockNoDelete);
+    EXPECT_EQ(ErrorOf([&] { surface().DeleteSelection(); }),
+              "Control \"Container3\" or some of it chidrens can not\r be deleted becouse they are locked");
+    surface().SetLocks(At(0), lockNoDelete);
+    EXPECT_EQ(ErrorOf([&] { surface().DeleteSelection(); }), "Some controls is locked. Can not delete controls.");
+    EXPECT_EQ(surface().Components().size(), 3u);
+    surface().SetLocks(At(0), 0);
+    surface().SetLocks(At(2), 0);
+    surface().DeleteSelection();
+    ASSERT_EQ(surface().Components().size(), 1u);
+    EXPECT_EQ(At(0).Name(), "Container2");
+    EXPECT_EQ(code.Text().find("Container1"), std::string::npos);
+    EXPECT_EQ(code.Text().find("Container3"), std::string::npos);
+}
+
+TEST_F(CommandsTest, GridAlignmentAndTheAlignOperationsWorkOnTheSelectedSiblings) {
+    surface().SelectAll();
+    EXPECT_EQ(surface().SelectionCount(), 4) << "the window and every component";
+    surface().AlignToGrid();
+    EXPECT_EQ(BoundsOf(At(0)), (Bounds{16, 24, 40, 20}));
+    EXPECT_EQ(BoundsOf(At(2)), (Bounds{16, 16, 1, 20}));
+    EXPECT_EQ(BoundsLine("Container1"), "Container1.SetBounds(16,24,40,20)");
+    // Space equally: lefts 0, 10, 100 put the middle one at 50; two items change nothing.
+    At(0).SetBounds(0, 0, 10, 10);
+    At(1).SetBounds(100, 0, 10, 10);
+    At(2).SetBounds(10, 0, 10, 10);
+    SelectOnly({0, 1});
+    surface().Align(4, 0);
+    EXPECT_EQ(At(0).Left(), 0);
+    EXPECT_EQ(At(1).Left(), 100);
+    SelectOnly({0, 1, 2});
+    surface().Align(4, 0);
+    EXPECT_EQ(At(2).Left(), 50);
+    EXPECT_EQ(BoundsLine("Container3"), "Container3.SetBounds(50,0,10,10)");
+    // Centre and centre: every item's centre on the first selected one's.
+    At(0).SetBounds(20, 30, 40, 20);
+    At(1).SetBounds(0, 0, 10, 6);
+    SelectOnly({0, 1});
+    surface().Align(2, 2);
+    EXPECT_EQ(BoundsOf(At(1)), (Bounds{35, 37, 10, 6}));
+    surface().SelectOnly(TELDesigner::Item{nullptr});
+    surface().Align(2, 2);  // the window is current: nothing
+    EXPECT_EQ(BoundsOf(At(1)), (Bounds{35, 37, 10, 6}));
+}
+
+TEST_F(CommandsTest, PasteLandsOneGridStepAwayWithTheNextFreeNameAndWritesItsLines) {
+    At(0).SetText("Hello");
+    SelectOnly({0});
+    ASSERT_TRUE(surface().CanCopy());
+    surface().Copy();
+    ASSERT_TRUE(surface().CanPaste());
+    surface().Paste();
+    ASSERT_EQ(surface().Components().size(), 4u);
+    TContainer& pasted = At(3);
+    EXPECT_EQ(pasted.Name(), "Container4");
+    EXPECT_EQ(BoundsOf(pasted), (Bounds{21, 29, 40, 20}));
+    EXPECT_EQ(pasted.Text(), "Hello");
+    EXPECT_EQ(pasted.Host(), "BUTTON");
+    EXPECT_NE(pasted.HostHandle(), At(0).HostHandle());
+    EXPECT_EQ(surface().Current(), &pasted);
+    EXPECT_EQ(BoundsLine("Container4"), "Container4.SetBounds(21,29,40,20)");
+    EXPECT_NE(code.Text().find("Container4 as BUTTON"), std::string::npos);
+    EXPECT_NE(code.Text().find("Container4.Text=\"Hello\""), std::string::npos);
+    // Pasting again steps past the first copy.
+    surface().Paste();
+    EXPECT_EQ(At(4).Name(), "Container5");
+    EXPECT_EQ(BoundsOf(At(4)), (Bounds{29, 37, 40, 20}));
+}
+
+TEST_F(CommandsTest, UndoRestoresTheCodeTextExactlyAndRedoGoesForwardAgain) {
+    std::string first = code.Text();
+    SelectOnly({0, 1});
+    surface().HandleKey(VK_RIGHT, false, true, false);
+    std::string moved = code.Text();
+    dialog->Commands().Begin();  // as the alignment command does
+    surface().Align(2, 2);
+    surface().HandleKey('C', false, true, false);
+    surface().HandleKey('V', false, true, false);
+    surface().SelectOnly(&At(1));
+    Key(VK_DELETE);
+    std::string last = code.Text();
+    ASSERT_NE(last, first);
+    for (int i = 0; i < 3; ++i) surface().HandleKey('Z', false, true, false);
+    EXPECT_EQ(code.Text(), moved) << "the two alignment operations are one step";
+    dialog->Commands().Undo();
+    EXPECT_EQ(code.Text(), first);
+    EXPECT_FALSE(dialog->Commands().CanUndo());
+    ASSERT_EQ(surface().Components().size(), 3u);
+    EXPECT_EQ(BoundsOf(At(0)), (Bounds{13, 21, 40, 20}));
+    EXPECT_EQ(At(1).Host(), "BUTTON");
+    // The restored lines are tagged with the new components: a move rewrites them in place.
+    int line = code.FindTag(&At(1));
+    ASSERT_GE(line, 0);
+    while (dialog->Commands().CanRedo()) surface().HandleKey('Y', false, true, false);
+    EXPECT_EQ(code.Text(), last);
+    EXPECT_EQ(surface().Components().size(), 4u) << "two copies pasted, one component deleted";
+    SelectOnly({0});
+    surface().HandleKey(VK_DOWN, false, true, false);
+    EXPECT_EQ(BoundsLine(At(0).Name()), "Container1.SetBounds(" + std::to_string(At(0).Left()) + "," +
+                                            std::to_string(At(0).Top()) + ",40,20)");
+}
+
+TEST(AlignmentDialog, AFreshDialogShowsNoChangesOkRemembersAndCancelResets) {
+    RememberedAlignment() = {3, 4};
+    TControlAlignment dialog;
+    dialog.Create();
+    EXPECT_EQ(dialog.Caption(), "Control Alignment");
+    EXPECT_EQ(dialog.SelectedItem(TControlAlignment::rgxHorizontal), 0);
+    EXPECT_EQ(dialog.SelectedItem(TControlAlignment::rgxVertical), 0);
+    RECT client{};
+    GetClientRect(dialog.Handle(), &client);
+    EXPECT_EQ(client.right, 415);
+    EXPECT_EQ(client.bottom, 219);
+    char text[64] = {};
+    GetWindowTextA(dialog.ItemButton(TControlAlignment::rgxHorizontal, 5), text, sizeof text);
+    EXPECT_STREQ(text, "conter on window");
+    dialog.SelectItem(TControlAlignment::rgxHorizontal, 2);
+    dialog.SelectItem(TControlAlignment::rgxVertical, 2);
+    dialog.PressOk();
+    EXPECT_EQ(RememberedAlignment().horizontal, 2);
+    EXPECT_EQ(RememberedAlignment().vertical, 2);
+    TControlAlignment again;
+    again.Create();
+    EXPECT_EQ(again.SelectedItem(TControlAlignment::rgxHorizontal), 0);
+    again.SelectItem(TControlAlignment::rgxVertical, 5);
+    again.PressCancel();
+    EXPECT_EQ(RememberedAlignment().horizontal, 0);
+    EXPECT_EQ(RememberedAlignment().vertical, 0);
+}
+
+}  // namespace
+}  // namespace tavrin
