@@ -250,6 +250,9 @@ bool TELDesigner::HandleWindowMessage(UINT message, WPARAM wp, LPARAM lp, LRESUL
             return true;
         }
         return false;
+    case WM_MENUCHAR:
+        result = MenuChar(static_cast<char>(LOWORD(wp)), reinterpret_cast<HMENU>(lp));
+        return true;
     case WM_CONTEXTMENU:
         // Shift+F10 or the menu key: the pop-up menu at the current control.
         if (lp == -1) {

@@ -210,6 +210,7 @@ private:
     ClipboardComponent ToClipboard(TContainer& component);
     TContainer* FromClipboard(const ClipboardComponent& copied, HWND parent, std::vector<Point>& spots);
     void ShowKeyboardPopup();
+    LRESULT MenuChar(char typed, HMENU menu) const;
     void HoverHint(TContainer* over, UINT message);
 
     HWND window_ = nullptr;

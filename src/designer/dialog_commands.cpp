@@ -195,21 +195,25 @@ void DialogCommands::AddPopupItems(HMENU popup) {
     EnableMenuItem(popup, TDialog::menuCut, MF_BYCOMMAND | (surface.CanCut() ? MF_ENABLED : MF_GRAYED));
     EnableMenuItem(popup, TDialog::menuCopy, MF_BYCOMMAND | (surface.CanCopy() ? MF_ENABLED : MF_GRAYED));
     EnableMenuItem(popup, TDialog::menuPaste, MF_BYCOMMAND | (surface.CanPaste() ? MF_ENABLED : MF_GRAYED));
-    // "Alignment..." runs the alignment dialog, whichever entry shows it.
-    bool alignment = false;
+    // "Alignment..." runs the alignment dialog, whichever entry shows it; it
+    // stands right after "Align to grid".
+    int alignment = -1, alignToGrid = -1;
     for (int i = 0; i < GetMenuItemCount(popup); ++i) {
         char text[64] = {};
-        if (GetMenuStringA(popup, static_cast<UINT>(i), text, sizeof text, MF_BYPOSITION) > 0 &&
-            std::string(text) == "Alignment...") {
-            MENUITEMINFOA info{};
-            info.cbSize = sizeof info;
-            info.fMask = MIIM_ID;
-            info.wID = menuAlignmentDialog;
-            SetMenuItemInfoA(popup, static_cast<UINT>(i), TRUE, &info);
-            alignment = true;
-        }
+        GetMenuStringA(popup, static_cast<UINT>(i), text, sizeof text, MF_BYPOSITION);
+        if (std::string(text) == "Alignment...") alignment = i;
+        if (std::string(text) == "Align to grid") alignToGrid = i;
     }
-    if (!alignment) AppendMenuA(popup, MF_STRING, menuAlignmentDialog, "Alignment...");
+    if (alignment >= 0) {
+        MENUITEMINFOA info{};
+        info.cbSize = sizeof info;
+        info.fMask = MIIM_ID;
+        info.wID = menuAlignmentDialog;
+        SetMenuItemInfoA(popup, static_cast<UINT>(alignment), TRUE, &info);
+    } else {
+        InsertMenuA(popup, static_cast<UINT>(alignToGrid + 1), MF_BYPOSITION | MF_STRING, menuAlignmentDialog,
+                    "Alignment...");
+    }
     AppendMenuA(popup, MF_SEPARATOR, 0, nullptr);
     AppendMenuA(popup, MF_STRING | (CanUndo() ? MF_ENABLED : MF_GRAYED), menuUndo, "Undo\tCtrl+Z");
     AppendMenuA(popup, MF_STRING | (CanRedo() ? MF_ENABLED : MF_GRAYED), menuRedo, "Redo\tCtrl+Y");

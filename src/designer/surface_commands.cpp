@@ -233,6 +233,24 @@ void TELDesigner::ShowKeyboardPopup() {
     OnContextPopup(at);
 }
 
+// A letter typed in the pop-up menu: the only entry that begins with it runs;
+// of several, the next after the highlighted one is highlighted.
+LRESULT TELDesigner::MenuChar(char typed, HMENU menu) const {
+    int count = GetMenuItemCount(menu);
+    int highlighted = -1;
+    for (int i = 0; i < count; ++i)
+        if (GetMenuState(menu, static_cast<UINT>(i), MF_BYPOSITION) & MF_HILITE) highlighted = i;
+    std::vector<int> matches;
+    for (int step = 1; step <= count; ++step) {
+        int index = (highlighted + step + count) % count;
+        char text[128] = {};
+        if (GetMenuStringA(menu, static_cast<UINT>(index), text, sizeof text, MF_BYPOSITION) <= 0) continue;
+        if (ToLower(std::string(1, text[0])) == ToLower(std::string(1, typed))) matches.push_back(index);
+    }
+    if (matches.empty()) return MAKELRESULT(0, MNC_IGNORE);
+    return MAKELRESULT(matches.front(), matches.size() == 1 ? MNC_EXECUTE : MNC_SELECT);
+}
+
 bool TELDesigner::CanCopy() const {
     if (!active_) return false;
     std::vector<TContainer*> siblings = SelectedSiblings();
