@@ -91,6 +91,9 @@ public:
     void DeleteComponent(TContainer& component);
     // Deletes every selected component (the window itself stays).
     void DeleteSelection();
+    // Puts the components in this order (the windows' z-order follows): the
+    // order of creation, and so the tab order.
+    void SetComponentOrder(const std::vector<TContainer*>& order);
 
     // Selection: every operation needs an active surface ("Designer mast be active").
     int SelectionCount() const;

@@ -9,6 +9,8 @@
 #include "designer/dialog_events.h"
 #include "designer/dialog_window.h"
 #include "designer/property_lines.h"
+#include "designer/tab_order.h"
+#include "designer/tab_order_dialog.h"
 
 namespace tavrin {
 
@@ -217,6 +219,9 @@ void DialogCommands::AddPopupItems(HMENU popup) {
     AppendMenuA(popup, MF_SEPARATOR, 0, nullptr);
     AppendMenuA(popup, MF_STRING | (CanUndo() ? MF_ENABLED : MF_GRAYED), menuUndo, "Undo\tCtrl+Z");
     AppendMenuA(popup, MF_STRING | (CanRedo() ? MF_ENABLED : MF_GRAYED), menuRedo, "Redo\tCtrl+Y");
+    AppendMenuA(popup, MF_SEPARATOR, 0, nullptr);
+    AppendMenuA(popup, MF_STRING | (surface.Components().empty() ? MF_GRAYED : MF_ENABLED), menuTabOrder,
+                "Tab Order...");
 }
 
 bool DialogCommands::RunPopupItem(int item) {
@@ -229,8 +234,34 @@ bool DialogCommands::RunPopupItem(int item) {
     case menuUndo: Undo(); return true;
     case menuRedo: Redo(); return true;
     case menuAlignmentDialog: RunAlignmentDialog(surface, dialog_.Handle()); return true;
+    case menuTabOrder: RunTabOrderDialog(); return true;
     }
     return false;
+}
+
+void DialogCommands::RunTabOrderDialog() {
+    std::vector<std::string> names;
+    for (const auto& c : dialog_.ELDesigner.Components()) names.push_back(c->Name());
+    TTabOrder window(names);
+    window.Create(dialog_.Handle());
+    if (window.ShowModal() != IDOK || window.Names() == names) return;
+    SetTabOrder(window.Names());
+}
+
+void DialogCommands::SetTabOrder(const std::vector<std::string>& names) {
+    TELDesigner& surface = dialog_.ELDesigner;
+    std::vector<TContainer*> order;
+    for (const std::string& name : names)
+        for (const auto& c : surface.Components())
+            if (EqualsNoCase(c->Name(), name)) order.push_back(c.get());
+    surface.SetComponentOrder(order);
+    if (dialog_.Code) {
+        std::vector<LineTag> tags;
+        for (const auto& c : surface.Components()) tags.push_back(c.get());
+        ReorderComponentLines(*dialog_.Code, tags);
+    }
+    Changed();
+    if (dialog_.OnCodeModified) dialog_.OnCodeModified();
 }
 
 }  // namespace tavrin

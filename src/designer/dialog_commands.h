@@ -41,6 +41,9 @@ public:
     void AddPopupItems(HMENU popup);
     // Runs a pop-up menu entry; false when it is not one of these commands.
     bool RunPopupItem(int item);
+    // Puts the components and their code lines in the order of the names
+    // (names not found are passed over).
+    void SetTabOrder(const std::vector<std::string>& names);
 
     struct ComponentState {
         std::string name;
@@ -60,6 +63,7 @@ private:
     void Restore(const State& state);
     std::vector<LineTag> Objects() const;
     void Pasted(TContainer& component);
+    void RunTabOrderDialog();
 
     TDialog& dialog_;
     UndoHistory<State> history_;

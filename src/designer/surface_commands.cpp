@@ -87,6 +87,22 @@ void TELDesigner::SetComponentBounds(TContainer& component, const Bounds& bounds
     if (OnComponentBounds) OnComponentBounds(component);
 }
 
+void TELDesigner::SetComponentOrder(const std::vector<TContainer*>& order) {
+    std::vector<std::unique_ptr<TContainer>> reordered;
+    for (TContainer* c : order) {
+        auto at = std::find_if(components_.begin(), components_.end(), [&](const auto& owned) { return owned.get() == c; });
+        if (at != components_.end() && *at) reordered.push_back(std::move(*at));
+    }
+    for (auto& rest : components_)
+        if (rest) reordered.push_back(std::move(rest));
+    components_ = std::move(reordered);
+    // Each window in turn goes to the bottom: the first ends on top, as if made first.
+    for (const auto& c : components_)
+        if (c->HandleAllocated())
+            SetWindowPos(c->Handle(), HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    UpdateHandles();
+}
+
 void TELDesigner::SelectAll() {
     RequireActive();
     Batch batch(*this);

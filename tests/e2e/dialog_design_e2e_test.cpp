@@ -263,8 +263,8 @@ HWND WaitForPopupMenu(DWORD processId) {
 // Opens the dialog's pop-up menu from the keyboard (Shift+F10 arrives as a
 // context menu message without a position) and picks the entry that many
 // entries up from the bottom with the arrow keys and Enter, as a user
-// without a mouse does. From the bottom: Redo, Undo, Select All, Delete,
-// Paste, Copy, Cut, Alignment...
+// without a mouse does. From the bottom: Tab Order..., Redo, Undo, Select
+// All, Delete, Paste, Copy, Cut, Alignment...
 bool ChoosePopupEntry(DWORD processId, HWND dialog, int upFromBottom) {
     PostMessageA(dialog, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(dialog), -1);
     HWND menuWindow = WaitForPopupMenu(processId);
@@ -337,7 +337,7 @@ TEST(DialogDesign, DraggedAndAlignedThenUndoneTwiceTheSavedFileIsTheOriginal) {
     // Select both (the first one first) and centre them on the first one.
     Mouse(containers[1], WM_LBUTTONDOWN, 5, 5, MK_LBUTTON | MK_SHIFT);
     Mouse(containers[1], WM_LBUTTONUP, 5, 5, MK_SHIFT);
-    ASSERT_TRUE(ChoosePopupEntry(process.ProcessId(), dialog, 8));
+    ASSERT_TRUE(ChoosePopupEntry(process.ProcessId(), dialog, 9));
     HWND alignment = WaitForTopLevel(process.ProcessId(), "TControlAlignment", "Control Alignment");
     ASSERT_NE(alignment, nullptr) << "no alignment dialog";
     Sleep(200);
@@ -352,8 +352,8 @@ TEST(DialogDesign, DraggedAndAlignedThenUndoneTwiceTheSavedFileIsTheOriginal) {
     EXPECT_EQ(second.left, 64 + 40 - 20);
     EXPECT_EQ(second.top, 32 + 16 - 12);
 
-    ASSERT_TRUE(ChoosePopupEntry(process.ProcessId(), dialog, 2));
-    ASSERT_TRUE(ChoosePopupEntry(process.ProcessId(), dialog, 2));
+    ASSERT_TRUE(ChoosePopupEntry(process.ProcessId(), dialog, 3));
+    ASSERT_TRUE(ChoosePopupEntry(process.ProcessId(), dialog, 3));
     std::vector<HWND> restored = ChildrenOfClass(dialog, "TContainer");
     ASSERT_EQ(restored.size(), 2u);
     EXPECT_EQ(BoundsIn(restored[0], dialog).left, 16);

@@ -124,3 +124,42 @@ TEST(DesignClipboard, APasteStepsOffOccupiedSpots) {
 
 }  // namespace
 }  // namespace tavrin
+
+#include "designer/dialog_code.h"
+#include "designer/property_lines.h"
+#include "designer/tab_order.h"
+
+namespace tavrin {
+namespace {
+
+TEST(TabOrder, ReorderingMovesEachComponentsLinesTogetherAndLeavesOtherLinesInPlace) {
+    VectorLineDocument doc;
+    WriteDialogSkeleton(doc, "Dialog1", DialogCodeSettings{});
+    int a = 0, b = 0, c = 0;
+    WriteComponent(doc, "Dialog1", {&a, "A", false}, "QButton", {1, 1, 1, 1});
+    WriteComponent(doc, "Dialog1", {&b, "B", false}, "QEdit", {2, 2, 2, 2});
+    WriteComponent(doc, "Dialog1", {&c, "C", false}, "QLabel", {3, 3, 3, 3});
+    WritePropertyLine(doc, {&a, "A", false}, "Text", "first", true);
+    // A user's line between B's and C's statements stays where it is.
+    const std::string userLine = "print \"mine\"";
+    int userAt = doc.FindTag(&c, doc.FindTag(&c) + 1);
+    doc.InsertLine(userAt, userLine);
+    ReorderComponentLines(doc, {&c, &a, &b});
+    std::vector<std::string> fields;
+    for (int i = 0; i < doc.LineCount(); ++i)
+        if (doc.Tag(i) && doc.Line(i).find(" as Q") != std::string::npos) fields.push_back(doc.Line(i));
+    EXPECT_EQ(fields, (std::vector<std::string>{"   C as QLabel", "   A as QButton", "   B as QEdit"}));
+    EXPECT_EQ(doc.Line(userAt), userLine);
+    // C's statements come first, A's stay together with its property line.
+    int cLine = doc.FindTag(&c, doc.FindTag(&c) + 1);
+    EXPECT_EQ(doc.Line(cLine), "C.Parent=@This");
+    EXPECT_EQ(doc.Line(cLine + 2), "A.Parent=@This");
+    EXPECT_EQ(doc.Line(cLine + 4), "A.Text=\"first\"");
+    EXPECT_EQ(doc.Tag(cLine + 4), &a);
+    EXPECT_EQ(doc.Line(cLine + 5), userLine) << "the user's line keeps its place";
+    EXPECT_EQ(doc.Line(cLine + 7), "B.SetBounds(2,2,2,2)");
+    EXPECT_EQ(doc.Tag(cLine + 7), &b);
+}
+
+}  // namespace
+}  // namespace tavrin

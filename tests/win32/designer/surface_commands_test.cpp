@@ -14,6 +14,7 @@
 #include "designer/control_alignment.h"
 #include "designer/dialog_code.h"
 #include "designer/dialog_window.h"
+#include "designer/global_designer.h"
 #include "editor/line_document.h"
 
 namespace tavrin {
@@ -203,6 +204,55 @@ TEST_F(CommandsTest, UndoRestoresTheCodeTextExactlyAndRedoGoesForwardAgain) {
     surface().HandleKey(VK_DOWN, false, true, false);
     EXPECT_EQ(BoundsLine(At(0).Name()), "Container1.SetBounds(" + std::to_string(At(0).Left()) + "," +
                                             std::to_string(At(0).Top()) + ",40,20)");
+}
+
+TEST_F(CommandsTest, ATabOrderRewritesTheFieldAndConstructorLinesInTheNewOrderAndUndoes) {
+    std::string before = code.Text();
+    dialog->Commands().Begin();
+    dialog->Commands().SetTabOrder({"Container3", "Container1", "Container2"});
+    ASSERT_EQ(At(0).Name(), "Container3");
+    EXPECT_EQ(At(1).Name(), "Container1");
+    std::string text = code.Text();
+    EXPECT_LT(text.find("Container3 as QButton"), text.find("Container1 as QButton"));
+    EXPECT_LT(text.find("Container3.Parent"), text.find("Container1.Parent"));
+    EXPECT_LT(text.find("Container1.SetBounds"), text.find("Container2.Parent"));
+    EXPECT_EQ(text.size(), before.size()) << "the same lines, in another order";
+    // The windows' z-order follows: the first is on top, as if made first.
+    EXPECT_EQ(GetWindow(At(0).Handle(), GW_HWNDPREV), nullptr);
+    // Tab walks the new order.
+    surface().SelectOnly(&At(0));
+    Key(VK_TAB);
+    EXPECT_EQ(surface().Current(), &At(1));
+    dialog->Commands().Undo();
+    EXPECT_EQ(code.Text(), before);
+    EXPECT_EQ(At(0).Name(), "Container1");
+}
+
+TEST(DesignerPreview, DragsShowTheHintKindsThatAreSwitchedOn) {
+    TGlobalDesigner preview;
+    preview.Create();
+    preview.Show();
+    preview.PlaceOn(nullptr, 40, 40);
+    TELDesigner& surface = preview.ELDesigner;
+    ASSERT_TRUE(surface.Active());
+    HWND button = preview.btnX().Handle();
+    EXPECT_EQ(BoundsOf(preview.btnX()), (Bounds{56, 24, 75, 25}));
+    auto dragBy = [&](int dx, int dy, bool release) {
+        SendMessageA(button, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+        SendMessageA(preview.Handle(), WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(56 + 5 + dx, 24 + 5 + dy));
+        if (release) SendMessageA(preview.Handle(), WM_LBUTTONUP, 0, MAKELPARAM(56 + 5 + dx, 24 + 5 + dy));
+    };
+    surface.ShowingHints = htMove;
+    dragBy(13, 3, false);
+    EXPECT_TRUE(surface.Hint().Visible());
+    EXPECT_EQ(surface.Hint().Text(), "72, 24") << "the new left and top, snapped";
+    SendMessageA(preview.Handle(), WM_LBUTTONUP, 0, MAKELPARAM(56 + 5 + 13, 24 + 5 + 3));
+    EXPECT_FALSE(surface.Hint().Visible()) << "the hint goes with the drag";
+    EXPECT_EQ(preview.btnX().Left(), 72);
+    surface.ShowingHints = htControl | htSize | htInsert;
+    dragBy(8, 8, false);
+    EXPECT_FALSE(surface.Hint().Visible()) << "moves show no hint without htMove";
+    SendMessageA(preview.Handle(), WM_LBUTTONUP, 0, MAKELPARAM(56 + 5 + 8, 24 + 5 + 8));
 }
 
 TEST(AlignmentDialog, AFreshDialogShowsNoChangesOkRemembersAndCancelResets) {
