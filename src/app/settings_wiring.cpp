@@ -1,7 +1,5 @@
 #include "app/settings_wiring.h"
 
-#include <memory>
-
 #include "app/build_wiring.h"
 #include "compiler/compiler.h"
 #include "designer/global_designer.h"
@@ -21,10 +19,7 @@ TGlobalDesigner* preview = nullptr;
 TGlobalDesigner* DesignerPreview() { return preview; }
 
 void WireSettingsDialog() {
-    auto created = std::make_unique<TGlobalDesigner>();
-    created->Create();
-    preview = created.get();
-    App().Windows.push_back(std::move(created));
+    preview = dynamic_cast<TGlobalDesigner*>(App().FindWindowByName("GlobalDesigner"));
     if (!App().Main) return;
     App().Main->Hooks.settings = [] {
         static bool verboseWithoutDriver = false;

@@ -37,6 +37,7 @@
 #include "search/search_replace_window.h"
 
 #include "workbench/splash_window.h"
+#include "designer/global_designer.h"
 #include "ui/tool_window.h"
 #include "workbench/workbench.h"
 
@@ -91,7 +92,7 @@ void CreateWindows() {
     app.PrintDialog = AddWindow<TPrintDialog>();
     AddTool("TControlAlignment", "ControlAlignment", "Control Alignment", {421, 247, false, true});
     AddWindow<TUnits>();
-    AddTool("TGlobalDesigner", "GlobalDesigner", "GlobalDesigner", {192, 121});
+    AddWindow<TGlobalDesigner>();
     AddTool("TResources", "Resources", "Resources", {600, 400, false, false, 590, 0});
     app.Splash = AddWindow<TSplash>(app.Title);
     AddTool("TDialog", "Dialog", "Dialog", {400, 300});
