@@ -136,7 +136,8 @@ void TELDesigner::DeleteSelection() {
     if (locked.size() > 1) throw CommandError(kSomeControlsLocked);
     {
         Batch batch(*this);
-        for (TContainer* component : doomed) DeleteComponent(*component);
+        // Children go with their parents, before them.
+        for (TContainer* component : WithDescendants(doomed)) DeleteComponent(*component);
     }
     if (OnModified) OnModified();
 }

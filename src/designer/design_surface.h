@@ -206,6 +206,8 @@ private:
     void ShowDragHint();
     // Commands' helpers (surface_commands.cpp).
     std::vector<TContainer*> SelectedSiblings() const;
+    // The components and every component inside them, each once, children before their parents.
+    std::vector<TContainer*> WithDescendants(const std::vector<TContainer*>& components) const;
     int EffectiveLocks(const TContainer& component) const;
     void SetComponentBounds(TContainer& component, const Bounds& bounds);
     bool ArrowKey(ArrowDirection direction, bool shift, bool control, bool alt);

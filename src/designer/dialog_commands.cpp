@@ -86,7 +86,8 @@ std::vector<LineTag> DialogCommands::Objects() const {
 DialogCommands::State DialogCommands::Capture() const {
     State state;
     for (const auto& c : dialog_.ELDesigner.Components()) {
-        ComponentState kept{c->Name(), ClassNameOf(*c), {}};
+        TContainer* parent = dialog_.ELDesigner.ParentOf(*c);
+        ComponentState kept{c->Name(), ClassNameOf(*c), parent ? parent->Name() : std::string(), {}};
         for (const std::string& name : c->Properties().Names())
             if (KeptProperty(name)) kept.properties.emplace_back(name, *c->Properties().Get(name));
         state.components.push_back(std::move(kept));
@@ -148,7 +149,11 @@ void DialogCommands::Restore(const State& state) {
     if (surface.Active()) surface.SelectOnly(TELDesigner::Item{nullptr});
     while (!surface.Components().empty()) surface.DeleteComponent(*surface.Components().back());
     for (const ComponentState& kept : state.components) {
-        std::unique_ptr<TContainer> created = CreateContainerOfClass(kept.className, dialog_.Handle());
+        // Parents come before their children in the creation order.
+        HWND parent = dialog_.Handle();
+        for (const auto& c : surface.Components())
+            if (!kept.parent.empty() && c->Name() == kept.parent) parent = c->Handle();
+        std::unique_ptr<TContainer> created = CreateContainerOfClass(kept.className, parent);
         if (!created) continue;
         created->SetName(kept.name);
         created->Handle();

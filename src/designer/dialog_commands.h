@@ -48,6 +48,7 @@ public:
     struct ComponentState {
         std::string name;
         std::string className;
+        std::string parent;  // the component it stands in, empty for the window
         std::vector<std::pair<std::string, std::string>> properties;
         bool operator==(const ComponentState&) const = default;
     };

@@ -1,6 +1,7 @@
 // TELDesigner's commands on its selection: the keyboard, select all, align to
 // grid, the alignment operations and the private clipboard.
 #include <algorithm>
+#include <functional>
 
 #include "common/commands.h"
 #include "common/text.h"
@@ -79,6 +80,18 @@ std::vector<TContainer*> TELDesigner::SelectedSiblings() const {
     for (Item item : selection_)
         if (item && ParentOf(*item) == parent) siblings.push_back(item);
     return siblings;
+}
+
+std::vector<TContainer*> TELDesigner::WithDescendants(const std::vector<TContainer*>& components) const {
+    std::vector<TContainer*> all;
+    std::function<void(TContainer*)> add = [&](TContainer* c) {
+        if (std::find(all.begin(), all.end(), c) != all.end()) return;
+        for (const auto& child : components_)
+            if (ParentOf(*child) == c) add(child.get());
+        all.push_back(c);
+    };
+    for (TContainer* c : components) add(c);
+    return all;
 }
 
 void TELDesigner::SetComponentBounds(TContainer& component, const Bounds& bounds) {

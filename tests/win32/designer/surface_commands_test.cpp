@@ -228,6 +228,29 @@ TEST_F(CommandsTest, ATabOrderRewritesTheFieldAndConstructorLinesInTheNewOrderAn
     EXPECT_EQ(At(0).Name(), "Container1");
 }
 
+TEST_F(CommandsTest, AComponentInsideAnotherGoesWithItAndUndoPutsItBackInside) {
+    auto inner = std::make_unique<TContainer>(At(0).Handle());
+    inner->SetName("Inner");
+    inner->SetBounds(2, 2, 10, 10);
+    inner->Handle();
+    TContainer& child = surface().AddComponent(std::move(inner));
+    EXPECT_EQ(surface().ParentOf(child), &At(0));
+    surface().SetLocks(child, lockNoDelete);
+    SelectOnly({0});
+    EXPECT_EQ(ErrorOf([&] { surface().DeleteSelection(); }),
+              "Control \"Container1\" or some of it chidrens can not\r be deleted becouse they are locked");
+    surface().SetLocks(child, 0);
+    dialog->Commands().Begin();
+    surface().DeleteSelection();
+    ASSERT_EQ(surface().Components().size(), 2u) << "the inner component went with its parent";
+    dialog->Commands().Undo();
+    ASSERT_EQ(surface().Components().size(), 4u);
+    TContainer& back = At(3);
+    EXPECT_EQ(back.Name(), "Inner");
+    EXPECT_EQ(GetParent(back.Handle()), At(0).Handle());
+    EXPECT_EQ(BoundsOf(back), (Bounds{2, 2, 10, 10}));
+}
+
 TEST(DesignerPreview, DragsShowTheHintKindsThatAreSwitchedOn) {
     TGlobalDesigner preview;
     preview.Create();
