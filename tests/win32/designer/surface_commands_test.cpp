@@ -251,6 +251,29 @@ TEST_F(CommandsTest, AComponentInsideAnotherGoesWithItAndUndoPutsItBackInside) {
     EXPECT_EQ(BoundsOf(back), (Bounds{2, 2, 10, 10}));
 }
 
+TEST_F(CommandsTest, TheKeyboardOpensThePopUpMenuAtTheCurrentComponentAndLettersPickItsEntries) {
+    POINT shown{-1, -1};
+    surface().OnContextPopup = [&](POINT at) { shown = at; };
+    SelectOnly({1});
+    SendMessageA(dialog->Handle(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(dialog->Handle()), -1);
+    POINT centre{20, 10};
+    ClientToScreen(At(1).Handle(), &centre);
+    EXPECT_EQ(shown.x, centre.x);
+    EXPECT_EQ(shown.y, centre.y);
+    HMENU menu = CreatePopupMenu();
+    AppendMenuA(menu, MF_STRING, 1, "Undo\tCtrl+Z");
+    AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
+    AppendMenuA(menu, MF_STRING, 2, "Align to grid");
+    AppendMenuA(menu, MF_STRING, 3, "Alignment...");
+    auto typed = [&](char letter) {
+        return SendMessageA(dialog->Handle(), WM_MENUCHAR, MAKEWPARAM(letter, MF_POPUP), reinterpret_cast<LPARAM>(menu));
+    };
+    EXPECT_EQ(typed('u'), MAKELRESULT(0, MNC_EXECUTE)) << "the only entry with that letter runs";
+    EXPECT_EQ(typed('A'), MAKELRESULT(2, MNC_SELECT)) << "of several, the next is highlighted";
+    EXPECT_EQ(HIWORD(typed('q')), MNC_IGNORE);
+    DestroyMenu(menu);
+}
+
 TEST(DesignerPreview, DragsShowTheHintKindsThatAreSwitchedOn) {
     TGlobalDesigner preview;
     preview.Create();
@@ -276,6 +299,25 @@ TEST(DesignerPreview, DragsShowTheHintKindsThatAreSwitchedOn) {
     dragBy(8, 8, false);
     EXPECT_FALSE(surface.Hint().Visible()) << "moves show no hint without htMove";
     SendMessageA(preview.Handle(), WM_LBUTTONUP, 0, MAKELPARAM(56 + 5 + 8, 24 + 5 + 8));
+    // Resting on the button: its name and class, unless htControl is off.
+    SendMessageA(button, WM_MOUSEMOVE, 0, MAKELPARAM(3, 3));
+    SendMessageA(button, WM_MOUSEHOVER, 0, MAKELPARAM(3, 3));
+    EXPECT_TRUE(surface.Hint().Visible());
+    EXPECT_EQ(surface.Hint().Text(), "btnX: TContainer");
+    SendMessageA(button, WM_MOUSELEAVE, 0, 0);
+    EXPECT_FALSE(surface.Hint().Visible());
+    surface.ShowingHints = 0;
+    SendMessageA(preview.Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(1, 1));
+    SendMessageA(button, WM_MOUSEMOVE, 0, MAKELPARAM(3, 3));
+    SendMessageA(button, WM_MOUSEHOVER, 0, MAKELPARAM(3, 3));
+    EXPECT_FALSE(surface.Hint().Visible());
+}
+
+TEST_F(CommandsTest, TheDialogsHintNamesOriginSizeClassAndName) {
+    SendMessageA(At(0).Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(3, 3));
+    SendMessageA(At(0).Handle(), WM_MOUSEHOVER, 0, MAKELPARAM(3, 3));
+    EXPECT_EQ(surface().Hint().Text(), "Origin: 13, 21\nSize: 40, 20\nClass: BUTTON, Name: Container1");
+    SendMessageA(At(0).Handle(), WM_MOUSELEAVE, 0, 0);
 }
 
 TEST(AlignmentDialog, AFreshDialogShowsNoChangesOkRemembersAndCancelResets) {

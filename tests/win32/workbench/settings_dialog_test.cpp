@@ -129,13 +129,21 @@ TEST_F(SettingsDialogTest, ClearMRUActsAtOnceAndOnlyOkCopiesTheBoxesBack) {
     EXPECT_TRUE(verbose);
     auto again = Open();
     EXPECT_FALSE(IsWindowEnabled(again->Item(TSettings::btnClearMRU)));
-    again->Click(TSettings::cbxGUIResources);
-    again->Click(TSettings::cbxVerbose);
-    again->Click(TSettings::cbxCompletionProposal);
+    for (TSettings::Control box : {TSettings::cbxGUIResources, TSettings::cbxVerbose, TSettings::cbxCompletionProposal,
+                                   TSettings::cbxPredefCtrls, TSettings::cbxMultiInstances, TSettings::cbxMinimizeonrun,
+                                   TSettings::cbxDisableonrun, TSettings::cbxAutocreateForms})
+        again->Click(box);
+    SetWindowTextA(again->Item(TSettings::cbxHelps), "C:\\help\\fb.chm");
     Press(*again, IDOK);
     EXPECT_TRUE(settings->GUIResources);
     EXPECT_FALSE(verbose);
     EXPECT_TRUE(settings->AllowCompletion);
+    EXPECT_TRUE(settings->PredefinedControls);
+    EXPECT_TRUE(settings->MultipleFileInstances);
+    EXPECT_TRUE(settings->Minimizeonrun);
+    EXPECT_TRUE(settings->DisableOnRun);
+    EXPECT_FALSE(settings->AutocreateForms);
+    EXPECT_EQ(settings->HelpFile, "C:\\help\\fb.chm");
 }
 
 TEST_F(SettingsDialogTest, DeleteDirRemovesTheSelectedEntriesAndStaysEnabledWhileEntriesRemain) {
