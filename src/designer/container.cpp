@@ -196,8 +196,7 @@ LRESULT CALLBACK TContainer::WindowProc(HWND window, UINT message, WPARAM wp, LP
 }
 
 LRESULT TContainer::HandleMessage(UINT message, WPARAM wp, LPARAM lp) {
-    if ((message >= kFirstMouseMessage && message <= kLastMouseMessage) || message == WM_MOUSEHOVER ||
-        message == WM_MOUSELEAVE) {
+    if (message >= kFirstMouseMessage && message <= kLastMouseMessage) {
         if (OnMouse) OnMouse(*this, message, wp, lp);
         return 0;
     }

@@ -18,6 +18,7 @@ constexpr const char* kHandleItem = "GrabItem";
 constexpr const char* kHandlePosition = "GrabPosition";
 constexpr const char* kSurfaceProperty = "DesignSurface";
 constexpr COLORREF kFrameGrey = RGB(128, 128, 128);
+constexpr UINT_PTR kHintTimer = 0x4854;
 
 Bounds BoundsOf(const TContainer& c) { return {c.Left(), c.Top(), c.Width(), c.Height()}; }
 
@@ -50,6 +51,7 @@ TELDesigner::TELDesigner() = default;
 
 TELDesigner::~TELDesigner() {
     drag_ = Drag{};
+    if (window_ && IsWindow(window_)) KillTimer(window_, kHintTimer);
     for (HWND handle : handles_)
         if (IsWindow(handle)) DestroyWindow(handle);
     components_.clear();
@@ -72,6 +74,8 @@ void TELDesigner::SetActive(bool active) {
         SelectOnly(Item{nullptr});
     } else {
         CancelDrag();
+        HideHint();
+        hintControl_ = nullptr;
         SelectOnly(std::nullopt);
         RemovePropA(window_, kSurfaceProperty);
         active_ = false;
@@ -108,9 +112,9 @@ void TELDesigner::DeleteComponent(TContainer& component) {
             Changed();
         }
     }
-    if (hinted_ == &component) {
-        hinted_ = nullptr;
-        hint_.Hide();
+    if (hintControl_ == &component) {
+        HideHint();
+        hintControl_ = nullptr;
     }
     if (OnNotification) OnNotification(component, false);
     auto owned = std::find_if(components_.begin(), components_.end(),
@@ -233,6 +237,12 @@ bool TELDesigner::HandleWindowMessage(UINT message, WPARAM wp, LPARAM lp, LRESUL
     case WM_KILLFOCUS:
         for (HWND handle : handles_) InvalidateRect(handle, nullptr, TRUE);
         return false;
+    case WM_TIMER:
+        if (wp != kHintTimer) return false;
+        KillTimer(window_, kHintTimer);
+        ShowControlHint();
+        result = 0;
+        return true;
     case WM_CAPTURECHANGED:
         if (drag_.kind != DragKind::None && reinterpret_cast<HWND>(lp) != window_) CancelDrag();
         return false;
@@ -280,11 +290,9 @@ void TELDesigner::Mouse(HWND from, UINT message, WPARAM wp, LPARAM lp) {
     case WM_LBUTTONDOWN: Press(clicked, point, wp, true); break;
     case WM_RBUTTONDOWN: Press(clicked, point, wp, false); break;
     case WM_MOUSEMOVE:
+        if (drag_.kind == DragKind::None) HintOver(clicked);
         MoveTo(point);
-        if (drag_.kind == DragKind::None) HoverHint(clicked, message);
         break;
-    case WM_MOUSEHOVER:
-    case WM_MOUSELEAVE: HoverHint(clicked, message); break;
     case WM_LBUTTONUP: Release(point); break;
     case WM_LBUTTONDBLCLK:
         if (drag_.kind == DragKind::None && OnDblClick) OnDblClick();
@@ -303,6 +311,7 @@ void TELDesigner::Press(TContainer* clicked, Point point, WPARAM keys, bool left
     if (OnCommandStart) OnCommandStart();
     SetFocus(window_);
     CancelDrag();
+    HideHint();
     Drag drag;
     drag.press = drag.last = point;
     if (left && OnControlInserting) {
@@ -383,15 +392,66 @@ void TELDesigner::MoveTo(Point point) {
     ShowFeedback(false);
     drag_.last = point;
     ShowFeedback(true);
-    ShowDragHint();
+    DragHint(point);
+}
+
+void TELDesigner::HintOver(TContainer* component) {
+    if (component == hintControl_) return;
+    HideHint();
+    hintControl_ = component;
+    if (component && (ShowingHints & htControl)) SetTimer(window_, kHintTimer, GetDoubleClickTime(), nullptr);
+}
+
+void TELDesigner::ShowControlHint() {
+    TContainer* c = hintControl_;
+    if (!c || drag_.kind != DragKind::None || !(ShowingHints & htControl)) return;
+    if (std::none_of(components_.begin(), components_.end(), [&](const auto& o) { return o.get() == c; })) return;
+    std::string text = c->Name() + ": TContainer";
+    if (OnControlHint) text = OnControlHint(*c, text);
+    if (text.empty()) return;
+    POINT at{};
+    GetCursorPos(&at);
+    hint_.Show(window_, text, at);
+}
+
+void TELDesigner::DragHint(Point point) {
+    std::string text;
+    std::vector<Bounds> frames = FeedbackRectangles(point);
+    if (frames.empty()) return;
+    switch (drag_.kind) {
+    case DragKind::Move:
+        if (ShowingHints & htMove) {
+            // The dragged control's new place, in its parent's client area.
+            Point d = DragDisplacement(drag_.press, point, grid_.XStep, grid_.YStep, SnapToGrid);
+            TContainer* c = drag_.target ? drag_.target : drag_.moving.front();
+            text = std::to_string(c->Left() + d.x) + ", " + std::to_string(c->Top() + d.y);
+        }
+        break;
+    case DragKind::Size:
+        if (ShowingHints & htSize) text = std::to_string(frames[0].width) + " x " + std::to_string(frames[0].height);
+        break;
+    case DragKind::Insert:
+        if (ShowingHints & htInsert) text = std::to_string(frames[0].width) + " x " + std::to_string(frames[0].height);
+        break;
+    default: break;
+    }
+    if (text.empty()) return;
+    POINT at{point.x, point.y};
+    ClientToScreen(window_, &at);
+    hint_.Show(window_, text, at);
+}
+
+void TELDesigner::HideHint() {
+    if (window_) KillTimer(window_, kHintTimer);
+    hint_.Hide();
 }
 
 void TELDesigner::CancelDrag() {
     if (drag_.kind == DragKind::None) return;
+    HideHint();
     ShowFeedback(false);
     Drag ended = std::move(drag_);
     drag_ = Drag{};
-    hint_.Hide();
     ClipCursor(nullptr);
     if (GetCapture() == ended.captured) ReleaseCapture();
     UpdateHandles();
@@ -399,11 +459,11 @@ void TELDesigner::CancelDrag() {
 
 void TELDesigner::Release(Point point) {
     if (drag_.kind == DragKind::None) return;
+    HideHint();
     ShowFeedback(false);
     drag_.last = point;
     Drag drag = std::move(drag_);
     drag_ = Drag{};
-    hint_.Hide();
     ClipCursor(nullptr);
     if (GetCapture() == drag.captured) ReleaseCapture();
     Point d = DragDisplacement(drag.press, point, grid_.XStep, grid_.YStep, SnapToGrid);
@@ -552,52 +612,6 @@ LRESULT CALLBACK TELDesigner::HandleProc(HWND window, UINT message, WPARAM wp, L
         return 0;
     }
     return DefWindowProcA(window, message, wp, lp);
-}
-
-// The position (move), size (size) or frame size (insert) of a drag, beside the mouse.
-void TELDesigner::ShowDragHint() {
-    std::string text;
-    Point d = DragDisplacement(drag_.press, drag_.last, grid_.XStep, grid_.YStep, SnapToGrid);
-    std::vector<Bounds> frames = FeedbackRectangles(drag_.last);
-    if (drag_.kind == DragKind::Move && (ShowingHints & htMove) && drag_.target)
-        text = std::to_string(drag_.target->Left() + d.x) + ", " + std::to_string(drag_.target->Top() + d.y);
-    else if ((drag_.kind == DragKind::Size && (ShowingHints & htSize)) ||
-             (drag_.kind == DragKind::Insert && (ShowingHints & htInsert)))
-        text = frames.empty() ? std::string()
-                              : std::to_string(frames[0].width) + " x " + std::to_string(frames[0].height);
-    if (text.empty()) {
-        hint_.Hide();
-        return;
-    }
-    POINT cursor{drag_.last.x, drag_.last.y};
-    ClientToScreen(window_, &cursor);
-    hint_.Show(text, cursor);
-}
-
-// The name and class of the component the mouse rests on, after the
-// system's hover time; moving to another component starts again.
-void TELDesigner::HoverHint(TContainer* over, UINT message) {
-    if (message == WM_MOUSELEAVE) {
-        if (over == hinted_) hinted_ = nullptr;
-        hint_.Hide();
-        return;
-    }
-    if (message == WM_MOUSEMOVE) {
-        if (over == hinted_) return;
-        hint_.Hide();
-        hinted_ = over;
-        if (!over || !(ShowingHints & htControl)) return;
-        TRACKMOUSEEVENT track{sizeof track, TME_HOVER | TME_LEAVE, over->Handle(), HOVER_DEFAULT};
-        TrackMouseEvent(&track);
-        return;
-    }
-    if (!over || over != hinted_ || !(ShowingHints & htControl)) return;
-    std::string text = over->Name() + ": TContainer";
-    if (OnControlHint) text = OnControlHint(*over, text);
-    if (text.empty()) return;
-    POINT cursor{};
-    GetCursorPos(&cursor);
-    hint_.Show(text, cursor);
 }
 
 void TELDesigner::PaintGrid(HDC dc) {

@@ -78,10 +78,11 @@ public:
     void SetGrid(const DesignerGrid& grid);
     bool SnapToGrid = true;
     HandleColours Colours;
-    // The hint kinds shown (htControl, htSize, htMove, htInsert).
-    int ShowingHints = kAllHints;
-    // The hint window, for tests.
-    const SurfaceHint& Hint() const { return hint_; }
+    // Which hints show (ShowingHints): a resting mouse on a component, sizes, moves, inserts.
+    enum HintKind { htControl = 1, htSize = 2, htMove = 4, htInsert = 8 };
+    int ShowingHints = htControl | htSize | htMove | htInsert;
+    // The hint text shown now, or empty.
+    std::string HintText() const { return hint_.Text(); }
 
     // The components of the window, in insertion order.
     const std::vector<std::unique_ptr<TContainer>>& Components() const { return components_; }
@@ -142,6 +143,9 @@ public:
     std::function<void(TContainer&, bool inserted)> OnNotification;
     // A moved or resized component, before OnModified.
     std::function<void(TContainer&)> OnComponentBounds;
+    // The hint of a component the mouse rests on: may replace the proposed text
+    // (name, ": ", class name); an empty answer shows no hint.
+    std::function<std::string(TContainer&, const std::string& proposed)> OnControlHint;
     std::function<void()> OnDblClick;
     // Right button released at a screen point.
     std::function<void(POINT)> OnContextPopup;
@@ -151,9 +155,6 @@ public:
     std::function<void()> OnCommandStart;
     // A pasted component, created, named, placed and parented, before it is selected.
     std::function<void(TContainer&)> OnPasted;
-    // The hint of a component under the mouse: may replace the proposed text
-    // (name, ": ", class name); an empty answer shows no hint.
-    std::function<std::string(TContainer&, const std::string& proposed)> OnControlHint;
 
     // The designed window's messages; true when the surface took the message.
     bool HandleWindowMessage(UINT message, WPARAM wp, LPARAM lp, LRESULT& result);
@@ -202,8 +203,12 @@ private:
     void HideHandles();
     HWND HandleWindow(int index);
     void PaintGrid(HDC dc);
+    // The resting mouse's hint: armed when the mouse reaches a component, shown after the hint pause.
+    void HintOver(TContainer* component);
+    void ShowControlHint();
+    void DragHint(Point point);
+    void HideHint();
     static LRESULT CALLBACK HandleProc(HWND window, UINT message, WPARAM wp, LPARAM lp);
-    void ShowDragHint();
     // Commands' helpers (surface_commands.cpp).
     std::vector<TContainer*> SelectedSiblings() const;
     // The components and every component inside them, each once, children before their parents.
@@ -216,7 +221,6 @@ private:
     TContainer* FromClipboard(const ClipboardComponent& copied, HWND parent, std::vector<Point>& spots);
     void ShowKeyboardPopup();
     LRESULT MenuChar(char typed, HMENU menu) const;
-    void HoverHint(TContainer* over, UINT message);
 
     HWND window_ = nullptr;
     bool active_ = false;
@@ -229,8 +233,8 @@ private:
     std::vector<HWND> handles_;  // created on first need, 8 per selected component
     HBRUSH gridBrush_ = nullptr;
     SurfaceHint hint_;
+    TContainer* hintControl_ = nullptr;  // the last component that got a hint
     std::vector<std::pair<const TContainer*, int>> locks_;
-    TContainer* hinted_ = nullptr;  // the last component that got a hint
 };
 
 }  // namespace tavrin

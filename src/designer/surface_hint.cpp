@@ -1,73 +1,61 @@
 #include "designer/surface_hint.h"
 
-#include "ui/form_window.h"
-#include "ui/window_class.h"
+#include <commctrl.h>
 
 namespace tavrin {
 
 namespace {
 
-constexpr const char* kHintClass = "TSurfaceHint";
-constexpr int kPadding = 3;
-constexpr int kCursorGap = 16;
+TOOLINFOA ToolOf(HWND owner, const std::string* text) {
+    TOOLINFOA tool{};
+    tool.cbSize = TTTOOLINFOA_V1_SIZE;
+    tool.uFlags = TTF_TRACK | TTF_ABSOLUTE | TTF_IDISHWND;
+    tool.hwnd = owner;
+    tool.uId = reinterpret_cast<UINT_PTR>(owner);
+    tool.lpszText = const_cast<char*>(text ? text->c_str() : "");
+    return tool;
+}
 
 }  // namespace
 
 SurfaceHint::~SurfaceHint() {
-    if (window_ && IsWindow(window_)) DestroyWindow(window_);
+    if (tip_ && IsWindow(tip_)) DestroyWindow(tip_);
 }
 
-void SurfaceHint::Show(const std::string& text, POINT screen) {
-    if (!window_) {
-        RegisterWindowClassOnce(kHintClass, WindowProc, 0, GetSysColorBrush(COLOR_INFOBK));
-        window_ = CreateWindowExA(WS_EX_TOOLWINDOW | WS_EX_TOPMOST | WS_EX_NOACTIVATE, kHintClass, "",
-                                  WS_POPUP | WS_BORDER, 0, 0, 10, 10, nullptr, nullptr, GetModuleHandleA(nullptr),
-                                  nullptr);
-        if (!window_) return;
-        SetWindowLongPtrA(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-    }
+void SurfaceHint::Create(HWND owner) {
+    if (tip_ && IsWindow(tip_) && owner_ == owner) return;
+    if (tip_ && IsWindow(tip_)) DestroyWindow(tip_);
+    InitCommonControls();
+    owner_ = owner;
+    tip_ = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP, 0, 0,
+                           0, 0, owner, nullptr, GetModuleHandleA(nullptr), nullptr);
+    if (!tip_) return;
+    TOOLINFOA tool = ToolOf(owner, nullptr);
+    SendMessageA(tip_, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+    SendMessageA(tip_, TTM_SETMAXTIPWIDTH, 0, 600);  // lines break at "\n"
+}
+
+void SurfaceHint::Show(HWND owner, const std::string& text, POINT at) {
+    // A hint that says the same stays where it is: moving the tip window
+    // repaints what lies beneath it, on every mouse move of a drag.
+    if (showing_ && text == text_ && owner == owner_) return;
+    Create(owner);
     text_ = text;
-    HDC dc = GetDC(window_);
-    HGDIOBJ old = SelectObject(dc, GuiFont());
-    RECT area{0, 0, 0, 0};
-    DrawTextA(dc, text.c_str(), -1, &area, DT_CALCRECT | DT_NOPREFIX);
-    SelectObject(dc, old);
-    ReleaseDC(window_, dc);
-    SetWindowTextA(window_, text.c_str());
-    SetWindowPos(window_, HWND_TOPMOST, screen.x, screen.y + kCursorGap, area.right + 2 * kPadding + 2,
-                 area.bottom + 2 * kPadding + 2, SWP_NOACTIVATE | SWP_SHOWWINDOW);
-    InvalidateRect(window_, nullptr, TRUE);
+    showing_ = true;
+    if (!tip_) return;
+    TOOLINFOA tool = ToolOf(owner_, &text_);
+    SendMessageA(tip_, TTM_UPDATETIPTEXTA, 0, reinterpret_cast<LPARAM>(&tool));
+    // Below and right of the mouse pointer, as hints stand.
+    SendMessageA(tip_, TTM_TRACKPOSITION, 0, MAKELPARAM(at.x + 12, at.y + 20));
+    SendMessageA(tip_, TTM_TRACKACTIVATE, TRUE, reinterpret_cast<LPARAM>(&tool));
 }
 
 void SurfaceHint::Hide() {
-    if (window_ && IsWindowVisible(window_)) ShowWindow(window_, SW_HIDE);
-}
-
-bool SurfaceHint::Visible() const { return window_ && IsWindowVisible(window_); }
-
-LRESULT CALLBACK SurfaceHint::WindowProc(HWND window, UINT message, WPARAM wp, LPARAM lp) {
-    auto* self = reinterpret_cast<SurfaceHint*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-    switch (message) {
-    case WM_NCHITTEST:
-        return HTTRANSPARENT;
-    case WM_PAINT: {
-        PAINTSTRUCT paint;
-        HDC dc = BeginPaint(window, &paint);
-        if (self) {
-            RECT area{};
-            GetClientRect(window, &area);
-            InflateRect(&area, -kPadding, -kPadding);
-            HGDIOBJ old = SelectObject(dc, GuiFont());
-            SetBkMode(dc, TRANSPARENT);
-            SetTextColor(dc, GetSysColor(COLOR_INFOTEXT));
-            DrawTextA(dc, self->text_.c_str(), -1, &area, DT_NOPREFIX);
-            SelectObject(dc, old);
-        }
-        EndPaint(window, &paint);
-        return 0;
-    }
-    }
-    return DefWindowProcA(window, message, wp, lp);
+    if (!showing_) return;
+    showing_ = false;
+    if (!tip_) return;
+    TOOLINFOA tool = ToolOf(owner_, nullptr);
+    SendMessageA(tip_, TTM_TRACKACTIVATE, FALSE, reinterpret_cast<LPARAM>(&tool));
 }
 
 }  // namespace tavrin

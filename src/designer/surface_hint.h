@@ -1,6 +1,6 @@
-// The small hint window of the design surface: the name and class of the
-// component under the mouse, and the position or size during a drag. The
-// kinds of hint the surface shows are bits of its ShowingHints set.
+// The design surface's hint: a small tip window beside the mouse that shows
+// a component's name and class when the mouse rests on it, or the position
+// and size while a component is moved, sized or inserted.
 #pragma once
 
 #include <windows.h>
@@ -9,13 +9,6 @@
 
 namespace tavrin {
 
-// The hint kinds, as bits of the surface's ShowingHints.
-inline constexpr int htControl = 1;
-inline constexpr int htSize = 2;
-inline constexpr int htMove = 4;
-inline constexpr int htInsert = 8;
-inline constexpr int kAllHints = htControl | htSize | htMove | htInsert;
-
 class SurfaceHint {
 public:
     SurfaceHint() = default;
@@ -23,17 +16,20 @@ public:
     SurfaceHint(const SurfaceHint&) = delete;
     SurfaceHint& operator=(const SurfaceHint&) = delete;
 
-    // Shows text (lines separated by "\n") below and right of a screen point.
-    void Show(const std::string& text, POINT screen);
+    // Shows text (lines split at "\n") at a screen point, for the window owner;
+    // the same text shown again keeps its place.
+    void Show(HWND owner, const std::string& text, POINT at);
     void Hide();
-    bool Visible() const;
-    const std::string& Text() const { return text_; }
-    HWND Window() const { return window_; }
+    bool Showing() const { return showing_; }
+    // The text shown, or empty.
+    std::string Text() const { return showing_ ? text_ : std::string(); }
 
 private:
-    static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wp, LPARAM lp);
+    void Create(HWND owner);
 
-    HWND window_ = nullptr;
+    HWND tip_ = nullptr;
+    HWND owner_ = nullptr;
+    bool showing_ = false;
     std::string text_;
 };
 

@@ -371,10 +371,10 @@ void TSettings::SendHints() {
     for (Control box : {cbxControl, cbxInsert, cbxMove, cbxSize}) EnableWindow(Item(box), show);
     int hints = 0;
     if (show) {
-        if (Checked(cbxControl)) hints |= htControl;
-        if (Checked(cbxSize)) hints |= htSize;
-        if (Checked(cbxMove)) hints |= htMove;
-        if (Checked(cbxInsert)) hints |= htInsert;
+        if (Checked(cbxControl)) hints |= TELDesigner::htControl;
+        if (Checked(cbxSize)) hints |= TELDesigner::htSize;
+        if (Checked(cbxMove)) hints |= TELDesigner::htMove;
+        if (Checked(cbxInsert)) hints |= TELDesigner::htInsert;
     }
     if (preview_) preview_->ELDesigner.ShowingHints = hints;
     if (OnHints) OnHints(hints);

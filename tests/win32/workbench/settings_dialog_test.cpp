@@ -178,6 +178,7 @@ TEST_F(SettingsDialogTest, TheHintBoxesGiveThePreviewItsHintSetAtOnce) {
     EXPECT_TRUE(IsWindowEnabled(dialog->Item(TSettings::cbxMove)));
     EXPECT_EQ(preview.ELDesigner.ShowingHints, 0);
     dialog->Click(TSettings::cbxMove);
+    constexpr int htControl = TELDesigner::htControl, htSize = TELDesigner::htSize, htMove = TELDesigner::htMove;
     EXPECT_EQ(preview.ELDesigner.ShowingHints, htMove);
     dialog->Click(TSettings::cbxControl);
     dialog->Click(TSettings::cbxSize);
