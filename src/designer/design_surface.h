@@ -224,6 +224,7 @@ private:
 
     HWND window_ = nullptr;
     bool active_ = false;
+    std::vector<std::pair<const TContainer*, int>> locks_;  // lock bits by component
     DesignerGrid grid_;
     std::vector<std::unique_ptr<TContainer>> components_;
     std::vector<Item> selection_;
@@ -234,7 +235,6 @@ private:
     HBRUSH gridBrush_ = nullptr;
     SurfaceHint hint_;
     TContainer* hintControl_ = nullptr;  // the last component that got a hint
-    std::vector<std::pair<const TContainer*, int>> locks_;
 };
 
 }  // namespace tavrin
