@@ -112,10 +112,6 @@ void TELDesigner::DeleteComponent(TContainer& component) {
             Changed();
         }
     }
-    if (hintControl_ == &component) {
-        HideHint();
-        hintControl_ = nullptr;
-    }
     if (OnNotification) OnNotification(component, false);
     auto owned = std::find_if(components_.begin(), components_.end(),
                               [&](const auto& c) { return c.get() == &component; });
@@ -406,11 +402,20 @@ void TELDesigner::ShowControlHint() {
     TContainer* c = hintControl_;
     if (!c || drag_.kind != DragKind::None || !(ShowingHints & htControl)) return;
     if (std::none_of(components_.begin(), components_.end(), [&](const auto& o) { return o.get() == c; })) return;
+    POINT at{};
+    GetCursorPos(&at);
+    // The mouse may have left the component (and the window) meanwhile.
+    POINT inside = at;
+    RECT area{};
+    ScreenToClient(c->Handle(), &inside);
+    GetClientRect(c->Handle(), &area);
+    if (!PtInRect(&area, inside)) {
+        hintControl_ = nullptr;
+        return;
+    }
     std::string text = c->Name() + ": TContainer";
     if (OnControlHint) text = OnControlHint(*c, text);
     if (text.empty()) return;
-    POINT at{};
-    GetCursorPos(&at);
     hint_.Show(window_, text, at);
 }
 

@@ -302,6 +302,9 @@ TEST(DesignerPreview, DragsShowTheHintKindsThatAreSwitchedOn) {
 
 TEST_F(CommandsTest, TheDialogsHintNamesOriginSizeClassAndName) {
     // The mouse comes to rest on a component; the hint pause ends.
+    POINT over{3, 3};
+    ClientToScreen(At(0).Handle(), &over);
+    SetCursorPos(over.x, over.y);
     SendMessageA(At(0).Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(3, 3));
     SendMessageA(dialog->Handle(), WM_TIMER, 0x4854, 0);
     EXPECT_EQ(surface().HintText(), "Origin: 13, 21\nSize: 40, 20\nClass: BUTTON, Name: Container1");
