@@ -128,128 +128,6 @@ void SaveScreen(const std::string& name) {
     ReleaseDC(nullptr, screen);
 }
 
-const char* const kExpectedFile =
-    "type QDialog1 extends QForm\r\n"
-    "   Container1 as QButton\r\n"
-    "   declare constructor\r\n"
-    "   declare operator cast as QForm ptr\r\n"
-    "end type\r\n"
-    "\r\n"
-    "var shared Dialog1=QDialog1\r\n"
-    "\r\n"
-    "constructor QDialog1\r\n"
-    "this.Parent=application'0\r\n"
-    "this.SetBounds(400,200,814,328)\r\n"
-    "Container1.Parent=@This\r\n"
-    "Container1.SetBounds(64,32,80,32)\r\n"
-    "end constructor\r\n"
-    "\r\n"
-    "operator QDialog1.cast as QForm ptr\r\n"
-    "   return @this\r\n"
-    "end operator";
-
-TEST(DialogDesign, APlacedAndDraggedButtonIsSavedAndComesBackWhenTheFileIsOpened) {
-    if (appFolder.empty()) GTEST_SKIP() << "no application folder given";
-    e2e::AppFolder folder(tavrinExe);
-    folder.CopyIn(appFolder + "/Velpack.dll", "Velpack.dll");
-    folder.WriteText("DataBase.ini", "QFORM=C:\\FreeBASIC\\inc\\velpack.bi\r\n");
-    folder.WriteIni("[libs]\r\nVelpack.dll=true\r\n");
-    e2e::WorkbenchProcess process(folder);
-    ASSERT_GE(process.WaitUntilIdle(), 0);
-
-    process.PostCommand(tavrin::cmdNewDialog);
-    HWND dialog = WaitForDialog(process.ProcessId(), "Dialog1");
-    ASSERT_NE(dialog, nullptr) << "New Dialog showed no Dialog1";
-    RECT outer{};
-    GetWindowRect(dialog, &outer);
-    EXPECT_EQ(outer.left, 368);
-    EXPECT_EQ(outer.top, 188);
-
-    // QButton on the palette: the arrow, QStatic, QImage, then QButton.
-    std::vector<HWND> pages;
-    for (int tries = 0; tries < 100 && pages.empty(); ++tries, Sleep(20))
-        pages = ChildrenOfClass(process.Main(), "TPalettePage");
-    ASSERT_EQ(pages.size(), 1u);
-    std::vector<HWND> buttons = ChildrenOfClass(pages[0], "Button");
-    ASSERT_EQ(buttons.size(), 11u);
-    SendMessageA(buttons[3], BM_CLICK, 0, 0);
-
-    // An insert drag from (21,19) to (100,50): from the grid point (16,16).
-    Mouse(dialog, WM_LBUTTONDOWN, 21, 19, MK_LBUTTON);
-    Mouse(dialog, WM_MOUSEMOVE, 60, 30, MK_LBUTTON);
-    Mouse(dialog, WM_MOUSEMOVE, 100, 50, MK_LBUTTON);
-    Mouse(dialog, WM_LBUTTONUP, 100, 50);
-    std::vector<HWND> containers = ChildrenOfClass(dialog, "TContainer");
-    ASSERT_EQ(containers.size(), 1u) << "nothing was placed";
-    RECT placed = BoundsIn(containers[0], dialog);
-    EXPECT_EQ(placed.left, 16);
-    EXPECT_EQ(placed.top, 16);
-    EXPECT_EQ(ChildrenOfClass(containers[0], "QButton").size(), 1u) << "no live button in the container";
-    EXPECT_EQ(VisibleChildrenOfClass(dialog, "TGrabHandle").size(), 8u) << "the new button is selected";
-
-    // A second click inserts nothing: the palette's selection was used up.
-    Mouse(dialog, WM_LBUTTONDOWN, 300, 200, MK_LBUTTON);
-    Mouse(dialog, WM_LBUTTONUP, 300, 200);
-    EXPECT_EQ(ChildrenOfClass(dialog, "TContainer").size(), 1u);
-
-    // Drag the button by (45,13): it moves by the grid-snapped (48,16).
-    Mouse(containers[0], WM_LBUTTONDOWN, 10, 10, MK_LBUTTON);
-    Mouse(dialog, WM_MOUSEMOVE, 16 + 10 + 45, 16 + 10 + 13, MK_LBUTTON);
-    Mouse(dialog, WM_LBUTTONUP, 16 + 10 + 45, 16 + 10 + 13);
-    RECT moved = BoundsIn(containers[0], dialog);
-    EXPECT_EQ(moved.left, 64);
-    EXPECT_EQ(moved.top, 32);
-    EXPECT_EQ(moved.right - moved.left, placed.right - placed.left) << "a move keeps the size";
-    EXPECT_EQ(VisibleChildrenOfClass(dialog, "TGrabHandle").size(), 8u);
-    Sleep(300);
-    SaveScreen("dialog_design.bmp");
-
-    // Moving the dialog window rewrites its own bounds statement.
-    SetWindowPos(dialog, nullptr, 400, 200, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-    Sleep(200);
-
-    // Save As, then close the page: its dialog goes.
-    std::string file = folder.Path() + "\\form1.bas";
-    process.PostCommand(tavrin::cmdSaveAs);
-    HWND box = process.WaitForBox();
-    ASSERT_NE(box, nullptr) << "no save box";
-    AnswerFileBox(process, box, file);
-    for (int i = 0; i < 200 && ReadFile(file).empty(); ++i) Sleep(20);
-    EXPECT_EQ(ReadFile(file), kExpectedFile);
-    process.PostCommand(tavrin::cmdClose);
-    for (int i = 0; i < 200 && IsWindowVisible(dialog); ++i) Sleep(20);
-    EXPECT_FALSE(IsWindowVisible(dialog)) << "closing the page hides its dialog";
-
-    // Open the file again: a new Dialog1 at the saved place with the button where it was dropped.
-    process.PostCommand(tavrin::cmdOpen);
-    box = process.WaitForBox();
-    ASSERT_NE(box, nullptr) << "no open box";
-    AnswerFileBox(process, box, file);
-    HWND reopened = nullptr;
-    for (int i = 0; i < 500 && !reopened; ++i) {
-        HWND found = WaitForDialog(process.ProcessId(), "Dialog1", 20);
-        if (found && found != dialog) reopened = found;
-    }
-    ASSERT_NE(reopened, nullptr) << "the opened file showed no dialog";
-    GetWindowRect(reopened, &outer);
-    EXPECT_EQ(outer.left, 400);
-    EXPECT_EQ(outer.top, 200);
-    EXPECT_EQ(outer.right - outer.left, 814);
-    EXPECT_EQ(outer.bottom - outer.top, 328);
-    std::vector<HWND> read = ChildrenOfClass(reopened, "TContainer");
-    ASSERT_EQ(read.size(), 1u);
-    RECT again = BoundsIn(read[0], reopened);
-    EXPECT_EQ(again.left, moved.left);
-    EXPECT_EQ(again.top, moved.top);
-    EXPECT_EQ(again.right - again.left, moved.right - moved.left);
-    EXPECT_EQ(again.bottom - again.top, moved.bottom - moved.top);
-    EXPECT_EQ(ChildrenOfClass(read[0], "QButton").size(), 1u);
-    EXPECT_EQ(ReadFile(file), kExpectedFile) << "opening changes nothing";
-
-    process.PostCommand(tavrin::cmdCloseAll);
-    EXPECT_EQ(process.CloseAndWait(), 0);
-}
-
 // The first visible pop-up menu window of the process.
 HWND WaitForPopupMenu(DWORD processId) {
     for (int tries = 0; tries < 250; ++tries, Sleep(20)) {
@@ -371,6 +249,128 @@ TEST(DialogDesign, DraggedAndAlignedThenUndoneTwiceTheSavedFileIsTheOriginal) {
     for (int i = 0; i < 250 && writeTime() == before; ++i) Sleep(20);
     EXPECT_NE(writeTime(), before) << "the page was saved";
     EXPECT_EQ(ReadFile(file), kTwoButtons) << "the saved file is the original, byte for byte";
+    process.PostCommand(tavrin::cmdCloseAll);
+    EXPECT_EQ(process.CloseAndWait(), 0);
+}
+
+const char* const kExpectedFile =
+    "type QDialog1 extends QForm\r\n"
+    "   Container1 as QButton\r\n"
+    "   declare constructor\r\n"
+    "   declare operator cast as QForm ptr\r\n"
+    "end type\r\n"
+    "\r\n"
+    "var shared Dialog1=QDialog1\r\n"
+    "\r\n"
+    "constructor QDialog1\r\n"
+    "this.Parent=application'0\r\n"
+    "this.SetBounds(400,200,814,328)\r\n"
+    "Container1.Parent=@This\r\n"
+    "Container1.SetBounds(64,32,80,32)\r\n"
+    "end constructor\r\n"
+    "\r\n"
+    "operator QDialog1.cast as QForm ptr\r\n"
+    "   return @this\r\n"
+    "end operator";
+
+TEST(DialogDesign, APlacedAndDraggedButtonIsSavedAndComesBackWhenTheFileIsOpened) {
+    if (appFolder.empty()) GTEST_SKIP() << "no application folder given";
+    e2e::AppFolder folder(tavrinExe);
+    folder.CopyIn(appFolder + "/Velpack.dll", "Velpack.dll");
+    folder.WriteText("DataBase.ini", "QFORM=C:\\FreeBASIC\\inc\\velpack.bi\r\n");
+    folder.WriteIni("[libs]\r\nVelpack.dll=true\r\n");
+    e2e::WorkbenchProcess process(folder);
+    ASSERT_GE(process.WaitUntilIdle(), 0);
+
+    process.PostCommand(tavrin::cmdNewDialog);
+    HWND dialog = WaitForDialog(process.ProcessId(), "Dialog1");
+    ASSERT_NE(dialog, nullptr) << "New Dialog showed no Dialog1";
+    RECT outer{};
+    GetWindowRect(dialog, &outer);
+    EXPECT_EQ(outer.left, 368);
+    EXPECT_EQ(outer.top, 188);
+
+    // QButton on the palette: the arrow, QStatic, QImage, then QButton.
+    std::vector<HWND> pages;
+    for (int tries = 0; tries < 100 && pages.empty(); ++tries, Sleep(20))
+        pages = ChildrenOfClass(process.Main(), "TPalettePage");
+    ASSERT_EQ(pages.size(), 1u);
+    std::vector<HWND> buttons = ChildrenOfClass(pages[0], "Button");
+    ASSERT_EQ(buttons.size(), 11u);
+    SendMessageA(buttons[3], BM_CLICK, 0, 0);
+
+    // An insert drag from (21,19) to (100,50): from the grid point (16,16).
+    Mouse(dialog, WM_LBUTTONDOWN, 21, 19, MK_LBUTTON);
+    Mouse(dialog, WM_MOUSEMOVE, 60, 30, MK_LBUTTON);
+    Mouse(dialog, WM_MOUSEMOVE, 100, 50, MK_LBUTTON);
+    Mouse(dialog, WM_LBUTTONUP, 100, 50);
+    std::vector<HWND> containers = ChildrenOfClass(dialog, "TContainer");
+    ASSERT_EQ(containers.size(), 1u) << "nothing was placed";
+    RECT placed = BoundsIn(containers[0], dialog);
+    EXPECT_EQ(placed.left, 16);
+    EXPECT_EQ(placed.top, 16);
+    EXPECT_EQ(ChildrenOfClass(containers[0], "QButton").size(), 1u) << "no live button in the container";
+    EXPECT_EQ(VisibleChildrenOfClass(dialog, "TGrabHandle").size(), 8u) << "the new button is selected";
+
+    // A second click inserts nothing: the palette's selection was used up.
+    Mouse(dialog, WM_LBUTTONDOWN, 300, 200, MK_LBUTTON);
+    Mouse(dialog, WM_LBUTTONUP, 300, 200);
+    EXPECT_EQ(ChildrenOfClass(dialog, "TContainer").size(), 1u);
+
+    // Drag the button by (45,13): it moves by the grid-snapped (48,16).
+    Mouse(containers[0], WM_LBUTTONDOWN, 10, 10, MK_LBUTTON);
+    Mouse(dialog, WM_MOUSEMOVE, 16 + 10 + 45, 16 + 10 + 13, MK_LBUTTON);
+    Mouse(dialog, WM_LBUTTONUP, 16 + 10 + 45, 16 + 10 + 13);
+    RECT moved = BoundsIn(containers[0], dialog);
+    EXPECT_EQ(moved.left, 64);
+    EXPECT_EQ(moved.top, 32);
+    EXPECT_EQ(moved.right - moved.left, placed.right - placed.left) << "a move keeps the size";
+    EXPECT_EQ(VisibleChildrenOfClass(dialog, "TGrabHandle").size(), 8u);
+    Sleep(300);
+    SaveScreen("dialog_design.bmp");
+
+    // Moving the dialog window rewrites its own bounds statement.
+    SetWindowPos(dialog, nullptr, 400, 200, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    Sleep(200);
+
+    // Save As, then close the page: its dialog goes.
+    std::string file = folder.Path() + "\\form1.bas";
+    process.PostCommand(tavrin::cmdSaveAs);
+    HWND box = process.WaitForBox();
+    ASSERT_NE(box, nullptr) << "no save box";
+    AnswerFileBox(process, box, file);
+    for (int i = 0; i < 200 && ReadFile(file).empty(); ++i) Sleep(20);
+    EXPECT_EQ(ReadFile(file), kExpectedFile);
+    process.PostCommand(tavrin::cmdClose);
+    for (int i = 0; i < 200 && IsWindowVisible(dialog); ++i) Sleep(20);
+    EXPECT_FALSE(IsWindowVisible(dialog)) << "closing the page hides its dialog";
+
+    // Open the file again: a new Dialog1 at the saved place with the button where it was dropped.
+    process.PostCommand(tavrin::cmdOpen);
+    box = process.WaitForBox();
+    ASSERT_NE(box, nullptr) << "no open box";
+    AnswerFileBox(process, box, file);
+    HWND reopened = nullptr;
+    for (int i = 0; i < 500 && !reopened; ++i) {
+        HWND found = WaitForDialog(process.ProcessId(), "Dialog1", 20);
+        if (found && found != dialog) reopened = found;
+    }
+    ASSERT_NE(reopened, nullptr) << "the opened file showed no dialog";
+    GetWindowRect(reopened, &outer);
+    EXPECT_EQ(outer.left, 400);
+    EXPECT_EQ(outer.top, 200);
+    EXPECT_EQ(outer.right - outer.left, 814);
+    EXPECT_EQ(outer.bottom - outer.top, 328);
+    std::vector<HWND> read = ChildrenOfClass(reopened, "TContainer");
+    ASSERT_EQ(read.size(), 1u);
+    RECT again = BoundsIn(read[0], reopened);
+    EXPECT_EQ(again.left, moved.left);
+    EXPECT_EQ(again.top, moved.top);
+    EXPECT_EQ(again.right - again.left, moved.right - moved.left);
+    EXPECT_EQ(again.bottom - again.top, moved.bottom - moved.top);
+    EXPECT_EQ(ChildrenOfClass(read[0], "QButton").size(), 1u);
+    EXPECT_EQ(ReadFile(file), kExpectedFile) << "opening changes nothing";
+
     process.PostCommand(tavrin::cmdCloseAll);
     EXPECT_EQ(process.CloseAndWait(), 0);
 }
