@@ -134,10 +134,16 @@ void TELDesigner::DeleteSelection() {
         throw CommandError(message.replace(message.find("%s"), 2, locked[0]->Name()));
     }
     if (locked.size() > 1) throw CommandError(kSomeControlsLocked);
+    // Children go with their parents, before them.
+    doomed = WithDescendants(doomed);
     {
         Batch batch(*this);
-        // Children go with their parents, before them.
-        for (TContainer* component : WithDescendants(doomed)) DeleteComponent(*component);
+        // A selected component inside another selected one goes with that one.
+        for (TContainer* component : doomed) {
+            bool present = std::any_of(components_.begin(), components_.end(),
+                                       [&](const auto& c) { return c.get() == component; });
+            if (present) DeleteComponent(*component);
+        }
     }
     if (OnModified) OnModified();
 }
