@@ -63,11 +63,6 @@ DialogCommands::DialogCommands(TDialog& dialog) : dialog_(dialog) {
     TELDesigner& surface = dialog_.ELDesigner;
     surface.OnCommandStart = [this] { Begin(); };
     surface.OnPasted = [this](TContainer& c) { Pasted(c); };
-    surface.OnControlHint = [](TContainer& c, const std::string&) {
-        return "Origin: " + std::to_string(c.Left()) + ", " + std::to_string(c.Top()) + "\nSize: " +
-               std::to_string(c.Width()) + ", " + std::to_string(c.Height()) + "\nClass: " + c.Host() +
-               ", Name: " + c.Name();
-    };
     surface.OnKeyDown = [this](WPARAM key, bool shift, bool control, bool alt) {
         if (!control || alt || shift) return false;
         TELDesigner& s = dialog_.ELDesigner;

@@ -1,7 +1,6 @@
 // The commands a dialog under design adds to its surface: the undo and redo
 // history of its design and code, the clipboard and alignment entries of its
-// pop-up menu, Ctrl+Z and Ctrl+Y, the code lines of pasted components and
-// the hint of a component under the mouse.
+// pop-up menu, Ctrl+Z and Ctrl+Y, and the code lines of pasted components.
 // A command begins (Begin) with a key, a mouse press or a menu entry; the
 // changes it makes reach Changed() and form one step together.
 #pragma once

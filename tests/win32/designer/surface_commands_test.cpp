@@ -300,16 +300,6 @@ TEST(DesignerPreview, DragsShowTheHintKindsThatAreSwitchedOn) {
     SendMessageA(preview.Handle(), WM_LBUTTONUP, 0, MAKELPARAM(56 + 5 + 8, 24 + 5 + 8));
 }
 
-TEST_F(CommandsTest, TheDialogsHintNamesOriginSizeClassAndName) {
-    // The mouse comes to rest on a component; the hint pause ends.
-    POINT over{3, 3};
-    ClientToScreen(At(0).Handle(), &over);
-    SetCursorPos(over.x, over.y);
-    SendMessageA(At(0).Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(3, 3));
-    SendMessageA(dialog->Handle(), WM_TIMER, 0x4854, 0);
-    EXPECT_EQ(surface().HintText(), "Origin: 13, 21\nSize: 40, 20\nClass: BUTTON, Name: Container1");
-}
-
 TEST(AlignmentDialog, AFreshDialogShowsNoChangesOkRemembersAndCancelResets) {
     RememberedAlignment() = {3, 4};
     TControlAlignment dialog;
