@@ -121,6 +121,13 @@ void DialogCommands::Changed() {
     known_ = std::move(now);
 }
 
+void DialogCommands::EditedOutside() {
+    if (restoring_ || !known_) return;
+    stepOpen_ = false;
+    Changed();
+    stepOpen_ = false;
+}
+
 void DialogCommands::Begin() {
     if (restoring_) return;
     known_ = Capture();

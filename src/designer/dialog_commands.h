@@ -32,6 +32,9 @@ public:
     // The dialog changed (its design or its code): part of the step of the
     // command begun last.
     void Changed();
+    // An edit made outside the dialog's commands (the inspector's property
+    // edits and renames) just changed the dialog: it becomes a step of its own.
+    void EditedOutside();
     bool CanUndo() const { return history_.CanUndo(); }
     bool CanRedo() const { return history_.CanRedo(); }
     void Undo();

@@ -15,6 +15,7 @@
 #include "designer/dialog_code.h"
 #include "designer/dialog_window.h"
 #include "designer/global_designer.h"
+#include "designer/property_lines.h"
 #include "editor/line_document.h"
 
 namespace tavrin {
@@ -272,6 +273,26 @@ TEST_F(CommandsTest, TheKeyboardOpensThePopUpMenuAtTheCurrentComponentAndLetters
     EXPECT_EQ(typed('A'), MAKELRESULT(2, MNC_SELECT)) << "of several, the next is highlighted";
     EXPECT_EQ(HIWORD(typed('q')), MNC_IGNORE);
     DestroyMenu(menu);
+}
+
+TEST_F(CommandsTest, AnEditMadeOutsideTheDialogsCommandsIsAStepOfItsOwn) {
+    SelectOnly({0});
+    surface().HandleKey(VK_RIGHT, false, true, false);
+    std::string moved = code.Text();
+    // As the inspector edits a property: its line and the container's value.
+    At(0).SetText("Edited");
+    WritePropertyLine(code, {&At(0), "Container1", false}, "Text", "Edited", true);
+    dialog->Commands().EditedOutside();
+    At(1).SetText("Second");
+    WritePropertyLine(code, {&At(1), "Container2", false}, "Text", "Second", true);
+    dialog->Commands().EditedOutside();
+    dialog->Commands().Undo();
+    EXPECT_EQ(At(1).Text(), "Container2");
+    EXPECT_EQ(At(0).Text(), "Edited");
+    dialog->Commands().Undo();
+    EXPECT_EQ(code.Text(), moved) << "the move stays; only the edits went";
+    EXPECT_EQ(At(0).Text(), "Container1");
+    EXPECT_EQ(At(0).Left(), 14);
 }
 
 TEST(DesignerPreview, DragsShowTheHintKindsThatAreSwitchedOn) {
