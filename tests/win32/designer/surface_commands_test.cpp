@@ -295,6 +295,26 @@ TEST_F(CommandsTest, AnEditMadeOutsideTheDialogsCommandsIsAStepOfItsOwn) {
     EXPECT_EQ(At(0).Left(), 14);
 }
 
+TEST_F(CommandsTest, AnInsertByTheMouseIsOneStepOfUndo) {
+    std::string before = code.Text();
+    surface().OnControlInserting = [this]() -> std::unique_ptr<TContainer> {
+        return std::make_unique<TContainer>(dialog->Handle());
+    };
+    SendMessageA(dialog->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(200, 100));
+    SendMessageA(dialog->Handle(), WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(260, 140));
+    SendMessageA(dialog->Handle(), WM_LBUTTONUP, 0, MAKELPARAM(260, 140));
+    surface().OnControlInserting = nullptr;
+    ASSERT_EQ(surface().Components().size(), 4u);
+    std::string inserted = code.Text();
+    ASSERT_NE(inserted, before);
+    dialog->Commands().Undo();
+    EXPECT_EQ(surface().Components().size(), 3u);
+    EXPECT_EQ(code.Text(), before);
+    dialog->Commands().Redo();
+    EXPECT_EQ(surface().Components().size(), 4u);
+    EXPECT_EQ(code.Text(), inserted);
+}
+
 TEST(DesignerPreview, DragsShowTheHintKindsThatAreSwitchedOn) {
     TGlobalDesigner preview;
     preview.Create();
