@@ -223,15 +223,24 @@ TEST(DialogDesign, DraggedAndAlignedThenUndoneTwiceTheSavedFileIsTheOriginal) {
     SendMessageA(GetDlgItem(alignment, 703), BM_CLICK, 0, 0);  // horizontal "center"
     SendMessageA(GetDlgItem(alignment, 713), BM_CLICK, 0, 0);  // vertical "center"
     SendMessageA(GetDlgItem(alignment, IDOK), BM_CLICK, 0, 0);
-    for (int i = 0; i < 250 && IsWindowVisible(alignment); ++i) Sleep(20);
+    // The alignment runs once the dialog's modal loop has ended.
+    e2e::WaitFor([&] { return BoundsIn(containers[1], dialog).left != 200; }, 5000);
     RECT first = BoundsIn(containers[0], dialog);
     RECT second = BoundsIn(containers[1], dialog);
     EXPECT_EQ((first.left + first.right) / 2, (second.left + second.right) / 2) << "centred";
     EXPECT_EQ(second.left, 64 + 40 - 20);
     EXPECT_EQ(second.top, 32 + 16 - 12);
 
+    // Each undo runs once the menu has gone; undoing recreates the components.
+    auto lefts = [&] {
+        std::vector<LONG> found;
+        for (HWND c : ChildrenOfClass(dialog, "TContainer")) found.push_back(BoundsIn(c, dialog).left);
+        return found;
+    };
     ASSERT_TRUE(ChoosePopupEntry(process.ProcessId(), dialog, 3));
+    e2e::WaitFor([&] { return lefts() == std::vector<LONG>{64, 200}; }, 5000);
     ASSERT_TRUE(ChoosePopupEntry(process.ProcessId(), dialog, 3));
+    e2e::WaitFor([&] { return lefts() == std::vector<LONG>{16, 200}; }, 5000);
     std::vector<HWND> restored = ChildrenOfClass(dialog, "TContainer");
     ASSERT_EQ(restored.size(), 2u);
     EXPECT_EQ(BoundsIn(restored[0], dialog).left, 16);
@@ -248,6 +257,8 @@ TEST(DialogDesign, DraggedAndAlignedThenUndoneTwiceTheSavedFileIsTheOriginal) {
     process.PostCommand(tavrin::cmdSave);
     for (int i = 0; i < 250 && writeTime() == before; ++i) Sleep(20);
     EXPECT_NE(writeTime(), before) << "the page was saved";
+    // The file may be read while it is being written: wait until it is whole.
+    for (int i = 0; i < 250 && ReadFile(file) != kTwoButtons; ++i) Sleep(20);
     EXPECT_EQ(ReadFile(file), kTwoButtons) << "the saved file is the original, byte for byte";
     process.PostCommand(tavrin::cmdCloseAll);
     EXPECT_EQ(process.CloseAndWait(), 0);
