@@ -7,6 +7,7 @@
 #include "app/pack_wiring.h"
 #include "common/commands.h"
 #include "common/text.h"
+#include "designer/dialog_commands.h"
 #include "designer/dialog_menus.h"
 #include "designer/dialog_window.h"
 #include "designer/rename_lines.h"
@@ -60,6 +61,10 @@ InspectorLink::InspectorLink(TInspector& inspector, TObjectsTree& tree, std::fun
     AddDialogEvents(*this);
     inspector_.RowsFilled = [this] { ShowContainerValues(); };
     inspector_.ObjectChosen = [this](void* object) { SelectOnSurface(object); };
+    // An inspector edit is a step of the active dialog's undo history.
+    inspector_.Rules().OnEditDone = [this] {
+        if (TDialog* dialog = ActiveDialog()) dialog->Commands().EditedOutside();
+    };
     inspector_.Rules().SelectedObjects = [this]() -> std::optional<std::vector<PackObject>> {
         TDialog* dialog = ActiveDialog();
         if (!dialog) return std::nullopt;
@@ -79,6 +84,7 @@ InspectorLink::~InspectorLink() {
     RemoveDialogEvents(*this);
     inspector_.RowsFilled = nullptr;
     inspector_.ObjectChosen = nullptr;
+    inspector_.Rules().OnEditDone = nullptr;
     inspector_.Rules().SelectedObjects = nullptr;
     ObjectsTreeModel& model = tree_.Model();
     model.SelectContainer = nullptr;
@@ -364,6 +370,7 @@ void InspectorLink::Rename(void* object, const std::string& name) {
         dialog->SetName(name);
         if (dialog->Code && RenameDialogLines(*dialog->Code, old, name) > 0 && dialog->OnCodeModified)
             dialog->OnCodeModified();
+        dialog->Commands().EditedOutside();
         return;
     }
     auto* container = static_cast<TContainer*>(object);
@@ -380,6 +387,7 @@ void InspectorLink::Rename(void* object, const std::string& name) {
     if (container->Node()) container->Node()->SetText(name);
     if (dialog->Code && RenameObjectLines(*dialog->Code, container, old, name) > 0 && dialog->OnCodeModified)
         dialog->OnCodeModified();
+    dialog->Commands().EditedOutside();
     FillObjectBox(*dialog, Selection(*dialog));
 }
 

@@ -15,6 +15,7 @@
 #include "app/language_wiring.h"
 #include "app/pack_wiring.h"
 #include "app/search_wiring.h"
+#include "app/settings_wiring.h"
 #include "app/user_data_folder.h"
 #include "compiler/switch_window.h"
 #include "designer/forms_list.h"
@@ -42,6 +43,7 @@
 #include "search/search_replace_window.h"
 
 #include "workbench/splash_window.h"
+#include "designer/global_designer.h"
 #include "ui/tool_window.h"
 #include "workbench/workbench.h"
 
@@ -96,7 +98,7 @@ void CreateWindows() {
     app.PrintDialog = AddWindow<TPrintDialog>();
     AddTool("TControlAlignment", "ControlAlignment", "Control Alignment", {421, 247, false, true});
     AddWindow<TUnits>();
-    AddTool("TGlobalDesigner", "GlobalDesigner", "GlobalDesigner", {192, 121});
+    AddWindow<TGlobalDesigner>();
     AddWindow<TResources>(MakeResourcesHost());
     app.Splash = AddWindow<TSplash>(app.Title);
     AddTool("TDialog", "Dialog", "Dialog", {400, 300});
@@ -199,6 +201,7 @@ void StartWorkbench() {
     WireInspector();
     WireSearch();
     WireLanguages();
+    WireSettingsDialog();
     app.Main->OnFirstShow = FirstShow;
     ShowWindow(app.Main->Handle(), SW_SHOW);
     UpdateWindow(app.Main->Handle());

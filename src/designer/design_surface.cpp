@@ -48,18 +48,6 @@ void InvertFrame(HDC dc, const Bounds& r, int width, HBRUSH brush) {
 
 }  // namespace
 
-// Changes of the selection inside one operation raise OnChangeSelection once.
-class TELDesigner::Batch {
-public:
-    explicit Batch(TELDesigner& surface) : surface_(surface) { ++surface_.batchDepth_; }
-    ~Batch() {
-        if (--surface_.batchDepth_ == 0) surface_.EndBatch();
-    }
-
-private:
-    TELDesigner& surface_;
-};
-
 TELDesigner::TELDesigner() = default;
 
 TELDesigner::~TELDesigner() {
@@ -161,9 +149,21 @@ void TELDesigner::DeleteComponent(TContainer& component) {
 void TELDesigner::DeleteSelection() {
     RequireActive();
     std::vector<TContainer*> doomed;
-    for (Item item : selection_)
-        if (item) doomed.push_back(item);
+    std::vector<TContainer*> locked;
+    // The last selected goes first.
+    for (auto item = selection_.rbegin(); item != selection_.rend(); ++item) {
+        if (!*item) continue;
+        doomed.push_back(*item);
+        if (EffectiveLocks(**item) & lockNoDelete) locked.push_back(*item);
+    }
     if (doomed.empty()) return;
+    if (locked.size() == 1) {
+        std::string message = kControlLocked;
+        throw CommandError(message.replace(message.find("%s"), 2, locked[0]->Name()));
+    }
+    if (locked.size() > 1) throw CommandError(kSomeControlsLocked);
+    // Children go with their parents, before them.
+    doomed = WithDescendants(doomed);
     {
         Batch batch(*this);
         // A selected component inside another selected one goes with that one.
@@ -281,6 +281,27 @@ bool TELDesigner::HandleWindowMessage(UINT message, WPARAM wp, LPARAM lp, LRESUL
         Mouse(window_, message, wp, lp);
         result = 0;
         return true;
+    case WM_GETDLGCODE:
+        result = DLGC_WANTALLKEYS | DLGC_WANTARROWS | DLGC_WANTTAB;
+        return true;
+    case WM_KEYDOWN:
+    case WM_SYSKEYDOWN:
+        if (HandleKey(wp, GetKeyState(VK_SHIFT) < 0, GetKeyState(VK_CONTROL) < 0, GetKeyState(VK_MENU) < 0)) {
+            result = 0;
+            return true;
+        }
+        return false;
+    case WM_MENUCHAR:
+        result = MenuChar(static_cast<char>(LOWORD(wp)), reinterpret_cast<HMENU>(lp));
+        return true;
+    case WM_CONTEXTMENU:
+        // Shift+F10 or the menu key: the pop-up menu at the current control.
+        if (lp == -1) {
+            ShowKeyboardPopup();
+            result = 0;
+            return true;
+        }
+        return false;
     }
     return false;
 }
@@ -329,6 +350,7 @@ TContainer* TELDesigner::AcceptingAtOrAbove(TContainer* c) {
 }
 
 void TELDesigner::Press(TContainer* clicked, Point point, WPARAM keys, bool left) {
+    if (OnCommandStart) OnCommandStart();
     SetFocus(window_);
     CancelDrag();
     HideHint();

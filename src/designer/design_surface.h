@@ -16,6 +16,8 @@
 #include <vector>
 
 #include "designer/container.h"
+#include "designer/design_clipboard.h"
+#include "designer/neighbour_search.h"
 #include "designer/surface_geometry.h"
 #include "designer/surface_hint.h"
 
@@ -27,6 +29,17 @@ inline constexpr const char* kDesignControlNotSpecified = "Design control not sp
 inline constexpr const char* kDesignerMustBeActive = "Designer mast be active";
 // "%S" is the control's name.
 inline constexpr const char* kCannotBeSelected = "Control '%S' can not be selected";
+// "%s" is the locked control's name.
+inline constexpr const char* kControlLocked =
+    "Control \"%s\" or some of it chidrens can not\r be deleted becouse they are locked";
+inline constexpr const char* kSomeControlsLocked = "Some controls is locked. Can not delete controls.";
+
+// Lock bits of a control (nothing in the workbench sets them).
+inline constexpr int lockNoMove = 1;
+inline constexpr int lockNoResize = 2;
+inline constexpr int lockNoDelete = 4;
+inline constexpr int lockNoInsert = 8;
+inline constexpr int lockNoCopy = 16;
 
 struct DesignerGrid {
     int XStep = kDefaultGridStep;
@@ -82,6 +95,9 @@ public:
     void DeleteComponent(TContainer& component);
     // Deletes every selected component (the window itself stays).
     void DeleteSelection();
+    // Puts the components in this order (the windows' z-order follows): the
+    // order of creation, and so the tab order.
+    void SetComponentOrder(const std::vector<TContainer*>& order);
 
     // Selection: every operation needs an active surface ("Designer mast be active").
     int SelectionCount() const;
@@ -96,6 +112,29 @@ public:
 
     // stem + the first free number, as insertion names components.
     std::string GetUniqueName(const std::string& baseName) const;
+
+    // Commands on the selection (surface_commands.cpp); each needs an active surface.
+    void SelectAll();
+    void AlignToGrid();
+    // Alignment items of the alignment dialog's groups (0 "no changes" to 5).
+    void Align(int horizontal, int vertical);
+    bool CanCopy() const;
+    bool CanCut() const;
+    bool CanPaste() const;
+    void Copy();
+    void Cut();
+    void Paste();
+    void ShowDesignWindow(bool show);
+    // Escape outside a drag: selects only the current control's parent.
+    void SelectParent();
+    // A key pressed while the designed window has the focus; true when taken.
+    bool HandleKey(WPARAM key, bool shift, bool control, bool alt);
+    std::string ClipboardFormat = kClipboardFormat;
+    int Locks(const TContainer& component) const;
+    void SetLocks(const TContainer& component, int locks);
+    // The parent of a component: the component that holds its window, or
+    // null for the designed window.
+    TContainer* ParentOf(const TContainer& component) const;
 
     // A press that may insert: answers a new container (not yet named or
     // placed) when a class waits to be placed, else null.
@@ -113,6 +152,12 @@ public:
     std::function<void()> OnDblClick;
     // Right button released at a screen point.
     std::function<void(POINT)> OnContextPopup;
+    // A key before the surface's own handling; answering true takes it.
+    std::function<bool(WPARAM key, bool shift, bool control, bool alt)> OnKeyDown;
+    // A mouse press or a key is about to act (for the dialog's undo history).
+    std::function<void()> OnCommandStart;
+    // A pasted component, created, named, placed and parented, before it is selected.
+    std::function<void(TContainer&)> OnPasted;
 
     // The designed window's messages; true when the surface took the message.
     bool HandleWindowMessage(UINT message, WPARAM wp, LPARAM lp, LRESULT& result);
@@ -134,7 +179,17 @@ private:
         bool feedbackShown = false;
         std::unique_ptr<TContainer> inserting;
     };
-    class Batch;
+    // Changes of the selection inside one operation raise OnChangeSelection once.
+    class Batch {
+    public:
+        explicit Batch(TELDesigner& surface) : surface_(surface) { ++surface_.batchDepth_; }
+        ~Batch() {
+            if (--surface_.batchDepth_ == 0) surface_.EndBatch();
+        }
+
+    private:
+        TELDesigner& surface_;
+    };
     friend class Batch;
 
     void RequireActive() const;
@@ -164,9 +219,22 @@ private:
     void DragHint(Point point);
     void HideHint();
     static LRESULT CALLBACK HandleProc(HWND window, UINT message, WPARAM wp, LPARAM lp);
+    // Commands' helpers (surface_commands.cpp).
+    std::vector<TContainer*> SelectedSiblings() const;
+    // The components and every component inside them, each once, children before their parents.
+    std::vector<TContainer*> WithDescendants(const std::vector<TContainer*>& components) const;
+    int EffectiveLocks(const TContainer& component) const;
+    void SetComponentBounds(TContainer& component, const Bounds& bounds);
+    bool ArrowKey(ArrowDirection direction, bool shift, bool control, bool alt);
+    void TabKey(bool backwards);
+    ClipboardComponent ToClipboard(TContainer& component);
+    TContainer* FromClipboard(const ClipboardComponent& copied, HWND parent, std::vector<Point>& spots);
+    void ShowKeyboardPopup();
+    LRESULT MenuChar(char typed, HMENU menu) const;
 
     HWND window_ = nullptr;
     bool active_ = false;
+    std::vector<std::pair<const TContainer*, int>> locks_;  // lock bits by component
     DesignerGrid grid_;
     std::vector<std::unique_ptr<TContainer>> components_;
     std::vector<Item> selection_;

@@ -74,6 +74,7 @@ void TDialog::Create() {
         return false;
     };
     WireSurface();
+    commands_ = std::make_unique<DialogCommands>(*this);
 }
 
 void TDialog::WireSurface() {
@@ -119,6 +120,7 @@ void TDialog::SetWindowBounds(const ::tavrin::Bounds& bounds) {
 }
 
 void TDialog::CodeChanged() {
+    if (commands_) commands_->Changed();
     if (OnCodeModified) OnCodeModified();
 }
 
@@ -210,17 +212,19 @@ HMENU TDialog::BuildPopupMenu() {
     item(popup, menuAligntogrid, "Align to grid", true);
     item(popup, menuAlignment, "Alignment...", true);
     AppendMenuA(popup, MF_SEPARATOR, 0, nullptr);
-    // The surface keeps no clipboard of its own: cut, copy and paste are never possible.
+    // Cut, copy and paste are enabled by the dialog's commands (AddPopupItems).
     item(popup, menuCut, "Cut", false);
     item(popup, menuCopy, "Copy", false);
     item(popup, menuPaste, "Paste", false);
     item(popup, menuDelete, "Delete", selected >= 1);
     AppendMenuA(popup, MF_SEPARATOR, 0, nullptr);
     item(popup, menuSelectAll, "Select All", selected >= 2);
+    if (commands_) commands_->AddPopupItems(popup);
     return popup;
 }
 
 void TDialog::RunPopupCommand(int item) {
+    if (commands_ && commands_->RunPopupItem(item)) return;
     switch (item) {
     case menuAddMenu: EditMenus(&DialogMenus::AddMainMenu); break;
     case menuAddItem: EditMenus(&DialogMenus::AddItem); break;

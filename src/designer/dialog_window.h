@@ -14,6 +14,7 @@
 #include "designer/design_bounds.h"
 #include "designer/design_properties.h"
 #include "designer/design_surface.h"
+#include "designer/dialog_commands.h"
 #include "designer/dialog_menus.h"
 #include "editor/line_document.h"
 #include "ui/form_window.h"
@@ -60,6 +61,9 @@ public:
 
     // The menu editor of this dialog's window menu.
     DialogMenus& Menus() { return *menus_; }
+    // Undo and redo, the clipboard and the alignment dialog; Changed() takes
+    // every change made from outside the dialog (inspector edits).
+    DialogCommands& Commands() { return *commands_; }
     // "Active Menu:" texts for the status bar.
     std::function<void(const std::string&)> OnStatus;
 
@@ -102,6 +106,7 @@ private:
     std::unique_ptr<DialogMenus> menus_;
     ::tavrin::Bounds codeBounds_{};  // the window bounds the code states
     DesignProperties properties_;
+    std::unique_ptr<DialogCommands> commands_;
 };
 
 }  // namespace tavrin

@@ -91,11 +91,14 @@ bool ObjectInspector::ApplyEdit(InspectedObject& container, const std::string& n
 }
 
 void ObjectInspector::Validate(const std::string& name, const std::string& value) {
+    bool edited = false;
     for (InspectedObject* container : Containers()) {
         std::string before = container->Properties().Get(name).value_or("");
         if (!ApplyEdit(*container, name, value)) continue;
+        edited = true;
         if (OnPropertyEdited) OnPropertyEdited({container, name, before, value});
     }
+    if (edited && OnEditDone) OnEditDone();
     int row = grid_.RowOf(name);
     if (row >= 0) grid_.SetCellValue(row, value);
 }
@@ -120,6 +123,7 @@ void ObjectInspector::EditButtonClick() {
 }
 
 void ObjectInspector::ApplyEditorResult(const std::string& name, const std::string& cellText, bool colour) {
+    bool edited = false;
     for (InspectedObject* container : Containers()) {
         const DesignProperties& target = container->EditorProperties();
         const DesignProperty* property = target.Find(name);
@@ -133,8 +137,10 @@ void ObjectInspector::ApplyEditorResult(const std::string& name, const std::stri
             container->Properties().Set(name, cellText);
         }
         WritePropertyLine(*container, name, cellText);
+        edited = true;
         if (OnPropertyEdited) OnPropertyEdited({container, name, before, cellText});
     }
+    if (edited && OnEditDone) OnEditDone();
 }
 
 // A font is stated by its face and size, each on a line of its own; a text

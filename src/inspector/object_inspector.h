@@ -54,6 +54,8 @@ public:
     std::function<void(const std::string&)> ReportLine;
     // Raised once per object after an edit reached it (its design property and its code line).
     std::function<void(const PropertyEdit&)> OnPropertyEdited;
+    // Raised once after an edit reached every object it applies to (one step for an undo history).
+    std::function<void()> OnEditDone;
 
     // Refills the grid; an empty list clears it; without a pack that lists
     // properties the grid stays as it is. False when the grid was left alone.

@@ -121,6 +121,142 @@ void SaveScreen(const std::string& name) {
     e2e::SaveScreen(e2e::WindowsPath(folder) + "\\" + name);
 }
 
+// The first visible pop-up menu window of the process.
+HWND WaitForPopupMenu(DWORD processId) {
+    for (int tries = 0; tries < 250; ++tries, Sleep(20)) {
+        WindowSearch search{processId, "", "#32768", nullptr};
+        EnumWindows(FindTopLevel, reinterpret_cast<LPARAM>(&search));
+        if (search.found) return search.found;
+    }
+    return nullptr;
+}
+
+// Opens the dialog's pop-up menu from the keyboard (Shift+F10 arrives as a
+// context menu message without a position) and picks the entry that many
+// entries up from the bottom with the arrow keys and Enter, as a user
+// without a mouse does. From the bottom: Tab Order..., Redo, Undo, Select
+// All, Delete, Paste, Copy, Cut, Alignment...
+bool ChoosePopupEntry(DWORD processId, HWND dialog, int upFromBottom) {
+    PostMessageA(dialog, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(dialog), -1);
+    HWND menuWindow = WaitForPopupMenu(processId);
+    if (!menuWindow) return false;
+    for (int i = 0; i < upFromBottom; ++i) PostMessageA(menuWindow, WM_KEYDOWN, VK_UP, 0);
+    PostMessageA(menuWindow, WM_KEYDOWN, VK_RETURN, 0);
+    for (int i = 0; i < 250 && IsWindowVisible(menuWindow); ++i) Sleep(20);
+    return !IsWindowVisible(menuWindow);
+}
+
+HWND WaitForTopLevel(DWORD processId, const char* className, const std::string& caption) {
+    for (int tries = 0; tries < 250; ++tries, Sleep(20)) {
+        WindowSearch search{processId, caption, className, nullptr};
+        EnumWindows(FindTopLevel, reinterpret_cast<LPARAM>(&search));
+        if (search.found) return search.found;
+    }
+    return nullptr;
+}
+
+const char* const kTwoButtons =
+    "type QDialog1 extends QForm\r\n"
+    "   Container1 as QButton\r\n"
+    "   Container2 as QButton\r\n"
+    "   declare constructor\r\n"
+    "   declare operator cast as QForm ptr\r\n"
+    "end type\r\n"
+    "\r\n"
+    "var shared Dialog1=QDialog1\r\n"
+    "\r\n"
+    "constructor QDialog1\r\n"
+    "this.Parent=application'0\r\n"
+    "this.SetBounds(368,188,814,328)\r\n"
+    "Container1.Parent=@This\r\n"
+    "Container1.SetBounds(16,16,80,32)\r\n"
+    "Container1.Text=\"One\"\r\n"
+    "Container2.Parent=@This\r\n"
+    "Container2.SetBounds(200,96,40,24)\r\n"
+    "end constructor\r\n"
+    "\r\n"
+    "operator QDialog1.cast as QForm ptr\r\n"
+    "   return @this\r\n"
+    "end operator";
+
+TEST(DialogDesign, DraggedAndAlignedThenUndoneTwiceTheSavedFileIsTheOriginal) {
+    if (appFolder.empty()) GTEST_SKIP() << "no application folder given";
+    e2e::AppFolder folder(tavrinExe);
+    folder.CopyIn(appFolder + "/Velpack.dll", "Velpack.dll");
+    folder.WriteText("DataBase.ini", "QFORM=C:\\FreeBASIC\\inc\\velpack.bi\r\n");
+    folder.WriteIni("[libs]\r\nVelpack.dll=true\r\n");
+    folder.WriteText("two.bas", kTwoButtons);
+    std::string file = folder.Path() + "\\two.bas";
+    e2e::WorkbenchProcess process(folder);
+    ASSERT_GE(process.WaitUntilIdle(), 0);
+
+    process.PostCommand(tavrin::cmdOpen);
+    HWND box = process.WaitForBox();
+    ASSERT_NE(box, nullptr) << "no open box";
+    AnswerFileBox(process, box, file);
+    HWND dialog = WaitForDialog(process.ProcessId(), "Dialog1");
+    ASSERT_NE(dialog, nullptr) << "the opened file showed no dialog";
+    std::vector<HWND> containers = ChildrenOfClass(dialog, "TContainer");
+    ASSERT_EQ(containers.size(), 2u);
+
+    // Drag the first button by (45,13): it moves by (48,16).
+    Mouse(containers[0], WM_LBUTTONDOWN, 10, 10, MK_LBUTTON);
+    Mouse(dialog, WM_MOUSEMOVE, 16 + 10 + 45, 16 + 10 + 13, MK_LBUTTON);
+    Mouse(dialog, WM_LBUTTONUP, 16 + 10 + 45, 16 + 10 + 13);
+    EXPECT_EQ(BoundsIn(containers[0], dialog).left, 64);
+
+    // Select both (the first one first) and centre them on the first one.
+    Mouse(containers[1], WM_LBUTTONDOWN, 5, 5, MK_LBUTTON | MK_SHIFT);
+    Mouse(containers[1], WM_LBUTTONUP, 5, 5, MK_SHIFT);
+    ASSERT_TRUE(ChoosePopupEntry(process.ProcessId(), dialog, 9));
+    HWND alignment = WaitForTopLevel(process.ProcessId(), "TControlAlignment", "Control Alignment");
+    ASSERT_NE(alignment, nullptr) << "no alignment dialog";
+    Sleep(200);
+    SaveScreen("alignment_dialog.bmp");
+    SendMessageA(GetDlgItem(alignment, 703), BM_CLICK, 0, 0);  // horizontal "center"
+    SendMessageA(GetDlgItem(alignment, 713), BM_CLICK, 0, 0);  // vertical "center"
+    SendMessageA(GetDlgItem(alignment, IDOK), BM_CLICK, 0, 0);
+    // The alignment runs once the dialog's modal loop has ended.
+    e2e::WaitFor([&] { return BoundsIn(containers[1], dialog).left != 200; }, 5000);
+    RECT first = BoundsIn(containers[0], dialog);
+    RECT second = BoundsIn(containers[1], dialog);
+    EXPECT_EQ((first.left + first.right) / 2, (second.left + second.right) / 2) << "centred";
+    EXPECT_EQ(second.left, 64 + 40 - 20);
+    EXPECT_EQ(second.top, 32 + 16 - 12);
+
+    // Each undo runs once the menu has gone; undoing recreates the components.
+    auto lefts = [&] {
+        std::vector<LONG> found;
+        for (HWND c : ChildrenOfClass(dialog, "TContainer")) found.push_back(BoundsIn(c, dialog).left);
+        return found;
+    };
+    ASSERT_TRUE(ChoosePopupEntry(process.ProcessId(), dialog, 3));
+    e2e::WaitFor([&] { return lefts() == std::vector<LONG>{64, 200}; }, 5000);
+    ASSERT_TRUE(ChoosePopupEntry(process.ProcessId(), dialog, 3));
+    e2e::WaitFor([&] { return lefts() == std::vector<LONG>{16, 200}; }, 5000);
+    std::vector<HWND> restored = ChildrenOfClass(dialog, "TContainer");
+    ASSERT_EQ(restored.size(), 2u);
+    EXPECT_EQ(BoundsIn(restored[0], dialog).left, 16);
+    EXPECT_EQ(BoundsIn(restored[1], dialog).left, 200);
+
+    auto writeTime = [&] {
+        WIN32_FILE_ATTRIBUTE_DATA data{};
+        GetFileAttributesExA(file.c_str(), GetFileExInfoStandard, &data);
+        return (static_cast<unsigned long long>(data.ftLastWriteTime.dwHighDateTime) << 32) |
+               data.ftLastWriteTime.dwLowDateTime;
+    };
+    unsigned long long before = writeTime();
+    Sleep(50);
+    process.PostCommand(tavrin::cmdSave);
+    for (int i = 0; i < 250 && writeTime() == before; ++i) Sleep(20);
+    EXPECT_NE(writeTime(), before) << "the page was saved";
+    // The file may be read while it is being written: wait until it is whole.
+    for (int i = 0; i < 250 && ReadFile(file) != kTwoButtons; ++i) Sleep(20);
+    EXPECT_EQ(ReadFile(file), kTwoButtons) << "the saved file is the original, byte for byte";
+    process.PostCommand(tavrin::cmdCloseAll);
+    EXPECT_EQ(process.CloseAndWait(), 0);
+}
+
 const char* const kExpectedFile =
     "type QDialog1 extends QForm\r\n"
     "   Container1 as QButton\r\n"

@@ -20,6 +20,7 @@
 #include "app/inspector_wiring.h"
 #include "common/commands.h"
 #include "designer/dialog_code.h"
+#include "designer/dialog_commands.h"
 #include "designer/dialog_menus.h"
 #include "designer/dialog_reader.h"
 #include "designer/dialog_window.h"
@@ -283,6 +284,25 @@ TEST_F(InspectorWiringTest, ARenameInTheTreeFollowsIntoTheCodeAndTheObjectBox) {
     EXPECT_NE(code.Text().find("type QMain extends QForm"), std::string::npos);
     EXPECT_NE(code.Text().find("constructor QMain"), std::string::npos);
     EXPECT_NE(code.Text().find("var shared Main=QMain"), std::string::npos);
+}
+
+TEST_F(InspectorWiringTest, EditsAndRenamesAreEachOneStepOfTheDialogsUndo) {
+    Place(21, 19, 100, 50);
+    std::string placed = code.Text();
+    Type("Text", "OK");
+    std::string edited = code.Text();
+    tree.Model().NodeEdited(tree.Model().NodeOf(dialog->ELDesigner.Components().back().get()), "OkButton");
+    ASSERT_NE(code.Text().find("OkButton.Text=\"OK\""), std::string::npos);
+
+    dialog->Commands().Undo();
+    EXPECT_EQ(code.Text(), edited);
+    EXPECT_EQ(dialog->ELDesigner.Components().back()->Name(), "Container1");
+    dialog->Commands().Undo();
+    EXPECT_EQ(code.Text(), placed);
+    EXPECT_NE(WindowText(dialog->ELDesigner.Components().back()->HostHandle()), "OK");
+    dialog->Commands().Redo();
+    EXPECT_EQ(code.Text(), edited);
+    EXPECT_EQ(WindowText(dialog->ELDesigner.Components().back()->HostHandle()), "OK");
 }
 
 TEST_F(InspectorWiringTest, DeletingAComponentTakesItsNodeAndEntry) {

@@ -1,0 +1,55 @@
+#include "designer/tab_order.h"
+
+#include <algorithm>
+#include <string>
+#include <utility>
+
+#include "common/text.h"
+#include "designer/word_split.h"
+
+namespace tavrin {
+
+namespace {
+
+bool IsFieldLine(const std::string& line) {
+    std::vector<std::string_view> words = SplitCodeWords(line);
+    return words.size() >= 3 && EqualsNoCase(words[1], "as");
+}
+
+struct Line {
+    std::string text;
+    LineTag tag;
+};
+
+}  // namespace
+
+void ReorderComponentLines(LineDocument& doc, const std::vector<LineTag>& order) {
+    std::vector<int> fieldSlots, statementSlots;
+    std::vector<std::vector<Line>> fields(order.size()), statements(order.size());
+    for (int i = 0; i < doc.LineCount(); ++i) {
+        auto at = std::find(order.begin(), order.end(), doc.Tag(i));
+        if (!doc.Tag(i) || at == order.end()) continue;
+        size_t object = static_cast<size_t>(at - order.begin());
+        Line line{doc.Line(i), doc.Tag(i)};
+        if (IsFieldLine(line.text)) {
+            fieldSlots.push_back(i);
+            fields[object].push_back(std::move(line));
+        } else {
+            statementSlots.push_back(i);
+            statements[object].push_back(std::move(line));
+        }
+    }
+    auto fill = [&](const std::vector<int>& slots, const std::vector<std::vector<Line>>& groups) {
+        size_t slot = 0;
+        for (const auto& group : groups)
+            for (const Line& line : group) {
+                int index = slots[slot++];
+                if (doc.Line(index) != line.text) doc.SetLine(index, line.text);
+                if (doc.Tag(index) != line.tag) doc.SetTag(index, line.tag);
+            }
+    };
+    fill(fieldSlots, fields);
+    fill(statementSlots, statements);
+}
+
+}  // namespace tavrin

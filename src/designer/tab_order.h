@@ -1,0 +1,20 @@
+// The tab order of a dialog's components is the order of their code: the
+// field lines in the type and the statements in the constructor, since
+// the program creates its controls in that order. Reordering rewrites those
+// lines in the new order, in the places the components' lines hold now.
+#pragma once
+
+#include <vector>
+
+#include "editor/line_document.h"
+
+namespace tavrin {
+
+// Puts the lines of the objects (each line tagged with one of them) in the
+// order given: field lines ("<name> as <class>") take the places of the
+// field lines, and each object's other lines, kept together, the places of
+// the other lines. Lines of other objects and untagged lines stay where
+// they are. Objects without lines are passed over.
+void ReorderComponentLines(LineDocument& doc, const std::vector<LineTag>& order);
+
+}  // namespace tavrin
