@@ -10,6 +10,7 @@
 #include "workbench/document.h"
 #include "workbench/main_window.h"
 #include "workbench/workbench.h"
+#include "ui/component_names.h"
 
 namespace tavrin {
 
@@ -36,6 +37,7 @@ void TCode::OnCreate() {
     HINSTANCE instance = GetModuleHandleA(nullptr);
     tabs_ = CreateWindowExA(0, WC_TABCONTROLA, "", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, 0, 0,
                             10, 10, Handle(), reinterpret_cast<HMENU>(kTabsId), instance, nullptr);
+    MarkItemsAsData(tabs_);  // the pages' file names
     SendMessageA(tabs_, WM_SETFONT, reinterpret_cast<WPARAM>(GuiFont()), FALSE);
     tree_ = CreateWindowExA(WS_EX_CLIENTEDGE, WC_TREEVIEWA, "",
                             WS_CHILD | WS_VISIBLE | TVS_HASBUTTONS | TVS_HASLINES |
@@ -57,6 +59,7 @@ void TCode::OnCreate() {
     // least) takes what is left, so long compiler lines stay readable.
     int edges[3] = {150, 400, -1};
     SendMessageA(status_, SB_SETPARTS, 3, reinterpret_cast<LPARAM>(edges));
+    DeclareStatusTexts(status_, {"Insert", "Modified", "ReadOnly"});  // the editors' states
 
     treeSplitter_.Create(Handle(), true);
     treeSplitter_.OnMoved = [this](int x) {
