@@ -3,7 +3,6 @@
 namespace tavrin {
 
 const std::string* FileTextCache::Find(const std::string& path, const FileStamp& stamp) const {
-    std::lock_guard<std::mutex> lock(mutex_);
     auto found = entries_.find(path);
     return found != entries_.end() && found->second.stamp == stamp ? &found->second.text : nullptr;
 }
@@ -15,18 +14,7 @@ void FileTextCache::Forget(const std::string& path) {
     entries_.erase(found);
 }
 
-std::size_t FileTextCache::Bytes() const {
-    std::lock_guard<std::mutex> lock(mutex_);
-    return bytes_;
-}
-
-std::size_t FileTextCache::Files() const {
-    std::lock_guard<std::mutex> lock(mutex_);
-    return entries_.size();
-}
-
 const std::string* FileTextCache::Keep(const std::string& path, const FileStamp& stamp, std::string text) {
-    std::lock_guard<std::mutex> lock(mutex_);
     Forget(path);
     if (text.size() > budget_ / 4) return nullptr;
     while (bytes_ + text.size() > budget_ && !order_.empty()) {

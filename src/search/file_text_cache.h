@@ -2,14 +2,10 @@
 // while each file's stamp (size and last change, from the folder listing)
 // stays the same: searching the compiler's include tree again then opens no
 // file. The kept texts stay within a budget; the oldest go first.
-// One thread keeps texts and reads them; other threads may ask Find at the
-// same time, but only to learn whether a text is kept (the text itself may
-// go at the keeping thread's next Keep).
 #pragma once
 
 #include <cstddef>
 #include <deque>
-#include <mutex>
 #include <string>
 #include <unordered_map>
 
@@ -28,8 +24,8 @@ public:
     const std::string* Keep(const std::string& path, const FileStamp& stamp, std::string text);
     // The largest text Keep keeps.
     std::size_t LargestText() const { return budget_ / 4; }
-    std::size_t Bytes() const;
-    std::size_t Files() const;
+    std::size_t Bytes() const { return bytes_; }
+    std::size_t Files() const { return entries_.size(); }
 
 private:
     struct Entry {
@@ -38,7 +34,6 @@ private:
     };
     void Forget(const std::string& path);
 
-    mutable std::mutex mutex_;
     std::size_t budget_;
     std::size_t bytes_ = 0;
     std::unordered_map<std::string, Entry> entries_;

@@ -1,12 +1,9 @@
 #include "search/find_in_files.h"
 
-#include <memory>
-
 #include "common/file_search.h"
 #include "common/string_list.h"
 #include "common/text.h"
 #include "common/text_codec.h"
-#include "search/file_read_ahead.h"
 #include "search/file_text_cache.h"
 #include "search/folder_walk.h"
 #include "search/text_matcher.h"
@@ -26,53 +23,42 @@ bool MayStartWithByteOrderMark(std::string_view bytes) {
     return first == 0xEF || first == 0xFF || first == 0xFE || first == 0x00;
 }
 
-// How long the search waits for a file being read before it lets window
-// messages run again.
-constexpr unsigned kWaitForFileMs = 20;
-
 class FileSearcher {
 public:
     FileSearcher(const FindInFilesQuery& query, const FindInFilesEvents& events)
         : matcher_({query.text, query.matchCase, query.wholeWord, query.regex}), events_(events) {}
 
-    // Lets window messages run; false once the search is to stop.
-    bool KeepGoing() {
-        if (events_.keepGoing && !events_.keepGoing()) summary_.stopped = true;
-        return !summary_.stopped;
-    }
-
-    // Searches the file taken from the reading: in the editor of a page that
-    // shows it, else in its text kept by the cache (when it was listed as
-    // kept), else in the bytes read; a directory search's texts go into the
-    // cache. False once the search is to stop.
-    bool Search(AheadItem& item, FileTextCache* cache) {
-        if (!KeepGoing()) return false;
-        const std::string& path = item.file.path;
+    // Searches the file: in the editor of a page that shows it, in its kept
+    // text while its stamp stays (with a cache), else read from disk. False
+    // once the search is to stop.
+    bool Search(const std::string& path, const FileStamp* stamp = nullptr, FileTextCache* cache = nullptr) {
+        if (events_.keepGoing && !events_.keepGoing()) {
+            summary_.stopped = true;
+            return false;
+        }
         // Asked after the messages ran: a page closed meanwhile is not used.
         if (SearchTarget* editor = events_.editorOf ? events_.editorOf(path) : nullptr) {
             Find(path, editor->Text(), editor);
             return true;
         }
-        if (!item.file.read) {
-            if (const std::string* kept = cache ? cache->Find(path, item.file.stamp) : nullptr) {
+        if (cache && stamp) {
+            if (const std::string* kept = cache->Find(path, *stamp)) {
                 Find(path, *kept, nullptr);
                 return true;
             }
-            item.status = ReadFileBytes(NativePath(path), item.bytes);  // no longer kept
         }
-        if (item.status != FileReadStatus::Ok) return true;
+        if (ReadWholeFile(NativePath(path), bytes_) != FileReadStatus::Ok) return true;
         ++summary_.filesRead;
-        std::string* text = &item.bytes;
+        std::string_view text = bytes_;
         // A file with a byte-order mark is searched as the editor shows it.
-        if (MayStartWithByteOrderMark(item.bytes)) {
-            decoded_ = DecodeSourceBytes(item.bytes).text;
-            text = &decoded_;
+        if (MayStartWithByteOrderMark(bytes_)) {
+            decoded_ = DecodeSourceBytes(bytes_).text;
+            text = decoded_;
         }
-        if (cache && text->size() <= cache->LargestText()) {
-            Find(path, *cache->Keep(path, item.file.stamp, std::move(*text)), nullptr);
-            return true;
-        }
-        Find(path, *text, nullptr);
+        // The text moves into the cache (the next file gets new storage).
+        if (cache && stamp && text.size() <= cache->LargestText())
+            text = *cache->Keep(path, *stamp, text.data() == bytes_.data() ? std::move(bytes_) : std::move(decoded_));
+        Find(path, text, nullptr);
         return true;
     }
 
@@ -99,63 +85,37 @@ private:
 
     TextMatcher matcher_;
     const FindInFilesEvents& events_;
-    std::string decoded_;  // a file's text decoded from its byte-order mark
+    std::string bytes_, decoded_;  // the file's text; the storage serves every file
     FindInFilesSummary summary_;
 };
-
-// The files to search, for the reading threads: the open pages' files that
-// exist, the project's files, or a folder walk (files whose text the cache
-// keeps unchanged are not read again).
-FileReadAhead::Source FilesToSearch(const FindInFilesQuery& query, const std::vector<std::string>& openFiles,
-                                    const FindInFilesEvents& events, FileTextCache* cache) {
-    auto once = [](std::vector<std::string> paths, bool onlyExisting) {
-        return [paths = std::move(paths), onlyExisting, given = false](AheadPortion& portion) mutable {
-            if (given) return false;
-            given = true;
-            for (std::string& path : paths)
-                if (!onlyExisting || IsExistingFile(path)) portion.files.push_back({std::move(path), {}, true});
-            return true;
-        };
-    };
-    switch (query.place) {
-    case SearchPlace::OpenFiles: return once(openFiles, true);
-    case SearchPlace::ProjectFiles:
-        return once(events.projectFiles ? events.projectFiles() : std::vector<std::string>(), false);
-    case SearchPlace::Directory: break;
-    }
-    auto walk = std::make_shared<FolderWalk>(query.folder, query.masks, query.subfolders);
-    return [walk, cache, paths = std::vector<std::string>(), stamps = std::vector<FileStamp>()](
-               AheadPortion& portion) mutable {
-        if (!walk->Next(portion.folder, paths, &stamps)) return false;
-        for (std::size_t i = 0; i < paths.size(); ++i) {
-            bool kept = cache && cache->Find(paths[i], stamps[i]);
-            portion.files.push_back({std::move(paths[i]), stamps[i], !kept});
-        }
-        return true;
-    };
-}
 
 }  // namespace
 
 FindInFilesSummary FindInFiles(const FindInFilesQuery& query, const std::vector<std::string>& openFiles,
                                const FindInFilesEvents& events, FileTextCache* cache) {
     FileSearcher searcher(query, events);
-    if (query.place != SearchPlace::Directory) cache = nullptr;  // only a folder listing gives stamps
-    FileReadAhead reading(FilesToSearch(query, openFiles, events, cache));
-    AheadItem item;
-    while (true) {
-        FileReadAhead::Taken taken = reading.Next(item, kWaitForFileMs);
-        if (taken == FileReadAhead::Taken::End) break;
-        if (taken == FileReadAhead::Taken::NotYet) {
-            if (!searcher.KeepGoing()) break;
-            continue;
+    switch (query.place) {
+    case SearchPlace::OpenFiles:
+        for (const std::string& file : openFiles)
+            if (IsExistingFile(file) && !searcher.Search(file)) break;
+        break;
+    case SearchPlace::Directory: {
+        FolderWalk walk(query.folder, query.masks, query.subfolders);
+        std::string folder;
+        std::vector<std::string> files;
+        std::vector<FileStamp> stamps;
+        bool going = true;
+        while (going && walk.Next(folder, files, &stamps)) {
+            if (events.folder) events.folder(folder);
+            for (std::size_t i = 0; going && i < files.size(); ++i) going = searcher.Search(files[i], &stamps[i], cache);
         }
-        if (item.startsFolder) {
-            if (events.folder) events.folder(item.folder);
-            continue;
-        }
-        if (!searcher.Search(item, cache)) break;
-        reading.GiveBack(std::move(item.bytes));
+        break;
+    }
+    case SearchPlace::ProjectFiles:
+        if (events.projectFiles)
+            for (const std::string& file : events.projectFiles())
+                if (!searcher.Search(file)) break;
+        break;
     }
     return searcher.Summary();
 }

@@ -3,8 +3,7 @@
 // shows for it or else in its file's text, one report line per occurrence,
 // "Find in %s at line:%d" with the line counted from 1. The caller hears of
 // each line and each folder as the search goes, and may stop it between two
-// files. The files are read ahead on threads of their own (file_read_ahead.h);
-// the events all come on the calling thread.
+// files.
 #pragma once
 
 #include <functional>
@@ -34,8 +33,7 @@ struct FindInFilesEvents {
     std::function<void(const std::string& reportLine)> report;
     // A folder of the directory search is being searched.
     std::function<void(const std::string& folder)> folder;
-    // Called before each file and while a file is being read: lets pending
-    // window messages run; false stops the search.
+    // Called before each file: lets pending window messages run; false stops the search.
     std::function<bool()> keepGoing;
     // The project's files ("In Project Files"); none while there is no project.
     std::function<std::vector<std::string>()> projectFiles;
