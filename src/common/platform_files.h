@@ -28,6 +28,15 @@ void KeepPermissionsOf(const std::string& target, int file);
 // True when a file exists at path and carries the read-only mark.
 bool IsReadOnlyFile(const std::string& path);
 
+enum class FileReadStatus { Ok, Missing, Failed };
+
+// Reads a whole file as bytes into content, reusing its storage: one open and,
+// while the file keeps its size, one read that fills it (a file that grows
+// meanwhile is still read to its end). Missing means the file does not exist;
+// Failed means it exists (or may exist) but could not be read, and leaves
+// content empty. Safe to call from several threads at once.
+FileReadStatus ReadFileBytes(const std::string& path, std::string& content);
+
 // A file's size and last change as a folder listing gives them (the time in
 // the system's own units: equal stamps mean an unchanged file).
 struct FileStamp {

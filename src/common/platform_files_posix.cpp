@@ -6,6 +6,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <filesystem>
@@ -39,6 +40,36 @@ void KeepPermissionsOf(const std::string& target, int file) {
 bool IsReadOnlyFile(const std::string& path) {
     struct stat status {};
     return stat(path.c_str(), &status) == 0 && S_ISREG(status.st_mode) && (status.st_mode & S_IWUSR) == 0;
+}
+
+FileReadStatus ReadFileBytes(const std::string& path, std::string& content) {
+    content.clear();
+    int file = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (file < 0) return errno == ENOENT || errno == ENOTDIR ? FileReadStatus::Missing : FileReadStatus::Failed;
+    struct Closer {
+        int file;
+        ~Closer() { close(file); }
+    } closer{file};
+    // Sized by the file, with room for the read that finds the end; the size
+    // is only a hint (a device may report anything).
+    constexpr off_t kLargestHint = 256L * 1024 * 1024;
+    struct stat about {};
+    if (fstat(file, &about) == 0 && about.st_size > 0 && about.st_size <= kLargestHint)
+        content.resize(static_cast<std::size_t>(about.st_size) + 1);
+    std::size_t used = 0;
+    while (true) {
+        if (used == content.size()) content.resize(used + std::max<std::size_t>(4096, used / 4));
+        ssize_t got = read(file, &content[used], content.size() - used);
+        if (got < 0 && errno == EINTR) continue;
+        if (got < 0) {
+            content.clear();
+            return FileReadStatus::Failed;
+        }
+        if (got == 0) break;
+        used += static_cast<std::size_t>(got);
+    }
+    content.resize(used);
+    return FileReadStatus::Ok;
 }
 
 void ListFolderEntries(const std::string& folder, std::vector<std::string>& files,

@@ -1,8 +1,6 @@
 #include "common/string_list.h"
 
 #include <algorithm>
-#include <cerrno>
-#include <cstdio>
 #include <stdexcept>
 
 #include "common/platform_files.h"
@@ -11,41 +9,7 @@
 namespace tavrin {
 
 FileReadStatus ReadWholeFile(const std::string& path, std::string& content) {
-    content.clear();
-    errno = 0;
-    FILE* file = std::fopen(path.c_str(), "rb");
-    if (!file) return errno == ENOENT ? FileReadStatus::Missing : FileReadStatus::Failed;
-    // Sized by the file (reusing the caller's storage); a file that grows
-    // while it is read is still read to its end. The size is only a hint: a
-    // folder or a device may report anything.
-    constexpr long kLargestHint = 256L * 1024 * 1024;
-    size_t used = 0;
-    if (std::fseek(file, 0, SEEK_END) == 0) {
-        long size = std::ftell(file);
-        if (size > 0 && size <= kLargestHint) content.resize(static_cast<size_t>(size));
-        std::fseek(file, 0, SEEK_SET);
-    }
-    bool failed = false;
-    char more[4096];
-    while (true) {
-        size_t got;
-        if (used < content.size()) {
-            got = std::fread(&content[used], 1, content.size() - used, file);
-        } else {
-            // Beyond the size the file gave (usually nothing is left): small
-            // pieces, so that the end costs no larger text.
-            got = std::fread(more, 1, sizeof(more), file);
-            content.append(more, got);
-        }
-        used += got;
-        if (got == 0) {
-            failed = std::ferror(file) != 0;
-            break;
-        }
-    }
-    std::fclose(file);
-    content.resize(failed ? 0 : used);
-    return failed ? FileReadStatus::Failed : FileReadStatus::Ok;
+    return ReadFileBytes(path, content);
 }
 
 StringList::StringList(std::initializer_list<std::string> texts) {

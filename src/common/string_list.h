@@ -14,10 +14,9 @@
 #include <vector>
 
 #include "common/file_replace.h"
+#include "common/platform_files.h"
 
 namespace tavrin {
-
-enum class FileReadStatus { Ok, Missing, Failed };
 
 // Reads a whole file as bytes. Missing means the file does not exist; Failed
 // means it exists (or may exist) but could not be read.

@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include "common/message_pump.h"
+#include "ui/component_names.h"
 
 namespace tavrin {
 
@@ -38,6 +39,8 @@ void TInspector::OnCreate() {
         TabCtrl_InsertItem(tabs_, static_cast<int>(tab), &item);
     }
     status_ = AddControl(STATUSCLASSNAMEA, "", WS_VISIBLE, 0, 0, 0, 0, kStatusId);
+    DeclareStatusTexts(status_, {TabTitle(InspectorTab::Properties), TabTitle(InspectorTab::Events),
+                                 TabTitle(InspectorTab::All), "Property not found in base class."});
     int parts[] = {Scale(150), -1};  // the row's information needs more than a narrow panel
     SendMessageA(status_, SB_SETPARTS, 2, reinterpret_cast<LPARAM>(parts));
     grid_ = std::make_unique<ValueListView>(Handle(), kGridId);

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "common/text.h"
+#include "languages/control_items.h"
 #include "languages/menu_components.h"
 #include "ui/component_names.h"
 #include "ui/form_window.h"
@@ -122,17 +123,6 @@ void AddGeometry(HWND control, DesignProperties& properties) {
     }
 }
 
-std::string OrdinalName(const std::string& kindName, std::map<std::string, int>& counts,
-                        std::set<std::string>& taken) {
-    bool endsWithDigit = kindName.back() >= '0' && kindName.back() <= '9';
-    std::string name;
-    do {
-        name = kindName + (endsWithDigit ? "_" : "") + std::to_string(++counts[kindName]);
-    } while (taken.count(ToLower(name)));
-    taken.insert(ToLower(name));
-    return name;
-}
-
 // The text of a tool bar's button (by position) and its change; the first
 // change keeps the text it replaced, as a property of the tool bar.
 std::string ButtonText(HWND bar, int index) {
@@ -150,14 +140,11 @@ std::string ButtonText(HWND bar, int index) {
 std::string ButtonBaseProperty(int index) { return "TavrinBaseButton" + std::to_string(index); }
 
 std::string ButtonBaseText(HWND bar, int index) {
-    auto* base = static_cast<const std::string*>(GetPropA(bar, ButtonBaseProperty(index).c_str()));
-    return base ? *base : ButtonText(bar, index);
+    return ItemBaseText(bar, ButtonBaseProperty(index), ButtonText(bar, index));
 }
 
 void SetButtonText(HWND bar, int index, const std::string& text) {
-    const std::string property = ButtonBaseProperty(index);
-    if (!GetPropA(bar, property.c_str()))
-        SetPropA(bar, property.c_str(), const_cast<std::string*>(InternedText(ButtonText(bar, index))));
+    KeepItemBaseText(bar, ButtonBaseProperty(index), ButtonText(bar, index));
     std::string copy = text;
     TBBUTTONINFOA info{};
     info.cbSize = sizeof(info);
@@ -168,16 +155,16 @@ void SetButtonText(HWND bar, int index, const std::string& text) {
 }
 
 // The buttons of a tool bar: separators, and buttons with a "caption" when
-// they show a text (the base file leaves tool buttons' captions out).
-void PublishToolButtons(HWND bar, std::map<std::string, int>& counts, std::set<std::string>& taken,
-                        std::vector<PublishedComponent>& components) {
+// they show a text (the base file leaves tool buttons' captions out) and a
+// "hint" when they have a tool tip.
+void PublishToolButtons(HWND bar, ComponentNaming& naming, std::vector<PublishedComponent>& components) {
     int count = static_cast<int>(SendMessageA(bar, TB_BUTTONCOUNT, 0, 0));
     for (int index = 0; index < count; ++index) {
         TBBUTTON button{};
         if (!SendMessageA(bar, TB_GETBUTTON, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&button))) continue;
         PublishedComponent component;
         bool separator = (button.fsStyle & BTNS_SEP) != 0;
-        component.name = OrdinalName(separator ? "ToolSeparator" : "ToolButton", counts, taken);
+        component.name = naming.Next(separator ? "ToolSeparator" : "ToolButton");
         component.role = separator ? ComponentRole::ToolSeparator : ComponentRole::ToolButton;
         std::string base = separator ? std::string() : ButtonBaseText(bar, index);
         if (!base.empty()) {
@@ -185,6 +172,7 @@ void PublishToolButtons(HWND bar, std::map<std::string, int>& counts, std::set<s
             component.properties.Add({"caption", DesignKind::Text, {}, [bar, index] { return ButtonText(bar, index); },
                                       [bar, index](const std::string& text) { SetButtonText(bar, index, text); }});
         }
+        if (!separator) AddToolButtonHint(bar, button.idCommand, component);
         components.push_back(std::move(component));
     }
 }
@@ -216,18 +204,18 @@ PublishedWindow PublishWindow(FormWindow& window) {
 
     std::vector<HWND> controls;
     CollectControls(handle, controls);
-    std::set<std::string> taken;
+    ComponentNaming naming;
     for (HWND control : controls)
-        if (std::string name = ComponentName(control); !name.empty()) taken.insert(ToLower(name));
-    PublishMenuItems(GetMenu(handle), handle, true, taken, published.components);
-    for (HMENU popup : PopupMenusOf(handle)) PublishMenuItems(popup, handle, true, taken, published.components);
-    std::map<std::string, int> counts;
+        if (std::string name = ComponentName(control); !name.empty()) naming.taken.insert(ToLower(name));
+    PublishMenuItems(GetMenu(handle), handle, true, naming.taken, published.components);
+    for (HMENU popup : PopupMenusOf(handle)) PublishMenuItems(popup, handle, true, naming.taken, published.components);
     for (HWND control : controls) {
         ControlKind kind = KindOf(control);
         std::string name = ComponentName(control);
-        if (name.empty()) name = OrdinalName(kind.kindName, counts, taken);
+        if (name.empty()) name = naming.Next(kind.kindName);
         published.components.push_back(PublishControl(control, name, kind));
-        if (kind.role == ComponentRole::ToolBar) PublishToolButtons(control, counts, taken, published.components);
+        if (kind.role == ComponentRole::ToolBar) PublishToolButtons(control, naming, published.components);
+        PublishControlItems(control, naming, published.components);
     }
     return published;
 }

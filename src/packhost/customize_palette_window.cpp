@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include "ui/component_names.h"
+
 namespace tavrin {
 
 TCustomizePalette::TCustomizePalette(TPaletteControl& palette, IniFile& settings)
@@ -10,6 +12,7 @@ TCustomizePalette::TCustomizePalette(TPaletteControl& palette, IniFile& settings
 
 void TCustomizePalette::OnCreate() {
     pageControl_ = AddControl(WC_TABCONTROLA, "", WS_CLIPSIBLINGS, 0, 0, 100, 100, idPageControl);
+    MarkItemsAsData(pageControl_);  // the palette's pages
     classes_.Create(Handle(), idClasses);
     SetWindowPos(classes_.Handle(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
     AddButton("OK", 0, 0, 80, 26, IDOK);

@@ -7,6 +7,7 @@
 #include "common/commands.h"
 #include "ui/form_window.h"
 #include "ui/window_class.h"
+#include "ui/component_names.h"
 
 namespace tavrin {
 
@@ -29,6 +30,7 @@ PaletteWindow::PaletteWindow(HWND parent, int x, int y, int width, int height) {
     tabs_ = CreateWindowExA(0, WC_TABCONTROLA, "", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, 0, 0, width, height,
                             handle_, nullptr, instance, nullptr);
     SendMessageA(tabs_, WM_SETFONT, reinterpret_cast<WPARAM>(GuiFont()), FALSE);
+    MarkItemsAsData(tabs_);  // the packs' palette pages
     tooltip_ = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
                                CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, handle_, nullptr,
                                instance, nullptr);

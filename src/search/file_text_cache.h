@@ -22,6 +22,8 @@ public:
     // Keeps the text under the stamp and returns it; null (nothing kept) for
     // a text larger than a quarter of the budget.
     const std::string* Keep(const std::string& path, const FileStamp& stamp, std::string text);
+    // The largest text Keep keeps.
+    std::size_t LargestText() const { return budget_ / 4; }
     std::size_t Bytes() const { return bytes_; }
     std::size_t Files() const { return entries_.size(); }
 

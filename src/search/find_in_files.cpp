@@ -55,9 +55,9 @@ public:
             decoded_ = DecodeSourceBytes(bytes_).text;
             text = decoded_;
         }
-        if (cache && stamp) {
-            if (const std::string* kept = cache->Keep(path, *stamp, std::string(text))) text = *kept;
-        }
+        // The text moves into the cache (the next file gets new storage).
+        if (cache && stamp && text.size() <= cache->LargestText())
+            text = *cache->Keep(path, *stamp, text.data() == bytes_.data() ? std::move(bytes_) : std::move(decoded_));
         Find(path, text, nullptr);
         return true;
     }

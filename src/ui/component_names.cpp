@@ -40,6 +40,28 @@ std::string ComponentName(HWND control) {
     return name ? *name : std::string();
 }
 
+void MarkItemsAsData(HWND control) {
+    if (control) SetPropA(control, "TavrinItemsAreData", reinterpret_cast<HANDLE>(1));
+}
+
+bool ItemsAreData(HWND control) { return GetPropA(control, "TavrinItemsAreData") != nullptr; }
+
+// The texts, one a line, as a window property.
+void DeclareStatusTexts(HWND statusBar, const std::vector<std::string>& texts) {
+    std::string lines;
+    for (const std::string& text : texts) lines += text + "\n";
+    if (statusBar) SetPropA(statusBar, "TavrinStatusTexts", const_cast<std::string*>(InternedText(lines)));
+}
+
+std::vector<std::string> DeclaredStatusTexts(HWND statusBar) {
+    auto* lines = static_cast<const std::string*>(GetPropA(statusBar, "TavrinStatusTexts"));
+    std::vector<std::string> texts;
+    if (!lines) return texts;
+    for (std::size_t start = 0, end; (end = lines->find('\n', start)) != std::string::npos; start = end + 1)
+        texts.push_back(lines->substr(start, end - start));
+    return texts;
+}
+
 void RegisterPopupMenu(HWND owner, HMENU menu) {
     std::vector<HMENU>& menus = Popups()[owner];
     // A window handle the system gave out again drops the menus of the old window.

@@ -24,6 +24,16 @@ std::string ComponentName(HWND control);
 void RegisterPopupMenu(HWND owner, HMENU menu);
 std::vector<HMENU> PopupMenusOf(HWND owner);
 
+// A control whose items show data (file names, pack pages) rather than texts
+// of the workbench: languages leave its items alone.
+void MarkItemsAsData(HWND control);
+bool ItemsAreData(HWND control);
+
+// The fixed texts a status bar shows at times (its window's code sets them as
+// things happen), so that a language can translate them whenever they show.
+void DeclareStatusTexts(HWND statusBar, const std::vector<std::string>& texts);
+std::vector<std::string> DeclaredStatusTexts(HWND statusBar);
+
 // The text of a window or control.
 std::string WindowText(HWND window);
 // The check mark of a check box or radio button.

@@ -11,6 +11,7 @@
 #include "workbench/document.h"
 #include "workbench/main_window.h"
 #include "workbench/workbench.h"
+#include "ui/component_names.h"
 
 namespace tavrin {
 
@@ -37,6 +38,7 @@ void TCode::OnCreate() {
     HINSTANCE instance = GetModuleHandleA(nullptr);
     tabs_ = CreateWindowExA(0, WC_TABCONTROLA, "", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, 0, 0,
                             10, 10, Handle(), reinterpret_cast<HMENU>(kTabsId), instance, nullptr);
+    MarkItemsAsData(tabs_);  // the pages' file names
     SendMessageA(tabs_, WM_SETFONT, reinterpret_cast<WPARAM>(GuiFont()), FALSE);
     tree_ = CreateWindowExA(WS_EX_CLIENTEDGE, WC_TREEVIEWA, "",
                             WS_CHILD | WS_VISIBLE | TVS_HASBUTTONS | TVS_HASLINES |
@@ -57,6 +59,7 @@ void TCode::OnCreate() {
     // Panels 0 and 1 are 150 and 250 pixels wide (at 96 dots per inch); panel
     // 2 (50 pixels at least) takes what is left, so long compiler lines stay readable.
     SetStatusPanels();
+    DeclareStatusTexts(status_, {"Insert", "Modified", "ReadOnly"});  // the editors' states
 
     treeSplitter_.Create(Handle(), true);
     treeSplitter_.OnMoved = [this](int x) {

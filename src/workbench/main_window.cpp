@@ -269,11 +269,11 @@ void TMain::UpdateMenu(HMENU menu) {
     Enable(menu, cmdClose, activePage);
     Enable(menu, cmdPrint, activePage);
     bool canExport = activePage && (CommandAvailable(cmdExportRtf) || CommandAvailable(cmdExportHtml));
-    // "Export" is a sub-menu: enable it by position.
+    // "Export" is a sub-menu: found by the commands it holds (its caption
+    // follows the language), enabled by position.
     for (int i = 0, n = GetMenuItemCount(menu); i < n; ++i) {
-        char text[32] = {};
-        GetMenuStringA(menu, static_cast<UINT>(i), text, sizeof(text), MF_BYPOSITION);
-        if (lstrcmpA(text, "Export") == 0)
+        HMENU sub = GetSubMenu(menu, i);
+        if (sub && GetMenuState(sub, cmdExportRtf, MF_BYCOMMAND) != static_cast<UINT>(-1))
             EnableMenuItem(menu, static_cast<UINT>(i), MF_BYPOSITION | (canExport ? MF_ENABLED : MF_GRAYED));
     }
     // Search

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "common/file_search.h"
+#include "search/file_text_cache.h"
 #include "search/text_matcher.h"
 #include "support/temp_folder.h"
 #include "text_buffer.h"
@@ -145,6 +146,42 @@ TEST_F(FindInFilesTest, UnicodeFilesAreSearchedAsTheEditorShowsThem) {
     folder.Write("wide.bas", std::string("\xFF\xFE" "a\0\r\0\n\0k\0e\0y\0", 14));
     InDirectory(Query("key"));
     EXPECT_EQ(reports, (std::vector<std::string>{Report(JoinPath(folder.Path(), "wide.bas"), 2)}));
+}
+
+TEST_F(FindInFilesTest, ManyFilesAreReportedInFolderAndNameOrder) {
+    std::vector<std::string> expected;
+    for (const char* sub : {"a", "b/c", "d"})
+        for (int i = 0; i < 60; ++i) {
+            // The key on line i % 7 + 1 of files of different sizes.
+            std::string text(static_cast<std::size_t>(i % 7), '\n');
+            text += "key" + std::string(static_cast<std::size_t>(i * 997 % 20000), '.');
+            std::string name = std::string(sub) + "/f" + std::string(i < 10 ? "0" : "") + std::to_string(i) + ".bi";
+            folder.Write(name, text);
+            expected.push_back(Report(Joined(name), i % 7 + 1));
+        }
+    FindInFilesSummary summary = InDirectory(Query("key"));
+    EXPECT_EQ(reports, expected);
+    EXPECT_EQ(summary.filesRead, 180);
+}
+
+TEST_F(FindInFilesTest, KeptTextsAreSearchedWithoutReadingUntilTheFileChanges) {
+    folder.Write("one.bas", "key\n");
+    folder.Write("two.bas", "\nkey\n");
+    FileTextCache cache;
+    FindInFilesQuery query = Query("key");
+    query.place = SearchPlace::Directory;
+    query.folder = folder.Path();
+    EXPECT_EQ(FindInFiles(query, {}, events, &cache).filesRead, 2);
+    reports.clear();
+    FindInFilesSummary again = FindInFiles(query, {}, events, &cache);
+    EXPECT_EQ(again.filesRead, 0);
+    EXPECT_EQ(again.occurrences, 2);
+    folder.Write("one.bas", "\n\nkey and key\n");  // another size: another stamp
+    reports.clear();
+    FindInFilesSummary changed = FindInFiles(query, {}, events, &cache);
+    EXPECT_EQ(changed.filesRead, 1);
+    EXPECT_EQ(reports, (std::vector<std::string>{Report(Joined("one.bas"), 3), Report(Joined("one.bas"), 3),
+                                                 Report(Joined("two.bas"), 2)}));
 }
 
 TEST(FindInFilesPaths, SamePathIgnoresCaseAndSeparators) {

@@ -150,6 +150,134 @@ TEST_F(LanguagesTest, ChangingTheLanguagePutsBackWhatTheNewOneLeavesOut) {
     EXPECT_FALSE(Runtime().HasLanguage());
 }
 
+TEST_F(LanguagesTest, InGermanTheExportEntryStillFollowsItsRule) {
+    Runtime().Apply(Shipped("German.txt"));
+    HMENU file = GetSubMenu(App().Main->MenuBar(), 0);
+    int position = -1;
+    for (int i = 0; i < GetMenuItemCount(file); ++i)
+        if (MenuText(file, i) == "Exportieren") position = i;
+    ASSERT_GE(position, 0) << "the sub-menu in German";
+    auto grayed = [&] { return (GetMenuState(file, static_cast<UINT>(position), MF_BYPOSITION) & MF_GRAYED) != 0; };
+    while (App().Code->PageCount() > 0) App().Code->FreePage(App().Code->Page(0));
+    App().Main->UpdateMenu(file);
+    EXPECT_TRUE(grayed()) << "no page to export";
+    App().Main->Hooks.newPage(false);
+    App().Main->UpdateMenu(file);
+    EXPECT_FALSE(grayed());
+    App().Code->FreePage(App().Code->ActivePage());
+    App().Main->UpdateMenu(file);
+    EXPECT_TRUE(grayed());
+}
+
+// The first control of that class among the window's children (and theirs).
+HWND FirstOfClass(HWND parent, const char* className) {
+    for (HWND child = GetWindow(parent, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        char name[64] = {};
+        GetClassNameA(child, name, sizeof(name));
+        if (lstrcmpiA(name, className) == 0) return child;
+        if (HWND inner = FirstOfClass(child, className)) return inner;
+    }
+    return nullptr;
+}
+
+HWND ControlOf(const char* window, const char* className) {
+    FormWindow* form = App().FindWindowByName(window);
+    return form ? FirstOfClass(form->Handle(), className) : nullptr;
+}
+
+std::string TabText(HWND tabs, int index) {
+    char text[128] = {};
+    TCITEMA item{};
+    item.mask = TCIF_TEXT;
+    item.pszText = text;
+    item.cchTextMax = sizeof(text);
+    SendMessageA(tabs, TCM_GETITEMA, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item));
+    return text;
+}
+
+std::string ColumnText(HWND list, int index) {
+    char text[128] = {};
+    LVCOLUMNA column{};
+    column.mask = LVCF_TEXT;
+    column.pszText = text;
+    column.cchTextMax = sizeof(text);
+    SendMessageA(list, LVM_GETCOLUMNA, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&column));
+    return text;
+}
+
+std::string PanelText(HWND bar, int panel) {
+    char text[256] = {};
+    SendMessageA(bar, SB_GETTEXTA, static_cast<WPARAM>(panel), reinterpret_cast<LPARAM>(text));
+    return text;
+}
+
+// The main window's tool tip for the command, asked as the tool tip control
+// asks it (ANSI and wide).
+HWND MainToolBarOf(int command) {
+    for (HWND bar = FindWindowExA(App().Main->Handle(), nullptr, TOOLBARCLASSNAMEA, nullptr); bar;
+         bar = FindWindowExA(App().Main->Handle(), bar, TOOLBARCLASSNAMEA, nullptr))
+        if (SendMessageA(bar, TB_COMMANDTOINDEX, static_cast<WPARAM>(command), 0) >= 0) return bar;
+    return nullptr;
+}
+
+std::string ToolTipA(int command) {
+    NMTTDISPINFOA info{};
+    info.hdr.hwndFrom = MainToolBarOf(command);
+    info.hdr.idFrom = static_cast<UINT_PTR>(command);
+    info.hdr.code = TTN_GETDISPINFOA;
+    info.lpszText = info.szText;
+    SendMessageA(App().Main->Handle(), WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&info));
+    return info.lpszText ? info.lpszText : "";
+}
+
+std::wstring ToolTipW(int command) {
+    NMTTDISPINFOW info{};
+    info.hdr.hwndFrom = MainToolBarOf(command);
+    info.hdr.idFrom = static_cast<UINT_PTR>(command);
+    info.hdr.code = TTN_GETDISPINFOW;
+    info.lpszText = info.szText;
+    SendMessageA(App().Main->Handle(), WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&info));
+    return info.lpszText ? info.lpszText : L"";
+}
+
+TEST_F(LanguagesTest, TabsColumnsStatusTextsAndToolTipsFollowTheLanguage) {
+    std::vector<std::string> base = Runtime().BaseLines();
+    for (const char* line : {"ToolButton12.hint=Compile and Run (F9)", "TabSheet2.caption=&Events",
+                             "ListColumn2.caption=Attached", "StatusText2.caption=Modified"})
+        EXPECT_NE(std::find(base.begin(), base.end(), line), base.end()) << line;
+    HWND inspectorTabs = ControlOf("Inspector", WC_TABCONTROLA);
+    HWND units = ControlOf("Units", WC_LISTVIEWA);
+    HWND status = ControlOf("Code", STATUSCLASSNAMEA);
+    HWND pageTabs = ControlOf("Code", WC_TABCONTROLA);
+    ASSERT_TRUE(inspectorTabs && units && status && pageTabs);
+    App().Main->Hooks.newPage(false);
+    const std::string pageCaption = TabText(pageTabs, 0);
+    App().Code->SetStatusText(1, "Modified");  // shown before the language changes
+
+    Runtime().Apply(Shipped("German.txt"));
+    EXPECT_EQ(TabText(inspectorTabs, 1), "E&reignisse");
+    EXPECT_EQ(ColumnText(units, 1), "Angeh\xE4" "ngt");
+    EXPECT_EQ(PanelText(status, 1), "\t" "Ge\xE4" "ndert") << "a text already shown is translated";
+    App().Code->SetStatusText(1, "Insert");
+    EXPECT_EQ(App().Code->StatusText(1), "Einf\xFC" "gen") << "and one shown later";
+    App().Code->SetStatusText(1, "Line 3");
+    EXPECT_EQ(App().Code->StatusText(1), "Line 3") << "other texts stay";
+    EXPECT_EQ(ToolTipA(cmdCompileAndRun), "Kompilieren und ausf\xFC" "hren (F9)");
+    EXPECT_EQ(ToolTipW(cmdCompileAndRun), L"Kompilieren und ausf\u00FChren (F9)");
+    EXPECT_EQ(TabText(pageTabs, 0), pageCaption) << "the pages' tabs show file names";
+
+    Runtime().Apply(Shipped("French.txt"));
+    EXPECT_EQ(ColumnText(units, 0), "Unit\xE9");
+    EXPECT_EQ(ToolTipA(cmdSave), "Enregistrer");
+    Runtime().Apply("");
+    EXPECT_EQ(TabText(inspectorTabs, 1), "&Events");
+    EXPECT_EQ(ColumnText(units, 1), "Attached");
+    App().Code->SetStatusText(1, "Modified");
+    EXPECT_EQ(App().Code->StatusText(1), "Modified");
+    EXPECT_EQ(ToolTipA(cmdCompileAndRun), "Compile and Run (F9)");
+    App().Code->FreePage(App().Code->ActivePage());
+}
+
 TEST_F(LanguagesTest, LinesForMissingComponentsOrPropertiesAndJunkChangeNothing) {
     std::string before = MainMenuText(0) + Caption(App().Code->Handle()) + TheSearchWindows().searchReplace->Caption();
     std::string junk = "[Main]\r\nmenuNothing.caption=x\r\nmenuFile.colour=red\r\nmenuFile.width=abc\r\n"
