@@ -9,19 +9,27 @@
 
 #include <Scintilla.h>
 
+#include <algorithm>
+#include <cctype>
 #include <filesystem>
 #include <fstream>
 #include <set>
 
 #include "../workbench/workbench_fixture.h"
+#include "app/component_wiring.h"
 #include "app/language_wiring.h"
 #include "app/search_wiring.h"
 #include "common/text.h"
+#include "designer/control_alignment.h"
+#include "designer/dialog_window.h"
+#include "designer/global_designer.h"
+#include "designer/tab_order_dialog.h"
 #include "languages/base_language.h"
 #include "languages/language_runtime.h"
 #include "languages/languages_window.h"
 #include "languages/window_components.h"
 #include "packhost/packs_window.h"
+#include "resources/resources_window.h"
 #include "search/find_in_files_window.h"
 #include "search/search_replace_window.h"
 #include "settings/launcher.h"
@@ -29,6 +37,7 @@
 #include "workbench/code_page.h"
 #include "workbench/code_window.h"
 #include "workbench/main_window.h"
+#include "workbench/settings_dialog.h"
 #include "workbench/workbench.h"
 
 namespace tavrin::test {
@@ -289,9 +298,58 @@ TEST_F(LanguagesTest, LinesForMissingComponentsOrPropertiesAndJunkChangeNothing)
     EXPECT_EQ(MainMenuText(0), "File");
 }
 
+// The windows the workbench makes when a command asks for them (settings,
+// alignment, tab order, the new component wizard, a dialog under design) and
+// the pop-up menus of the dialog and of the resource editor, as a language
+// file sees them: the windows the base file does not hold.
+class OnDemandWindows {
+public:
+    OnDemandWindows()
+        : settings_(*App().Launcher, verbose_, App().ApplicationDirectory,
+                    dynamic_cast<TGlobalDesigner*>(App().FindWindowByName("GlobalDesigner"))),
+          tabOrder_({"Button1", "Edit1"}),
+          wizard_(MakeNewClassHost()),
+          dialog_("", nullptr) {
+        settings_.Create(App().Main->Handle());
+        alignment_.Create(App().Main->Handle());
+        tabOrder_.Create(App().Main->Handle());
+        wizard_.Create(App().Main->Handle());
+        dialog_.Create();
+    }
+
+    // The windows, then the pop-up menus as the components of their windows
+    // (every entry the menus can show: the resource editor's with GUI resources on).
+    std::vector<PublishedWindow> Published() {
+        std::vector<PublishedWindow> published;
+        for (FormWindow* window : std::initializer_list<FormWindow*>{&settings_, &alignment_, &tabOrder_, &wizard_})
+            published.push_back(PublishWindow(*window));
+        HMENU dialogMenu = dialog_.BuildPopupMenu();
+        published.push_back(PublishPopupMenu("Dialog", dialogMenu));
+        DestroyMenu(dialogMenu);
+        auto* resources = dynamic_cast<TResources*>(App().FindWindowByName("Resources"));
+        bool gui = App().Launcher->GUIResources;
+        App().Launcher->GUIResources = true;
+        HMENU resourcesMenu = resources->BuildPopupMenu();
+        App().Launcher->GUIResources = gui;
+        published.push_back(PublishPopupMenu("Resources", resourcesMenu));
+        DestroyMenu(resourcesMenu);
+        return published;
+    }
+
+private:
+    bool verbose_ = false;
+    TSettings settings_;
+    TControlAlignment alignment_;
+    TTabOrder tabOrder_;
+    TNewClass wizard_;
+    TDialog dialog_;
+};
+
 // Every line of the shipped files names a window and one of its components
 // (or an item of a pop-up menu the window shows), and the windows of the
-// menus, the search and the languages are translated completely.
+// menus, the search, the languages, the settings, the designer and its
+// dialogs, the resource editor and the component wizards are translated
+// completely (a text without a letter, such as "..." or a number, excepted).
 TEST_F(LanguagesTest, TheShippedFilesAreCompleteAndNameOnlyWhatExists) {
     std::map<std::string, std::set<std::string>> known;  // window -> lower-case keys
     for (const auto& window : App().Windows) {
@@ -317,10 +375,26 @@ TEST_F(LanguagesTest, TheShippedFilesAreCompleteAndNameOnlyWhatExists) {
     DestroyMenu(editorMenu);
     DestroyMenu(codeMenus);
     App().Code->FreePage(page);
+    OnDemandWindows onDemand;
+    std::vector<PublishedWindow> later = onDemand.Published();
+    for (const PublishedWindow& window : later) {
+        for (const std::string& name : window.properties.Names()) known[window.name].insert(ToLower(name));
+        for (const PublishedComponent& component : window.components)
+            for (const std::string& property : component.properties.Names())
+                known[window.name].insert(ToLower(component.name + "." + property));
+    }
 
     const std::set<std::string> untranslated = {"btnbrowse.caption", "edfilemasks.text", "edline.text",
                                                 "gblines.caption", "menurtf.caption", "caption"};
+    // Texts that show data (the palette page offered, the preview's sample button).
+    const std::set<std::string> data = {"InstallClass/cbxpalette.text", "InstallClass/edit1.text",
+                                        "GlobalDesigner/button1.caption"};
+    const std::set<std::string> ours = {"Main", "FindInFilesDialog", "GoToLine", "SearchReplaceDialog",
+                                        "ConfirmReplaceDialog", "LanguagesDlg", "FormsList", "Settings",
+                                        "ControlAlignment", "TabOrder", "GlobalDesigner", "Resources",
+                                        "NewClass", "InstallClass", "Dialog"};
     std::vector<std::string> base = Runtime().BaseLines();
+    for (const std::string& line : BaseLanguageLines(later)) base.push_back(line);
     for (const char* file : {"German.txt", "French.txt"}) {
         LanguageFile language = ReadLanguageFile(Shipped(file));
         ASSERT_FALSE(language.sections.empty()) << file;
@@ -336,10 +410,11 @@ TEST_F(LanguagesTest, TheShippedFilesAreCompleteAndNameOnlyWhatExists) {
                 window = line.substr(1, line.size() - 2);
                 continue;
             }
-            bool ours = window == "Main" || window == "FindInFilesDialog" || window == "GoToLine" ||
-                        window == "SearchReplaceDialog" || window == "ConfirmReplaceDialog" || window == "LanguagesDlg";
             std::string key = ToLower(line.substr(0, line.find('=')));
-            if (!ours || untranslated.count(key)) continue;
+            std::string text = line.substr(line.find('=') + 1);
+            bool words = std::any_of(text.begin(), text.end(),
+                                     [](char c) { return std::isalpha(static_cast<unsigned char>(c)) != 0; });
+            if (!ours.count(window) || untranslated.count(key) || data.count(window + "/" + key) || !words) continue;
             const LanguageSection* section = language.Find(window);
             bool translated = false;
             if (section)
