@@ -54,9 +54,9 @@ void TResources::OnCreate() {
 void TResources::OnSize(int width, int height) {
     MoveWindow(list_, 0, 0, width, std::max(0, height - kButtonRow), TRUE);
     int top = height - kButtonRow + 5;
-    MoveWindow(Control(idAdd), 6, top, 75, 25, TRUE);
-    MoveWindow(Control(idRemove), 87, top, 75, 25, TRUE);
-    MoveWindow(Control(idKind), 168, top + 1, 170, 300, TRUE);
+    MoveWindow(Control(idAdd), 6, top, 85, 25, TRUE);
+    MoveWindow(Control(idRemove), 97, top, 85, 25, TRUE);
+    MoveWindow(Control(idKind), 188, top + 1, 170, 300, TRUE);
     MoveWindow(Control(idSave), width - 168, top, 75, 25, TRUE);
     MoveWindow(Control(idLoad), width - 87, top, 75, 25, TRUE);
 }

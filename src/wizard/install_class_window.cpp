@@ -11,11 +11,11 @@ TInstallClass::TInstallClass(InstallClassHost host)
     : FormWindow("TInstallClass", "InstallClass", "Install Class"), host_(std::move(host)) {}
 
 void TInstallClass::OnCreate() {
-    NameComponent(AddLabel("Class Name:", 12, 16, 90, 18), "lblClassName");
+    NameComponent(AddLabel("Class Name:", 12, 16, 92, 18), "lblClassName");
     NameComponent(AddControl("EDIT", "", WS_TABSTOP | ES_AUTOHSCROLL, 104, 12, 238, 22, idClass, WS_EX_CLIENTEDGE),
                   "EditClass");
     NameComponent(AddButton("...", 348, 12, 30, 22, idBrowse), "btnBrowseClass");
-    NameComponent(AddLabel("Class Palette:", 12, 52, 90, 18), "lblClassPalette");
+    NameComponent(AddLabel("Class Palette:", 12, 52, 92, 18), "lblClassPalette");
     NameComponent(AddControl("COMBOBOX", "", WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWN | CBS_AUTOHSCROLL, 104, 48, 160,
                              200, idPalette),
                   "cbxPalette");

@@ -24,11 +24,11 @@ ClassKnowledge KnowledgeOf(const std::string& name) {
 TNewClass::TNewClass(NewClassHost host) : FormWindow("TNewClass", "NewClass", "New Class"), host_(std::move(host)) {}
 
 void TNewClass::OnCreate() {
-    NameComponent(AddLabel("Ancestor:", 12, 14, 80, 18), "lblAncestor");
+    NameComponent(AddLabel("Ancestor:", 12, 14, 86, 18), "lblAncestor");
     NameComponent(AddControl("COMBOBOX", "", WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWN | CBS_AUTOHSCROLL, 100, 10, 200,
                              240, idAncestor),
                   "cbxAncestor");
-    NameComponent(AddLabel("ClassName:", 12, 46, 80, 18), "lblClassName");
+    NameComponent(AddLabel("ClassName:", 12, 46, 86, 18), "lblClassName");
     NameComponent(AddControl("EDIT", "", WS_TABSTOP | ES_AUTOHSCROLL, 100, 42, 200, 22, idClass, WS_EX_CLIENTEDGE),
                   "EditClass");
     NameComponent(AddControl("BUTTON", "GUI", WS_TABSTOP | WS_GROUP | BS_AUTORADIOBUTTON, 24, 80, 100, 20, idGUI),

@@ -160,7 +160,7 @@ void TSettings::CreateGeneralTab() {
                             {cbxMultiInstances, "Allow multiple Instances"}, {cbxMinimizeonrun, "Minimize on Run"},
                             {cbxDisableonrun, "Dsiable on Run"}, {cbxGUIResources, "GUI resources mode"},
                             {cbxLink, "Link dialog with code"}}) {
-        Add(0, "BUTTON", text, check, 8, y, 260, 18, id);
+        Add(0, "BUTTON", text, check, 8, y, 360, 18, id);
         y += kRow;
     }
     HWND clear = Add(0, "BUTTON", "Clear MRU List", WS_TABSTOP, 8, y + 4, 110, 25, btnClearMRU);

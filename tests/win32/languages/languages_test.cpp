@@ -11,11 +11,13 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <set>
 
 #include "../workbench/workbench_fixture.h"
+#include "support/win32_test_windows.h"
 #include "app/component_wiring.h"
 #include "app/language_wiring.h"
 #include "app/search_wiring.h"
@@ -336,6 +338,9 @@ public:
         return published;
     }
 
+    TSettings& Settings() { return settings_; }
+    std::vector<FormWindow*> Windows() { return {&settings_, &alignment_, &tabOrder_, &wizard_}; }
+
 private:
     bool verbose_ = false;
     TSettings settings_;
@@ -422,6 +427,77 @@ TEST_F(LanguagesTest, TheShippedFilesAreCompleteAndNameOnlyWhatExists) {
             EXPECT_TRUE(translated) << file << " lacks [" << window << "] " << key;
         }
     }
+}
+
+// The labels, buttons, check boxes and group boxes among the window's
+// children (and theirs) whose text needs more room than the control has, as
+// "name: text".
+void CollectCutTexts(HWND parent, std::vector<std::string>& cut) {
+    for (HWND child = GetWindow(parent, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        CollectCutTexts(child, cut);
+        char className[64] = {};
+        GetClassNameA(child, className, sizeof(className));
+        std::string text = WindowText(child);
+        if (text.empty() || (lstrcmpiA(className, "Button") != 0 && lstrcmpiA(className, "Static") != 0)) continue;
+        LONG style = GetWindowLongA(child, GWL_STYLE);
+        LONG kind = style & BS_TYPEMASK;
+        bool box = lstrcmpiA(className, "Button") == 0 &&
+                   (kind == BS_CHECKBOX || kind == BS_AUTOCHECKBOX || kind == BS_RADIOBUTTON ||
+                    kind == BS_AUTORADIOBUTTON || kind == BS_3STATE || kind == BS_AUTO3STATE);
+        bool group = lstrcmpiA(className, "Button") == 0 && kind == BS_GROUPBOX;
+        bool push = lstrcmpiA(className, "Button") == 0 && !box && !group;
+        HDC dc = GetDC(child);
+        HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageA(child, WM_GETFONT, 0, 0)));
+        RECT needed{0, 0, 0, 0};
+        DrawTextA(dc, text.c_str(), -1, &needed, DT_CALCRECT | DT_SINGLELINE);
+        SelectObject(dc, old);
+        ReleaseDC(child, dc);
+        RECT client{};
+        GetClientRect(child, &client);
+        int room = client.right - (box ? GetSystemMetrics(SM_CXMENUCHECK) + 4 : push ? 8 : group ? 16 : 0);
+        if (needed.right > room)
+            cut.push_back(ComponentName(child) + "|" + className + ": " + text + " (needs " +
+                          std::to_string(needed.right) + ", has " + std::to_string(room) + ")");
+    }
+}
+
+// Saves the window as it shows now when TAVRIN_LANGUAGE_PICTURES names a folder.
+void SavePicture(FormWindow& window, const std::string& name) {
+    const char* folder = std::getenv("TAVRIN_LANGUAGE_PICTURES");
+    if (!folder) return;
+    Pump(300);
+    RECT area{};
+    GetWindowRect(window.Handle(), &area);
+    SaveScreenArea(area, std::string(folder) + "\\" + name + ".bmp");
+}
+
+// German and French are long: every text of the windows added later still
+// fits its control.
+TEST_F(LanguagesTest, InGermanAndFrenchNoTextOfTheLaterWindowsIsCutOff) {
+    for (const char* file : {"French.txt", "German.txt"}) {
+        Runtime().Apply(Shipped(file));
+        OnDemandWindows onDemand;
+        std::vector<std::string> cut;
+        for (FormWindow* window : onDemand.Windows()) CollectCutTexts(window->Handle(), cut);
+        for (const char* name : {"Resources", "FormsList", "InstallClass"})
+            CollectCutTexts(App().FindWindowByName(name)->Handle(), cut);
+        EXPECT_TRUE(cut.empty()) << file << ":\n" << Join(cut, "\n");
+    }
+    OnDemandWindows onDemand;
+    EXPECT_EQ(WindowText(onDemand.Settings().Item(TSettings::btnClearMRU)), "Verlauf leeren")
+        << "a window made later starts in the language";
+
+    TSettings& settings = onDemand.Settings();
+    settings.Show();
+    for (int tab = 0; tab < 5; ++tab) {
+        settings.ShowTab(tab);
+        SavePicture(settings, "german_settings_" + std::to_string(tab + 1));
+    }
+    settings.Hide();
+    FormWindow& resources = *App().FindWindowByName("Resources");
+    resources.Show();
+    SavePicture(resources, "german_resources");
+    resources.Hide();
 }
 
 TEST_F(LanguagesTest, TheLanguagesWindowListsSetsAndRewritesTheBaseFile) {
