@@ -429,6 +429,32 @@ TEST_F(LanguagesTest, TheShippedFilesAreCompleteAndNameOnlyWhatExists) {
     }
 }
 
+// The pop-up menus of a dialog under design and of the resource editor are
+// made for one showing and translated as they open (the dialog's undo, tab
+// order and alignment entries added to it too).
+TEST_F(LanguagesTest, ThePopUpMenusOfTheDesignerAndTheResourceEditorFollowTheLanguage) {
+    Runtime().Apply(Shipped("German.txt"));
+    TDialog dialog("", nullptr);
+    dialog.Create();
+    HMENU popup = dialog.BuildPopupMenu();
+    SendMessageA(dialog.Handle(), WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(popup), 0);
+    std::set<std::string> texts;
+    for (int i = 0; i < GetMenuItemCount(popup); ++i) texts.insert(MenuText(popup, i));
+    for (const char* text : {"Men\xFC-Editor...", "Ausrichtung...", "Ausschneiden", "Alles markieren",
+                             "R\xFC" "ckg\xE4" "ngig\tCtrl+Z", "Wiederholen\tCtrl+Y", "Tabulatorreihenfolge..."})
+        EXPECT_EQ(texts.count(text), 1u) << text;
+    EXPECT_EQ(MenuText(GetSubMenu(popup, 0), 2), "&Eintrag hinzuf\xFC" "gen...") << "its sub-menu too";
+    DestroyMenu(popup);
+
+    auto* resources = dynamic_cast<TResources*>(App().FindWindowByName("Resources"));
+    ASSERT_NE(resources, nullptr);
+    popup = resources->BuildPopupMenu();
+    SendMessageA(resources->Handle(), WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(popup), 0);
+    EXPECT_EQ(MenuText(popup, 0), "Hinzuf\xFC" "gen...");
+    EXPECT_EQ(MenuText(popup, GetMenuItemCount(popup) - 1), "Quelltext anzeigen");
+    DestroyMenu(popup);
+}
+
 // The labels, buttons, check boxes and group boxes among the window's
 // children (and theirs) whose text needs more room than the control has, as
 // "name: text".
