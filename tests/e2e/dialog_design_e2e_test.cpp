@@ -317,7 +317,7 @@ TEST(DialogDesign, APlacedAndDraggedButtonIsSavedAndComesBackWhenTheFileIsOpened
     ASSERT_EQ(pages.size(), 1u);
     std::vector<HWND> buttons = ChildrenOfClass(pages[0], "Button");
     ASSERT_EQ(buttons.size(), 11u);
-    SendMessageA(buttons[3], BM_CLICK, 0, 0);
+    e2e::ClickPaletteButton(buttons[3]);
 
     // An insert drag from (21,19) to (100,50): from the grid point (16,16).
     Mouse(dialog, WM_LBUTTONDOWN, 21, 19, MK_LBUTTON);

@@ -240,7 +240,7 @@ TEST_P(HighDpi, FixedSizesFollowTheScaleAndTheDesignFormKeepsTheUsersPixels) {
     std::vector<HWND> containers;
     for (int attempt = 0; attempt < 5 && containers.empty(); ++attempt) {
         Sleep(attempt * 200);
-        SendMessageA(cells[3], BM_CLICK, 0, 0);  // QButton: the arrow, QStatic, QImage, then QButton
+        e2e::ClickPaletteButton(cells[3]);  // QButton: the arrow, QStatic, QImage, then QButton
         SendMessageA(dialog, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(21, 19));
         SendMessageA(dialog, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(60, 30));
         SendMessageA(dialog, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(100, 50));

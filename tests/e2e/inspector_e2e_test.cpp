@@ -116,7 +116,7 @@ TEST(InspectorEndToEnd, TextTypedIntoTheInspectorReachesTheButtonAndTheSavedFile
     ASSERT_EQ(pages.size(), 1u);
     std::vector<HWND> buttons = e2e::ChildrenOfClass(pages[0], "Button");
     ASSERT_GE(buttons.size(), 4u);
-    SendMessageA(buttons[3], BM_CLICK, 0, 0);  // QButton
+    e2e::ClickPaletteButton(buttons[3]);  // QButton
     Mouse(dialog, WM_LBUTTONDOWN, 21, 19, MK_LBUTTON);
     Mouse(dialog, WM_MOUSEMOVE, 100, 50, MK_LBUTTON);
     Mouse(dialog, WM_LBUTTONUP, 100, 50);

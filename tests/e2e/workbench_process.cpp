@@ -333,6 +333,11 @@ std::vector<HWND> ChildrenOfClass(HWND parent, const char* className) {
     return search.found;
 }
 
+void ClickPaletteButton(HWND button) {
+    SendMessageA(GetParent(button), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(button), BN_CLICKED),
+                 reinterpret_cast<LPARAM>(button));
+}
+
 long WorkbenchProcess::CloseAndWait(DWORD timeoutMs) {
     if (main_) PostClose();
     return WaitForExit(timeoutMs);

@@ -113,6 +113,11 @@ enum class Entries { All, Files, Folders };
 std::vector<std::string> NamesIn(const std::string& folder, Entries which = Entries::All);
 // The windows of a class among the descendants of a window (of any process).
 std::vector<HWND> ChildrenOfClass(HWND parent, const char* className);
+// Clicks a palette button as the button itself tells its page of a click. A
+// synthetic BM_CLICK needs the mouse capture from its press to its release, and
+// under Wine another window of the desktop may take it in between: the click is
+// then lost and the next insert on a form silently becomes a selection.
+void ClickPaletteButton(HWND button);
 
 // The top-level windows of a process, by window class.
 std::map<std::string, SeenWindow> WindowsOfProcess(DWORD processId);
