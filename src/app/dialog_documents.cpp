@@ -45,8 +45,6 @@ DialogDocument* CurrentDialogDocument() {
     return dynamic_cast<DialogDocument*>(current);
 }
 
-TFormsList* FormsList() { return dynamic_cast<TFormsList*>(App().FindWindowByName("FormsList")); }
-
 // A File command on a dialog document; any other document goes on to the
 // hook that was there before.
 void OnDialogDocument(std::function<void()>& hook, std::function<void(DialogDocument&)> onDialog) {
@@ -73,7 +71,11 @@ void ClosePageOf(TDialog& dialog) {
 
 }  // namespace
 
+TFormsList* FormsList() { return dynamic_cast<TFormsList*>(App().FindWindowByName("FormsList")); }
+
 void SetDialogPage(TDialog& dialog, TCodePage* page) { DocumentOf(dialog).page = page; }
+
+TCodePage* DialogPage(TDialog& dialog) { return DocumentOf(dialog).page; }
 
 void ListDialog(TDialog& dialog) {
     if (TFormsList* list = FormsList()) list->AddDialog(dialog);

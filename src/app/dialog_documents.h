@@ -8,14 +8,18 @@ namespace tavrin {
 
 class TDialog;
 class TCodePage;
+class TFormsList;
 
+// The workbench's forms list window, if there is one.
+TFormsList* FormsList();
 // Sets the main window's "Forms..." hook, the File commands for dialogs and
 // the forms list's "Destroy".
 void WireDialogDocuments();
 // The page the dialog's code lives in, or null once the page is gone.
 void SetDialogPage(TDialog& dialog, TCodePage* page);
-// A dialog made by New Dialog gets an entry in the forms list; it loses it
-// when its page is destroyed.
+TCodePage* DialogPage(TDialog& dialog);
+// A dialog made by New Dialog or read from a page gets an entry in the forms
+// list; it loses it when its page is destroyed.
 void ListDialog(TDialog& dialog);
 void UnlistDialog(TDialog& dialog);
 

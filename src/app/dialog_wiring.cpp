@@ -99,7 +99,10 @@ TDialog* CreateDialogForPage(TCodePage& page) {
 void ParseDialogsOfPage(TCodePage& page) {
     LiveDesignBuilder builder([]() -> TDialog& { return NewDialog(); });
     DialogsRead read = ParseDialogs(page.Editor().Lines(), builder, HostClass());
-    for (TDialog* dialog : builder.Built()) LinkToPage(*dialog, page);
+    for (TDialog* dialog : builder.Built()) {
+        LinkToPage(*dialog, page);
+        ListDialog(*dialog);
+    }
     TDialog* last = builder.DialogOf(read.lastDialog);
     if (last) page.LinkedObject = last;
     WireAutoCreate(page, last);

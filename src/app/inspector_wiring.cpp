@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "app/design_object.h"
+#include "app/dialog_rename.h"
 #include "app/pack_wiring.h"
 #include "common/commands.h"
 #include "common/text.h"
@@ -365,11 +366,12 @@ void InspectorLink::CloseDialog(void* object) {
 void InspectorLink::Rename(void* object, const std::string& name) {
     if (TDialog* dialog = KnownDialog(object)) {
         std::string old = dialog->Name();
-        if (!IsIdentifier(name)) throw CommandError("'" + name + "' is not a valid dialog name.");
+        if (std::string error = DialogNameError(*dialog, name); !error.empty()) throw CommandError(error);
         if (old == name) return;
         dialog->SetName(name);
         if (dialog->Code && RenameDialogLines(*dialog->Code, old, name) > 0 && dialog->OnCodeModified)
             dialog->OnCodeModified();
+        FollowDialogRename(*dialog, old);
         dialog->Commands().EditedOutside();
         return;
     }

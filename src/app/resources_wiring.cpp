@@ -1,10 +1,8 @@
 #include "app/resources_wiring.h"  // first: it keeps the system's CreateDialog macro away
 
-#include <memory>
-
-#include "app/dialog_wiring.h"
+#include "app/dialog_documents.h"
 #include "designer/dialog_window.h"
-#include "resources/dialog_chooser_window.h"
+#include "designer/forms_list.h"
 #include "resources/dialog_units_font.h"
 #include "settings/launcher.h"
 #include "workbench/code_page.h"
@@ -59,14 +57,11 @@ DialogText Describe(const void* chosen) {
 }
 
 std::optional<std::vector<const void*>> ChooseDialogs() {
-    std::vector<TDialog*> dialogs = DesignedDialogs();
-    std::vector<std::string> names;
-    for (TDialog* dialog : dialogs) names.push_back(dialog->Name());
-    std::optional<std::vector<int>> chosen = DialogChooserWindow().Choose(names);
+    TFormsList* list = FormsList();
+    if (!list) return std::nullopt;
+    std::optional<std::vector<TDialog*>> chosen = list->ChooseModally();
     if (!chosen) return std::nullopt;
-    std::vector<const void*> picked;
-    for (int index : *chosen) picked.push_back(dialogs[index]);
-    return picked;
+    return std::vector<const void*>(chosen->begin(), chosen->end());
 }
 
 void ShowSourcePage(const std::string& text) {
@@ -93,19 +88,10 @@ std::string TakeSourcePage() {
 
 }  // namespace
 
-TDialogChooser& DialogChooserWindow() {
-    static std::unique_ptr<TDialogChooser> chooser;
-    if (!chooser) {
-        chooser = std::make_unique<TDialogChooser>();
-        chooser->Create();
-    }
-    return *chooser;
-}
-
 ResourcesHost MakeResourcesHost() {
     ResourcesHost host;
     host.guiResources = [] { return App().Launcher && App().Launcher->GUIResources; };
-    host.hasDialogs = [] { return !DesignedDialogs().empty(); };
+    host.hasDialogs = [] { return FormsList() && FormsList()->Count() > 0; };
     host.chooseDialogs = ChooseDialogs;
     host.describeDialog = Describe;
     host.showSourcePage = ShowSourcePage;

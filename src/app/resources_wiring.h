@@ -8,10 +8,6 @@
 
 namespace tavrin {
 
-class TDialogChooser;
-
 ResourcesHost MakeResourcesHost();
-// The forms list Import Dialogs shows, made on first use.
-TDialogChooser& DialogChooserWindow();
 
 }  // namespace tavrin

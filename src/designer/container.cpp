@@ -55,7 +55,8 @@ HWND TContainer::Handle() {
     if (window_) return window_;
     // The class procedure serves until the window is bound to its container.
     RegisterWindowClassOnce(kWindowClass, DefWindowProcA, CS_DBLCLKS);
-    DWORD style = parent_ ? (WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS) : WS_POPUP;
+    // The pack's window covers the container: the container never paints under it.
+    DWORD style = parent_ ? (WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN) : WS_POPUP;
     window_ = CreateWindowExA(0, kWindowClass, text_.c_str(), style, left_, top_, width_, height_, parent_,
                               nullptr, GetModuleHandleA(nullptr), nullptr);
     if (!window_) throw CommandError("Cannot create the window of the container " + name_ + ".");
@@ -97,8 +98,10 @@ void TContainer::CreateHost() {
     hostStyle_ = HostWindowStyle(host_, hostStyle_);
     try {
         HWND parent = Handle();
-        // Only what the pack leaves during this creation counts as its object.
-        RemovePropA(parent, "this");
+        // Only what the pack leaves during this creation counts as its object
+        // (a window that never hosted one has nothing to forget).
+        if (hostedBefore_) RemovePropA(parent, "this");
+        hostedBefore_ = true;
         // Shown from the start: one change of the window fewer for each of many components.
         hostHandle_ = CreateWindowExA(hostExStyle_, host_.c_str(), text_.c_str(), hostStyle_ | WS_CHILD | WS_VISIBLE, 0, 0,
                                       width_, height_, parent,
@@ -112,7 +115,8 @@ void TContainer::CreateHost() {
         }
         SetPropA(hostHandle_, kContainerProperty, this);
         MakeMouseTransparent(hostHandle_);
-        SendMessageA(hostHandle_, WM_SETFONT, reinterpret_cast<WPARAM>(font_), TRUE);
+        // A window not on the screen yet is painted once when it is shown.
+        SendMessageA(hostHandle_, WM_SETFONT, reinterpret_cast<WPARAM>(font_), IsWindowVisible(parent));
         // Below the components placed into this one, if there are any.
         if (AcceptsControls() && (GetWindow(parent, GW_CHILD) != hostHandle_ || GetWindow(hostHandle_, GW_HWNDNEXT)))
             SetWindowPos(hostHandle_, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);

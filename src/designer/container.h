@@ -132,6 +132,7 @@ private:
     std::uint32_t hostStyle_ = 0;
     int id_ = 0;
     void* packObject_ = nullptr;
+    bool hostedBefore_ = false;  // a pack window was made in this container's window before
     std::string name_;
     std::string text_;
     int tag_ = 0;

@@ -86,11 +86,37 @@ TDialog* TFormsList::SelectedDialog() const {
     return nullptr;
 }
 
+void TFormsList::ShowChoiceButtons(bool shown) const {
+    ShowWindow(Control(idOK), shown ? SW_SHOW : SW_HIDE);
+    ShowWindow(Control(idCancel), shown ? SW_SHOW : SW_HIDE);
+}
+
 void TFormsList::ShowAsView() {
     Handle();
-    ShowWindow(Control(idOK), SW_HIDE);
-    ShowWindow(Control(idCancel), SW_HIDE);
+    ShowChoiceButtons(false);
     Show();
+}
+
+std::optional<std::vector<TDialog*>> TFormsList::ChooseModally() {
+    Handle();
+    ShowChoiceButtons(true);
+    if (ShowModal() != IDOK) return std::nullopt;
+    std::vector<TDialog*> chosen;
+    for (int i = 0; i < Count(); ++i)
+        if (SendMessageA(list_, LB_GETSEL, i, 0) > 0) chosen.push_back(Entry(i));
+    return chosen;
+}
+
+void TFormsList::DialogRenamed(const TDialog& dialog) {
+    for (int i = 0; i < Count(); ++i) {
+        if (Entry(i) != &dialog) continue;
+        bool selected = SendMessageA(list_, LB_GETSEL, i, 0) > 0;
+        SendMessageA(list_, LB_DELETESTRING, i, 0);
+        // The list is not sorted: the entry comes back at its place.
+        SendMessageA(list_, LB_INSERTSTRING, i, reinterpret_cast<LPARAM>(dialog.Name().c_str()));
+        SendMessageA(list_, LB_SETITEMDATA, i, reinterpret_cast<LPARAM>(&dialog));
+        if (selected) SendMessageA(list_, LB_SETSEL, TRUE, i);
+    }
 }
 
 void TFormsList::OnShow() {
@@ -132,7 +158,10 @@ void TFormsList::OnCommand(int id, int code, HWND) {
         break;
     case idShow: RunCommand([this] { ShowClicked(); }); break;
     case idDestroy: RunCommand([this] { DestroyClicked(); }); break;
-    case idOK: case IDOK: case idCancel: case IDCANCEL: Hide(); break;
+    case idOK: case IDOK: case idCancel: case IDCANCEL:
+        if (InModalLoop()) EndModal(id == idOK || id == IDOK ? IDOK : IDCANCEL);
+        else Hide();
+        break;
     }
 }
 

@@ -1,12 +1,15 @@
 // TFormsList: the window "FormsList" that lists the dialogs made by New
 // Dialog, from which a hidden dialog is shown again, a visible one hidden, or
 // a visible one closed together with its code page ("Destroy"). Viewed from
-// the main window its "OK" and "Cancel" buttons are hidden.
+// the main window its "OK" and "Cancel" buttons are hidden; the resource
+// editor shows it modally with them to choose dialogs.
 #pragma once
 
 #include <windows.h>
 
 #include <functional>
+#include <optional>
+#include <vector>
 
 #include "ui/tool_window.h"
 
@@ -30,6 +33,11 @@ public:
     TDialog* Entry(int index) const;
     // "View" > "Forms...": without "OK" and "Cancel".
     void ShowAsView();
+    // Shown modally with "OK" and "Cancel": the dialogs selected on OK, in
+    // the list's order; none when cancelled.
+    std::optional<std::vector<TDialog*>> ChooseModally();
+    // The entry of a renamed dialog shows its new name.
+    void DialogRenamed(const TDialog& dialog);
 
     // "Destroy": closes the dialog's code page (with its save question).
     std::function<void(TDialog&)> OnCloseDialogPage;
@@ -53,6 +61,7 @@ protected:
 
 private:
     void Enable(ControlId id, bool enabled) const;
+    void ShowChoiceButtons(bool shown) const;
     HWND list_ = nullptr;
 };
 

@@ -88,12 +88,16 @@ HTREEITEM TObjectsTree::InsertItem(int node) {
 
 void TObjectsTree::ShowDialog(const std::string& dialogName, void* dialog, const TreeMenuBar* menuBar,
                               const std::vector<TreeControl>& controls) {
+    // Filled without drawing, then drawn once: a dialog may have a thousand nodes.
+    SendMessageA(tree_, WM_SETREDRAW, FALSE, 0);
     TreeView_DeleteAllItems(tree_);
     items_.clear();
     model_.Clear();
     model_.AddNode(dialogName, dialog, TreeObjectKind::Dialog);
     model_.FillTree(menuBar, controls);
     for (int i = 0; i < static_cast<int>(model_.Nodes().size()); ++i) InsertItem(i);
+    SendMessageA(tree_, WM_SETREDRAW, TRUE, 0);
+    InvalidateRect(tree_, nullptr, TRUE);
 }
 
 int TObjectsTree::AddComponent(const std::string& name, void* object, void* parent) {

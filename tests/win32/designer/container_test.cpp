@@ -293,6 +293,38 @@ TEST_F(ContainerTest, TheLiveWindowAndItsChildrenAreTransparentToTheMouse) {
     EXPECT_EQ(0, SendMessageA(live, kProbeMouseCount, 0, 0));
 }
 
+// Two window procedures that answer a question with their own number.
+constexpr UINT kWhichProcedure = WM_APP + 0x60;
+LRESULT CALLBACK AnswersOne(HWND window, UINT message, WPARAM wp, LPARAM lp) {
+    return message == kWhichProcedure ? 1 : DefWindowProcA(window, message, wp, lp);
+}
+LRESULT CALLBACK AnswersTwo(HWND window, UINT message, WPARAM wp, LPARAM lp) {
+    return message == kWhichProcedure ? 2 : DefWindowProcA(window, message, wp, lp);
+}
+
+TEST_F(ContainerTest, EachFilteredWindowKeepsItsOwnProcedureAsWindowsComeAndGo) {
+    RegisterTestClass("AnswersOne", AnswersOne);
+    RegisterTestClass("AnswersTwo", AnswersTwo);
+    auto make = [&](const char* windowClass) {
+        HWND made = CreateWindowExA(0, windowClass, "", WS_CHILD, 0, 0, 10, 10, dialog, nullptr,
+                                    GetModuleHandleA(nullptr), nullptr);
+        MakeMouseTransparent(made);
+        return made;
+    };
+    // Many windows made and destroyed, so that handles are used again.
+    for (int round = 0; round < 50; ++round) {
+        HWND one = make("AnswersOne"), two = make("AnswersTwo");
+        ASSERT_EQ(1, SendMessageA(one, kWhichProcedure, 0, 0)) << "round " << round;
+        ASSERT_EQ(2, SendMessageA(two, kWhichProcedure, 0, 0)) << "round " << round;
+        DestroyWindow(round % 2 ? one : two);
+        HWND again = make(round % 2 ? "AnswersTwo" : "AnswersOne");
+        ASSERT_EQ(round % 2 ? 2 : 1, SendMessageA(again, kWhichProcedure, 0, 0)) << "round " << round;
+        ASSERT_EQ(round % 2 ? 2 : 1, SendMessageA(round % 2 ? two : one, kWhichProcedure, 0, 0));
+        DestroyWindow(round % 2 ? two : one);
+        DestroyWindow(again);
+    }
+}
+
 // Records the commands a container's window receives from its live window.
 std::vector<UINT> commandsSeen;
 WNDPROC containerProcedure = nullptr;

@@ -136,5 +136,23 @@ TEST_F(ObjectsTreeWindowTest, DeleteSelectionOnAComponentNodeDoesNothing) {
     EXPECT_EQ(closed, 1);
 }
 
+TEST_F(ObjectsTreeWindowTest, AThousandComponentsFillTheShownTreeAtOnceAndItDrawsAgain) {
+    std::vector<TreeControl> controls;
+    static int objects[1000];
+    for (int i = 0; i < 1000; ++i) controls.push_back({"Container" + std::to_string(i + 1), &objects[i], nullptr});
+    tree.Show();
+    DWORD start = GetTickCount();
+    tree.ShowDialog("Dialog1", &dialog, nullptr, controls);
+    // Drawn after each node, this took seconds under Wine.
+    EXPECT_LT(GetTickCount() - start, 2000u);
+    EXPECT_EQ(TreeView_GetCount(tree.TreeView()), 1001u);
+    EXPECT_TRUE(IsWindowVisible(tree.TreeView())) << "drawing is on again";
+    RECT shown{};
+    *reinterpret_cast<HTREEITEM*>(&shown) = TreeView_GetRoot(tree.TreeView());
+    EXPECT_TRUE(SendMessageA(tree.TreeView(), TVM_GETITEMRECT, FALSE, reinterpret_cast<LPARAM>(&shown)));
+    EXPECT_GT(shown.bottom, shown.top);
+    EXPECT_EQ(Shown()[1000], " Container1000");
+}
+
 }  // namespace
 }  // namespace tavrin::test

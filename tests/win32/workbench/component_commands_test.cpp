@@ -14,8 +14,8 @@
 #include "app/component_wiring.h"
 #include "app/resources_wiring.h"
 #include "designer/dialog_window.h"
+#include "designer/forms_list.h"
 #include "packhost/pack_registry.h"
-#include "resources/dialog_chooser_window.h"
 #include "ui/component_names.h"
 #include "workbench/code_page.h"
 #include "workbench/code_window.h"
@@ -118,11 +118,24 @@ TEST_F(ComponentCommandsTest, TheResourceEditorImportsALiveDialogAndShowsItsScri
     App().Main->Hooks.newPage(true);
     auto* editor = dynamic_cast<TResources*>(App().FindWindowByName("Resources"));
     ASSERT_NE(editor, nullptr);
-    HWND chooser = DialogChooserWindow().Handle();
-    PostMessageA(GetDlgItem(chooser, TDialogChooser::idList), LB_SETSEL, TRUE, -1);
-    PostMessageA(chooser, WM_COMMAND, IDOK, 0);
+    // The choice is made in the forms list, shown modally with "OK" and "Cancel".
+    auto* forms = dynamic_cast<TFormsList*>(App().FindWindowByName("FormsList"));
+    ASSERT_NE(forms, nullptr);
+    forms->ShowAsView();
+    forms->Hide();
+    size_t items = editor->Items().Items().size();
+    PostMessageA(forms->Control(TFormsList::idListBox), LB_SETSEL, TRUE, -1);
+    PostMessageA(forms->Handle(), WM_COMMAND, TFormsList::idCancel, 0);
     editor->ImportDialogs();
-    ASSERT_FALSE(editor->Items().Empty());
+    EXPECT_EQ(editor->Items().Items().size(), items) << "Cancel imports nothing";
+    EXPECT_TRUE(GetWindowLongA(forms->Control(TFormsList::idOK), GWL_STYLE) & WS_VISIBLE);
+    EXPECT_TRUE(GetWindowLongA(forms->Control(TFormsList::idCancel), GWL_STYLE) & WS_VISIBLE);
+    EXPECT_FALSE(IsWindowVisible(forms->Handle())) << "the choice made, the list goes";
+    PostMessageA(forms->Control(TFormsList::idListBox), LB_SETSEL, TRUE, -1);
+    PostMessageA(forms->Handle(), WM_COMMAND, TFormsList::idOK, 0);
+    editor->ImportDialogs();
+    ASSERT_EQ(editor->Items().Items().size(), items + static_cast<size_t>(forms->Count()))
+        << "every dialog of the list chosen";
     const TResourcesItem& item = *editor->Items().Items().back();
     EXPECT_EQ(item.DialogText.rfind(item.Name + " DIALOGEX ", 0), 0u) << item.DialogText;
     EXPECT_NE(item.DialogText.find("CAPTION \"" + item.Name + "\"\r\n"), std::string::npos);
