@@ -372,7 +372,7 @@ void InspectorLink::Rename(void* object, const std::string& name) {
         if (dialog->Code && RenameDialogLines(*dialog->Code, old, name) > 0 && dialog->OnCodeModified)
             dialog->OnCodeModified();
         FollowDialogRename(*dialog, old);
-        dialog->Commands().EditedOutside();
+        dialog->Commands().StartAfresh();
         return;
     }
     auto* container = static_cast<TContainer*>(object);

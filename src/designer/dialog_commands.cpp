@@ -121,6 +121,13 @@ void DialogCommands::Changed() {
     known_ = std::move(now);
 }
 
+void DialogCommands::StartAfresh() {
+    if (restoring_ || !known_) return;
+    history_.Clear();
+    known_ = Capture();
+    stepOpen_ = false;
+}
+
 void DialogCommands::EditedOutside() {
     if (restoring_ || !known_) return;
     stepOpen_ = false;

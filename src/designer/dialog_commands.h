@@ -35,6 +35,9 @@ public:
     // An edit made outside the dialog's commands (the inspector's property
     // edits and renames) just changed the dialog: it becomes a step of its own.
     void EditedOutside();
+    // The dialog itself was renamed: older steps hold code with the old name
+    // the dialog no longer answers to, so the history starts anew from here.
+    void StartAfresh();
     bool CanUndo() const { return history_.CanUndo(); }
     bool CanRedo() const { return history_.CanRedo(); }
     void Undo();

@@ -303,6 +303,13 @@ TEST_F(InspectorWiringTest, EditsAndRenamesAreEachOneStepOfTheDialogsUndo) {
     dialog->Commands().Redo();
     EXPECT_EQ(code.Text(), edited);
     EXPECT_EQ(WindowText(dialog->ELDesigner.Components().back()->HostHandle()), "OK");
+
+    // Older steps hold the dialog's old name: after renaming the dialog there is nothing to undo.
+    tree.Model().NodeEdited(0, "Main");
+    EXPECT_FALSE(dialog->Commands().CanUndo());
+    std::string renamed = code.Text();
+    dialog->Commands().Undo();
+    EXPECT_EQ(code.Text(), renamed);
 }
 
 TEST_F(InspectorWiringTest, DeletingAComponentTakesItsNodeAndEntry) {
