@@ -215,7 +215,7 @@ void DialogCommands::AddPopupItems(HMENU popup) {
     EnableMenuItem(popup, TDialog::menuCopy, MF_BYCOMMAND | (surface.CanCopy() ? MF_ENABLED : MF_GRAYED));
     EnableMenuItem(popup, TDialog::menuPaste, MF_BYCOMMAND | (surface.CanPaste() ? MF_ENABLED : MF_GRAYED));
     // "Alignment..." runs the alignment dialog, whichever entry shows it; it
-    // stands right after "Align to grid".
+    // stands right after "Align to grid". The dialog's own entry keeps its id.
     int alignment = -1, alignToGrid = -1;
     for (int i = 0; i < GetMenuItemCount(popup); ++i) {
         char text[64] = {};
@@ -223,16 +223,9 @@ void DialogCommands::AddPopupItems(HMENU popup) {
         if (std::string(text) == "Alignment...") alignment = i;
         if (std::string(text) == "Align to grid") alignToGrid = i;
     }
-    if (alignment >= 0) {
-        MENUITEMINFOA info{};
-        info.cbSize = sizeof info;
-        info.fMask = MIIM_ID;
-        info.wID = menuAlignmentDialog;
-        SetMenuItemInfoA(popup, static_cast<UINT>(alignment), TRUE, &info);
-    } else {
+    if (alignment < 0)
         InsertMenuA(popup, static_cast<UINT>(alignToGrid + 1), MF_BYPOSITION | MF_STRING, menuAlignmentDialog,
                     "Alignment...");
-    }
     AppendMenuA(popup, MF_SEPARATOR, 0, nullptr);
     AppendMenuA(popup, MF_STRING | (CanUndo() ? MF_ENABLED : MF_GRAYED), menuUndo, "Undo\tCtrl+Z");
     AppendMenuA(popup, MF_STRING | (CanRedo() ? MF_ENABLED : MF_GRAYED), menuRedo, "Redo\tCtrl+Y");
@@ -250,6 +243,7 @@ bool DialogCommands::RunPopupItem(int item) {
     case TDialog::menuPaste: surface.Paste(); return true;
     case menuUndo: Undo(); return true;
     case menuRedo: Redo(); return true;
+    case TDialog::menuAlignment:
     case menuAlignmentDialog: RunAlignmentDialog(surface, dialog_.Handle()); return true;
     case menuTabOrder: RunTabOrderDialog(); return true;
     }
