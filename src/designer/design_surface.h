@@ -123,6 +123,8 @@ public:
     bool CanPaste() const;
     void Copy();
     void Cut();
+    // Into the current component when it holds others (or the one around it
+    // that does), else onto the designed window.
     void Paste();
     void ShowDesignWindow(bool show);
     // Escape outside a drag: selects only the current control's parent.
@@ -228,7 +230,7 @@ private:
     bool ArrowKey(ArrowDirection direction, bool shift, bool control, bool alt);
     void TabKey(bool backwards);
     ClipboardComponent ToClipboard(TContainer& component);
-    TContainer* FromClipboard(const ClipboardComponent& copied, HWND parent, std::vector<Point>& spots);
+    TContainer* FromClipboard(const ClipboardComponent& copied, TContainer* parent, std::vector<Point>& spots);
     void ShowKeyboardPopup();
     LRESULT MenuChar(char typed, HMENU menu) const;
 

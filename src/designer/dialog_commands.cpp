@@ -1,5 +1,6 @@
 #include "designer/dialog_commands.h"
 
+#include <algorithm>
 #include <set>
 
 #include "common/text.h"
@@ -164,12 +165,13 @@ void DialogCommands::Restore(const State& state) {
     while (!surface.Components().empty()) surface.DeleteComponent(*surface.Components().back());
     for (const ComponentState& kept : state.components) {
         // Parents come before their children in the creation order.
-        HWND parent = dialog_.Handle();
+        TContainer* parent = nullptr;
         for (const auto& c : surface.Components())
-            if (!kept.parent.empty() && c->Name() == kept.parent) parent = c->Handle();
-        std::unique_ptr<TContainer> created = CreateContainerOfClass(kept.className, parent);
+            if (!kept.parent.empty() && c->Name() == kept.parent) parent = c.get();
+        std::unique_ptr<TContainer> created = CreateContainerOfClass(kept.className, dialog_.Handle());
         if (!created) continue;
         created->SetName(kept.name);
+        created->SetParentComponent(parent);
         created->Handle();
         TContainer& added = surface.AddComponent(std::move(created));
         SetProperties(added, kept.properties);
@@ -192,11 +194,14 @@ void DialogCommands::Restore(const State& state) {
 }
 
 // A pasted component's lines: its field, parent and bounds, and a line for
-// every property that differs from a new component's.
+// every property that differs from a new component's. A parent is pasted
+// (and written) before what it holds.
 void DialogCommands::Pasted(TContainer& c) {
     if (dialog_.Code) {
         CodeObject object{&c, c.Name(), false};
-        WriteComponent(*dialog_.Code, dialog_.Name(), object, c.Host(), {c.Left(), c.Top(), c.Width(), c.Height()});
+        TContainer* parent = dialog_.ELDesigner.ParentOf(c);
+        WriteComponent(*dialog_.Code, dialog_.Name(), object, c.Host(), {c.Left(), c.Top(), c.Width(), c.Height()},
+                       parent ? parent->Name() : "This");
         TContainer fresh(nullptr);
         fresh.SetName(c.Name());
         for (const std::string& name : c.Properties().Names()) {
@@ -217,7 +222,7 @@ void DialogCommands::AddPopupItems(HMENU popup) {
     EnableMenuItem(popup, TDialog::menuCopy, MF_BYCOMMAND | (surface.CanCopy() ? MF_ENABLED : MF_GRAYED));
     EnableMenuItem(popup, TDialog::menuPaste, MF_BYCOMMAND | (surface.CanPaste() ? MF_ENABLED : MF_GRAYED));
     // "Alignment..." runs the alignment dialog, whichever entry shows it; it
-    // stands right after "Align to grid".
+    // stands right after "Align to grid". The dialog's own entry keeps its id.
     int alignment = -1, alignToGrid = -1;
     for (int i = 0; i < GetMenuItemCount(popup); ++i) {
         char text[64] = {};
@@ -225,16 +230,9 @@ void DialogCommands::AddPopupItems(HMENU popup) {
         if (std::string(text) == "Alignment...") alignment = i;
         if (std::string(text) == "Align to grid") alignToGrid = i;
     }
-    if (alignment >= 0) {
-        MENUITEMINFOA info{};
-        info.cbSize = sizeof info;
-        info.fMask = MIIM_ID;
-        info.wID = menuAlignmentDialog;
-        SetMenuItemInfoA(popup, static_cast<UINT>(alignment), TRUE, &info);
-    } else {
+    if (alignment < 0)
         InsertMenuA(popup, static_cast<UINT>(alignToGrid + 1), MF_BYPOSITION | MF_STRING, menuAlignmentDialog,
                     "Alignment...");
-    }
     AppendMenuA(popup, MF_SEPARATOR, 0, nullptr);
     AppendMenuA(popup, MF_STRING | (CanUndo() ? MF_ENABLED : MF_GRAYED), menuUndo, "Undo\tCtrl+Z");
     AppendMenuA(popup, MF_STRING | (CanRedo() ? MF_ENABLED : MF_GRAYED), menuRedo, "Redo\tCtrl+Y");
@@ -252,6 +250,7 @@ bool DialogCommands::RunPopupItem(int item) {
     case TDialog::menuPaste: surface.Paste(); return true;
     case menuUndo: Undo(); return true;
     case menuRedo: Redo(); return true;
+    case TDialog::menuAlignment:
     case menuAlignmentDialog: RunAlignmentDialog(surface, dialog_.Handle()); return true;
     case menuTabOrder: RunTabOrderDialog(); return true;
     }
@@ -269,10 +268,21 @@ void DialogCommands::RunTabOrderDialog() {
 
 void DialogCommands::SetTabOrder(const std::vector<std::string>& names) {
     TELDesigner& surface = dialog_.ELDesigner;
-    std::vector<TContainer*> order;
+    std::vector<TContainer*> wanted;
     for (const std::string& name : names)
         for (const auto& c : surface.Components())
-            if (EqualsNoCase(c->Name(), name)) order.push_back(c.get());
+            if (EqualsNoCase(c->Name(), name) && std::find(wanted.begin(), wanted.end(), c.get()) == wanted.end())
+                wanted.push_back(c.get());
+    for (const auto& c : surface.Components())
+        if (std::find(wanted.begin(), wanted.end(), c.get()) == wanted.end()) wanted.push_back(c.get());
+    // A component is created after the one that holds it.
+    std::vector<int> parentOf;
+    for (TContainer* c : wanted) {
+        auto parent = std::find(wanted.begin(), wanted.end(), surface.ParentOf(*c));
+        parentOf.push_back(parent == wanted.end() ? -1 : static_cast<int>(parent - wanted.begin()));
+    }
+    std::vector<TContainer*> order;
+    for (size_t index : ParentsBeforeChildren(parentOf)) order.push_back(wanted[index]);
     surface.SetComponentOrder(order);
     if (dialog_.Code) {
         std::vector<LineTag> tags;

@@ -20,6 +20,14 @@ bool CopiedProperty(const std::string& name) {
     return !EqualsNoCase(name, "Name") && !EqualsNoCase(name, "HostHandle") && !EqualsNoCase(name, "Node");
 }
 
+// Where a paste goes: into the current component when it holds others, else
+// into the nearest component around it that does; null for the designed window.
+TContainer* PasteTarget(std::optional<TContainer*> current) {
+    TContainer* c = current ? *current : nullptr;
+    while (c && !c->AcceptsControls()) c = c->ParentComponent();
+    return c;
+}
+
 std::string ContainerClassName(const TContainer& c) {
     return dynamic_cast<const TComponentContainer*>(&c) ? "TComponentContainer" : "TContainer";
 }
@@ -63,6 +71,8 @@ int TELDesigner::EffectiveLocks(const TContainer& component) const {
 }
 
 TContainer* TELDesigner::ParentOf(const TContainer& component) const {
+    if (TContainer* parent = component.ParentComponent()) return parent;
+    // A component parented only by its window (made outside the surface).
     TContainer& c = const_cast<TContainer&>(component);
     if (!c.HandleAllocated()) return nullptr;
     HWND parent = GetParent(c.Handle());
@@ -113,6 +123,10 @@ void TELDesigner::SetComponentOrder(const std::vector<TContainer*>& order) {
     for (const auto& c : components_)
         if (c->HandleAllocated())
             SetWindowPos(c->Handle(), HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    // The live window of a component holding others stays beneath what it holds.
+    for (const auto& c : components_)
+        if (TContainer* parent = ParentOf(*c); parent && parent->HostHandle())
+            SetWindowPos(parent->HostHandle(), HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     UpdateHandles();
 }
 
@@ -297,9 +311,8 @@ bool TELDesigner::CanCut() const {
 
 bool TELDesigner::CanPaste() const {
     if (!active_) return false;
-    std::optional<Item> current = Current();
-    // Only the designed window takes pasted controls.
-    if (current && *current && (Locks(**current) & lockNoInsert)) return false;
+    TContainer* target = PasteTarget(Current());
+    if (target && (Locks(*target) & lockNoInsert)) return false;
     UINT format = RegisterClipboardFormatA(ClipboardFormat.c_str());
     return format && IsClipboardFormatAvailable(format);
 }
@@ -343,8 +356,8 @@ void TELDesigner::Cut() {
     DeleteSelection();
 }
 
-TContainer* TELDesigner::FromClipboard(const ClipboardComponent& copied, HWND parent, std::vector<Point>& spots) {
-    std::unique_ptr<TContainer> created = CreateContainerOfClass(copied.className, parent);
+TContainer* TELDesigner::FromClipboard(const ClipboardComponent& copied, TContainer* parent, std::vector<Point>& spots) {
+    std::unique_ptr<TContainer> created = CreateContainerOfClass(copied.className, window_);
     if (!created) return nullptr;
     created->SetName(copied.name);
     std::string host;
@@ -352,8 +365,17 @@ TContainer* TELDesigner::FromClipboard(const ClipboardComponent& copied, HWND pa
         if (EqualsNoCase(name, "Host")) host = value;
         else if (CopiedProperty(name)) created->Properties().Set(name, value);
     }
-    Point at = FreePasteSpot({created->Left(), created->Top()}, spots, grid_.XStep, grid_.YStep);
+    Point at{created->Left(), created->Top()};
+    if (parent) {
+        // Pasted into a component: kept inside its client area where it fits.
+        RECT area{};
+        GetClientRect(parent->Handle(), &area);
+        at.x = std::max(0, std::min(at.x, static_cast<int>(area.right) - created->Width()));
+        at.y = std::max(0, std::min(at.y, static_cast<int>(area.bottom) - created->Height()));
+    }
+    at = FreePasteSpot(at, spots, grid_.XStep, grid_.YStep);
     created->SetBounds(at.x, at.y, created->Width(), created->Height());
+    created->SetParentComponent(parent);  // bounds relative to the parent's client area
     created->Handle();
     // The live window is the container's own, of the same pack class.
     if (!host.empty()) created->SetHost(host);
@@ -361,7 +383,7 @@ TContainer* TELDesigner::FromClipboard(const ClipboardComponent& copied, HWND pa
     spots.push_back(at);
     if (OnPasted) OnPasted(added);
     std::vector<Point> childSpots;
-    for (const ClipboardComponent& child : copied.children) FromClipboard(child, added.Handle(), childSpots);
+    for (const ClipboardComponent& child : copied.children) FromClipboard(child, &added, childSpots);
     return &added;
 }
 
@@ -385,14 +407,15 @@ void TELDesigner::Paste() {
         return std::any_of(components_.begin(), components_.end(),
                            [&](const auto& c) { return EqualsNoCase(c->Name(), name); });
     });
+    TContainer* target = PasteTarget(Current());
     std::vector<Point> spots;
     for (const auto& c : components_)
-        if (!ParentOf(*c)) spots.push_back({c->Left(), c->Top()});
+        if (ParentOf(*c) == target) spots.push_back({c->Left(), c->Top()});
     if (OnCommandStart) OnCommandStart();
     Batch batch(*this);
     SelectOnly(std::nullopt);
     for (const ClipboardComponent& one : copied)
-        if (TContainer* pasted = FromClipboard(one, window_, spots)) Select(pasted);
+        if (TContainer* pasted = FromClipboard(one, target, spots)) Select(pasted);
     if (selection_.empty()) Select(nullptr);
     if (OnModified) OnModified();
 }

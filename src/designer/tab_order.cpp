@@ -1,6 +1,7 @@
 #include "designer/tab_order.h"
 
 #include <algorithm>
+#include <functional>
 #include <string>
 #include <utility>
 
@@ -50,6 +51,28 @@ void ReorderComponentLines(LineDocument& doc, const std::vector<LineTag>& order)
     };
     fill(fieldSlots, fields);
     fill(statementSlots, statements);
+}
+
+std::vector<size_t> ParentsBeforeChildren(const std::vector<int>& parentOf) {
+    size_t count = parentOf.size();
+    std::vector<size_t> order;
+    std::vector<bool> placed(count, false);
+    std::vector<std::vector<size_t>> waiting(count);  // items waiting for their parent
+    std::function<void(size_t)> place = [&](size_t item) {
+        if (placed[item]) return;
+        placed[item] = true;
+        order.push_back(item);
+        for (size_t child : waiting[item]) place(child);
+    };
+    for (size_t item = 0; item < count; ++item) {
+        int parent = parentOf[item];
+        bool known = parent >= 0 && static_cast<size_t>(parent) < count && static_cast<size_t>(parent) != item;
+        if (known && !placed[static_cast<size_t>(parent)]) waiting[static_cast<size_t>(parent)].push_back(item);
+        else place(item);
+    }
+    // Items of a parent loop, which no design has, keep the order given.
+    for (size_t item = 0; item < count; ++item) place(item);
+    return order;
 }
 
 }  // namespace tavrin

@@ -4,6 +4,7 @@
 // lines in the new order, in the places the components' lines hold now.
 #pragma once
 
+#include <cstddef>
 #include <vector>
 
 #include "editor/line_document.h"
@@ -16,5 +17,11 @@ namespace tavrin {
 // the other lines. Lines of other objects and untagged lines stay where
 // they are. Objects without lines are passed over.
 void ReorderComponentLines(LineDocument& doc, const std::vector<LineTag>& order);
+
+// Indexes of items in the order given, except that an item placed before
+// the item it lies in (parentOf: the index of each item's parent, or -1)
+// moves to right after that one, with what it holds: the program creates a
+// component after the one that holds it. Siblings keep their order.
+std::vector<size_t> ParentsBeforeChildren(const std::vector<int>& parentOf);
 
 }  // namespace tavrin

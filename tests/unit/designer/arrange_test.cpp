@@ -161,5 +161,16 @@ TEST(TabOrder, ReorderingMovesEachComponentsLinesTogetherAndLeavesOtherLinesInPl
     EXPECT_EQ(doc.Tag(cLine + 7), &b);
 }
 
+TEST(TabOrder, ComponentsComeAfterTheComponentsThatHoldThemAndSiblingsKeepTheirOrder) {
+    using Order = std::vector<size_t>;
+    EXPECT_EQ(ParentsBeforeChildren({-1, -1, 1}), (Order{0, 1, 2})) << "already sound: unchanged";
+    // A child put before its box goes right after it, with its own child, siblings in the order given.
+    EXPECT_EQ(ParentsBeforeChildren({3, -1, 0, -1, 3}), (Order{1, 3, 0, 2, 4}));
+    EXPECT_EQ(ParentsBeforeChildren({2, 2, -1, -1}), (Order{2, 0, 1, 3}));
+    // Parents out of range, of itself or in a loop (no design has them) keep the order given, each once.
+    EXPECT_EQ(ParentsBeforeChildren({7, 1, -1}), (Order{0, 1, 2}));
+    EXPECT_EQ(ParentsBeforeChildren({1, 0, -1}), (Order{2, 0, 1}));
+}
+
 }  // namespace
 }  // namespace tavrin

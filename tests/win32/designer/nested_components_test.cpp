@@ -16,39 +16,14 @@
 #include "designer/dialog_reader.h"
 #include "designer/dialog_window.h"
 #include "designer/live_design_builder.h"
+#include "group_box_dialog.h"
 #include "loaded_packs.h"
 
 namespace tavrin::test {
 namespace {
 
-class NestedTest : public testing::Test {
+class NestedTest : public GroupBoxDialogTest {
 protected:
-    void SetUp() override {
-        WriteDialogSkeleton(code, "Dialog1", DialogCodeSettings{});
-        dialog = std::make_unique<TDialog>("QForm", &Packs().registry);
-        dialog->Create();
-        dialog->SetName("Dialog1");
-        dialog->Code = &code;
-        dialog->Show();
-        // A group box of 200 x 120 at (16, 16).
-        box = &Insert("QGroupBox", window(), 16, 16, 216, 136);
-    }
-    void TearDown() override {
-        dialog.reset();
-        Packs().registry.SelectedClassName.clear();
-    }
-    HWND window() { return dialog->Handle(); }
-    TELDesigner& surface() { return dialog->ELDesigner; }
-    // An insert drag of the class, pressed on a window (at its own coordinates), released on the dialog.
-    TContainer& Insert(const std::string& packClass, HWND pressed, int x, int y, int toX, int toY) {
-        Packs().registry.SelectedClassName = packClass;
-        SendMessageA(pressed, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
-        POINT to{toX, toY};
-        MapWindowPoints(pressed, window(), &to, 1);
-        SendMessageA(window(), WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(to.x, to.y));
-        SendMessageA(window(), WM_LBUTTONUP, 0, MAKELPARAM(to.x, to.y));
-        return *surface().Components().back();
-    }
     std::string WaitForHint() {
         for (DWORD start = GetTickCount(); GetTickCount() - start < 3000;) {
             MSG message;
@@ -58,10 +33,6 @@ protected:
         }
         return surface().HintText();
     }
-
-    VectorLineDocument code;
-    std::unique_ptr<TDialog> dialog;
-    TContainer* box = nullptr;
 };
 
 TEST_F(NestedTest, APressOnAGroupBoxInsertsIntoItAndTheCodeNamesItAsParent) {
