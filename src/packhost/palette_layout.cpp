@@ -1,5 +1,7 @@
 #include "packhost/palette_layout.h"
 
+#include <algorithm>
+
 #include "common/dpi_units.h"
 
 namespace tavrin {
@@ -21,13 +23,20 @@ std::vector<PalettePoint> ClassButtonPositions(std::size_t count, int clientWidt
     int rowTop = margin;
     for (std::size_t i = 0; i < count; ++i) {
         x += cell;
-        if (x >= clientWidth) {
+        if (x + cell > clientWidth) {
             x = margin;
             rowTop += cell;
         }
         positions.push_back({x, rowTop});
     }
     return positions;
+}
+
+int PaletteContentHeight(std::size_t count, int clientWidth, int dpi) {
+    const int cell = PaletteCellSize(dpi);
+    int bottom = ArrowButtonPosition(dpi).y + cell;
+    for (const PalettePoint& at : ClassButtonPositions(count, clientWidth, dpi)) bottom = std::max(bottom, at.y + cell);
+    return bottom;
 }
 
 }  // namespace tavrin
