@@ -6,6 +6,7 @@
 
 #include "common/commands.h"
 #include "ui/form_window.h"
+#include "ui/gui_font.h"
 #include "ui/window_class.h"
 
 namespace tavrin {
@@ -52,6 +53,7 @@ void PaletteWindow::SetDpi(int dpi) {
     if (dpi <= 0 || dpi == palette_.Dpi()) return;
     // The tab control's own size is the strip's; the buttons move with the
     // layout (each change shows through ButtonChanged).
+    ChangeGuiFontOfChildren(handle_, palette_.Dpi(), dpi);  // the page tabs
     palette_.SetDpi(dpi);
     arrowGlyph_ = LoadArrowGlyph(dpi);
     for (auto& [button, state] : buttons_) ButtonChanged(*const_cast<TPaletteButton*>(button));

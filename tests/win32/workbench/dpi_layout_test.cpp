@@ -2,6 +2,7 @@
 // files list and the compiler switch window) scale every margin and button
 // size: moved to 150 % with a client area 1.5 times as large, each control is
 // the 100 % one scaled, inside the client area and clear of its siblings.
+// The controls' GUI font follows to the new scale and back.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -11,6 +12,7 @@
 #include <vector>
 
 #include "compiler/switch_window.h"
+#include "ui/gui_font.h"
 #include "workbench/helps_window.h"
 #include "workbench_fixture.h"
 
@@ -47,6 +49,12 @@ void MoveToDpi(FormWindow& window, int dpi) {
     Pump(20);
 }
 
+int FontHeight(HWND control) {
+    LOGFONTA font{};
+    GetObjectA(reinterpret_cast<HFONT>(SendMessageA(control, WM_GETFONT, 0, 0)), sizeof font, &font);
+    return font.lfHeight;
+}
+
 bool Overlap(const RECT& a, const RECT& b) {
     RECT both{};
     return IntersectRect(&both, &a, &b) != FALSE;
@@ -64,6 +72,10 @@ void ExpectScaledLayout(FormWindow& window, int width, int height) {
     ASSERT_FALSE(children.empty());
     std::vector<RECT> at96;
     for (HWND child : children) at96.push_back(ClientRectOf(child));
+    HWND button = FindWindowExA(window.Handle(), nullptr, "Button", nullptr);
+    ASSERT_TRUE(button);
+    ASSERT_EQ(reinterpret_cast<HFONT>(SendMessageA(button, WM_GETFONT, 0, 0)), GuiFont());
+    const int fontAt96 = FontHeight(button);
 
     MoveToDpi(window, 144);
     SetClientSize(window.Handle(), width * 3 / 2, height * 3 / 2);
@@ -85,6 +97,10 @@ void ExpectScaledLayout(FormWindow& window, int width, int height) {
         EXPECT_TRUE(is.left >= 0 && is.top >= 0 && is.right <= client.right && is.bottom <= client.bottom);
         for (std::size_t j = i + 1; j < children.size(); ++j) EXPECT_FALSE(Overlap(is, at144[j])) << "and #" << j;
     }
+    EXPECT_EQ(reinterpret_cast<HFONT>(SendMessageA(button, WM_GETFONT, 0, 0)), GuiFontForDpi(144));
+    EXPECT_EQ(FontHeight(button), MulDiv(fontAt96, 3, 2)) << "the message font at 150 %";
+    MoveToDpi(window, 96);
+    EXPECT_EQ(reinterpret_cast<HFONT>(SendMessageA(button, WM_GETFONT, 0, 0)), GuiFont()) << "and back";
     window.Hide();
 }
 
