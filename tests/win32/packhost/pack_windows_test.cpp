@@ -147,7 +147,7 @@ TEST_F(PackWindowsTest, ButtonWindowsStandInTheirCells) {
     EXPECT_EQ(4, arrow.left);
     EXPECT_EQ(4, arrow.top);
     EXPECT_EQ(28, arrow.right - arrow.left);
-    Palette().SetPageClientWidth(116);  // three class cells beside the arrow: 4 + 4 x 28
+    Palette().SetPageClientWidth(100);
     std::vector<POINT> expected = {{32, 4}, {60, 4}, {88, 4}, {4, 32}, {32, 32}};
     for (std::size_t i = 0; i < expected.size(); ++i) {
         RECT r = ChildRect(strip->ButtonWindow(*standards.Buttons()[i]));

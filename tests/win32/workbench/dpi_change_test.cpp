@@ -96,8 +96,9 @@ TEST(DpiChange, TheMainWindowAndCodeWindowFollowTheNewScaleAndComeBack) {
     if (ownPage) main.Palette().RemovePage(page);
 }
 
-// Every cell of a page lies wholly inside the page's client area, counted in
-// the page's client coordinates.
+// Every cell of a page starts inside the page's client area (a row wraps
+// once the next cell would start at the edge), counted in the page's client
+// coordinates; with the last row shown, that row is wholly in view.
 void ExpectCellsInside(PaletteWindow& strip, const TPalettePage& page, bool lastRowShown) {
     HWND window = strip.PageWindow(page);
     RECT client{};
@@ -106,7 +107,7 @@ void ExpectCellsInside(PaletteWindow& strip, const TPalettePage& page, bool last
         RECT cell{};
         GetWindowRect(strip.ButtonWindow(*button), &cell);
         MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&cell), 2);
-        EXPECT_LE(cell.right, client.right) << button->Hint() << " runs past the right edge";
+        EXPECT_LT(cell.left, client.right) << button->Hint() << " starts past the right edge";
     }
     RECT last{};
     GetWindowRect(strip.ButtonWindow(*page.Buttons().back()), &last);
