@@ -59,15 +59,17 @@ void TSwitch::OnCreate() {
 
 void TSwitch::OnSize(int width, int height) {
     if (!memo_) return;
-    int buttonsTop = height - kMargin - kButtonHeight;
-    int memoHeight = std::max(20, buttonsTop - 2 * kMargin);
-    MoveWindow(memo_, kMargin, kMargin, std::max(20, width - 2 * kMargin), memoHeight, TRUE);
-    int boxWidth = std::max(60, width - 3 * kMargin - 2 * (kButtonWidth + kMargin) + kMargin);
-    MoveWindow(saveSwitch_, kMargin, buttonsTop + (kButtonHeight - kBoxHeight) / 2, boxWidth,
-               kBoxHeight, TRUE);
-    MoveWindow(ok_, width - 2 * (kButtonWidth + kMargin), buttonsTop, kButtonWidth, kButtonHeight,
+    const int margin = Scale(kMargin), buttonWidth = Scale(kButtonWidth);
+    const int buttonHeight = Scale(kButtonHeight), boxHeight = Scale(kBoxHeight);
+    int buttonsTop = height - margin - buttonHeight;
+    int memoHeight = std::max(Scale(20), buttonsTop - 2 * margin);
+    MoveWindow(memo_, margin, margin, std::max(Scale(20), width - 2 * margin), memoHeight, TRUE);
+    int boxWidth = std::max(Scale(60), width - 3 * margin - 2 * (buttonWidth + margin) + margin);
+    MoveWindow(saveSwitch_, margin, buttonsTop + (buttonHeight - boxHeight) / 2, boxWidth,
+               boxHeight, TRUE);
+    MoveWindow(ok_, width - 2 * (buttonWidth + margin), buttonsTop, buttonWidth, buttonHeight,
                TRUE);
-    MoveWindow(cancel_, width - kButtonWidth - kMargin, buttonsTop, kButtonWidth, kButtonHeight,
+    MoveWindow(cancel_, width - buttonWidth - margin, buttonsTop, buttonWidth, buttonHeight,
                TRUE);
 }
 

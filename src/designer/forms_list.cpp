@@ -37,13 +37,14 @@ void TFormsList::OnCreate() {
 }
 
 void TFormsList::OnSize(int width, int height) {
-    int buttonsLeft = width - kButtonWidth - kMargin;
-    MoveWindow(list_, kMargin, kMargin, std::max(0, buttonsLeft - 2 * kMargin), std::max(0, height - 2 * kMargin),
+    const int margin = Scale(kMargin), buttonWidth = Scale(kButtonWidth), buttonHeight = Scale(kButtonHeight);
+    int buttonsLeft = width - buttonWidth - margin;
+    MoveWindow(list_, margin, margin, std::max(0, buttonsLeft - 2 * margin), std::max(0, height - 2 * margin),
                TRUE);
-    int top = kMargin;
+    int top = margin;
     for (int id : {idShow, idDestroy, idOK, idCancel}) {
-        MoveWindow(Control(static_cast<ControlId>(id)), buttonsLeft, top, kButtonWidth, kButtonHeight, TRUE);
-        top += kButtonHeight + kMargin;
+        MoveWindow(Control(static_cast<ControlId>(id)), buttonsLeft, top, buttonWidth, buttonHeight, TRUE);
+        top += buttonHeight + margin;
     }
 }
 

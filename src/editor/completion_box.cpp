@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "common/text.h"
+#include "editor/popup_placement.h"
 #include "ui/dpi_scale.h"
 
 namespace tavrin {
@@ -75,14 +76,25 @@ void CompletionBox::Create(HWND owner) {
 }
 
 void CompletionBox::Show(HWND owner, POINT screen, const std::vector<std::string>& rows,
-                         const std::vector<std::string>& insert) {
+                         const std::vector<std::string>& insert, int lineHeight) {
     if (!Handle()) Create(owner);
     rows_ = rows;
     insert_ = insert;
     insert_.resize(rows_.size());
     Filter("");
-    SetWindowPos(Handle(), HWND_TOPMOST, screen.x, screen.y, ScaleForWindow(Handle(), kWidth),
-                 ScaleForWindow(Handle(), kHeight), SWP_NOACTIVATE | SWP_SHOWWINDOW);
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    GetMonitorInfoA(MonitorFromPoint(screen, MONITOR_DEFAULTTONEAREST), &monitor);
+    const RECT& work = monitor.rcWork;
+    ScreenBox box = PlaceBelowLine(screen.x, screen.y - lineHeight, screen.y, ScaleForWindow(Handle(), kWidth),
+                                   ScaleForWindow(Handle(), kHeight),
+                                   {static_cast<int>(work.left), static_cast<int>(work.top),
+                                    static_cast<int>(work.right), static_cast<int>(work.bottom)});
+    SetWindowPos(Handle(), HWND_TOPMOST, box.left, box.top, box.right - box.left, box.bottom - box.top,
+                 SWP_NOACTIVATE | SWP_SHOWWINDOW);
+    RECT client{};
+    GetClientRect(Handle(), &client);
+    MoveWindow(list_, 0, 0, client.right, client.bottom, TRUE);  // the list fills a shrunk box too
 }
 
 void CompletionBox::Hide() {

@@ -23,9 +23,12 @@ public:
     ~CompletionBox() override;
 
     // rows: entries with up to three columns separated by tabs; insert: the
-    // text each entry inserts (same order).
+    // text each entry inserts (same order). screen is the bottom left corner
+    // of the text the list completes, on a line lineHeight pixels high: the
+    // box opens there, or above the line when the monitor has no room below,
+    // and stays inside the monitor's work area.
     void Show(HWND owner, POINT screen, const std::vector<std::string>& rows,
-              const std::vector<std::string>& insert);
+              const std::vector<std::string>& insert, int lineHeight = 0);
     void Hide();
     bool Visible() const;
 

@@ -245,7 +245,8 @@ void TEditor::ShowCompletion() {
     POINT at{static_cast<LONG>(edit_.Call(SCI_POINTXFROMPOSITION, 0, anchor_)),
              static_cast<LONG>(edit_.Call(SCI_POINTYFROMPOSITION, 0, anchor_) + edit_.Call(SCI_TEXTHEIGHT, line))};
     ClientToScreen(edit_.Handle(), &at);
-    box_.Show(Handle(), at, completion_.items, completion_.insert);
+    box_.Show(Handle(), at, completion_.items, completion_.insert,
+              static_cast<int>(edit_.Call(SCI_TEXTHEIGHT, line)));
     box_.Filter(TypedSinceAnchor());
 }
 

@@ -39,7 +39,7 @@ void TObjectsTree::OnCreate() {
                           WS_VISIBLE | TBSTYLE_FLAT | TBSTYLE_LIST | CCS_NORESIZE | CCS_NODIVIDER, 0, 0, 200,
                           kToolBarHeight, kToolBarId);
     SendMessageA(toolBar_, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
-    SendMessageA(toolBar_, TB_SETBUTTONSIZE, 0, MAKELPARAM(20, 20));
+    SendMessageA(toolBar_, TB_SETBUTTONSIZE, 0, MAKELPARAM(Scale(20), Scale(20)));
     const char* captions[] = {"+", "-", "Up", "Down"};  // tbAdd, tbRemove, tbUP, tbDown
     for (int i = 0; i < 4; ++i) {
         TBBUTTON button{};
@@ -58,8 +58,9 @@ void TObjectsTree::OnCreate() {
 }
 
 void TObjectsTree::OnSize(int width, int height) {
-    MoveWindow(toolBar_, 0, 0, width, kToolBarHeight, TRUE);
-    MoveWindow(tree_, 0, kToolBarHeight, width, height - kToolBarHeight, TRUE);
+    const int toolBarHeight = Scale(kToolBarHeight);
+    MoveWindow(toolBar_, 0, 0, width, toolBarHeight, TRUE);
+    MoveWindow(tree_, 0, toolBarHeight, width, height - toolBarHeight, TRUE);
 }
 
 HTREEITEM TObjectsTree::ItemOf(int node) const {

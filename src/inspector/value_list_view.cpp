@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include "ui/dpi_scale.h"
 #include "ui/form_window.h"
 
 namespace tavrin {
@@ -42,8 +43,8 @@ ValueListView::ValueListView(HWND parent, int firstId) : parent_(parent), firstI
     list_ = Child(parent, WC_LISTVIEWA,
                   WS_VISIBLE | WS_BORDER | WS_TABSTOP | LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS, firstId);
     ListView_SetExtendedListViewStyle(list_, LVS_EX_FULLROWSELECT | LVS_EX_GRIDLINES);
-    AddColumn(list_, 0, "Property", kNameWidth);
-    AddColumn(list_, 1, "Value", kValueWidth);
+    AddColumn(list_, 0, "Property", ScaleForWindow(parent_, kNameWidth));
+    AddColumn(list_, 1, "Value", ScaleForWindow(parent_, kValueWidth));
     edit_ = Child(parent, "EDIT", ES_AUTOHSCROLL | WS_BORDER, firstId + 1);
     combo_ = Child(parent, "COMBOBOX", CBS_DROPDOWNLIST | WS_VSCROLL, firstId + 2);
     button_ = Child(parent, "BUTTON", BS_PUSHBUTTON, firstId + 3);
@@ -131,7 +132,8 @@ void ValueListView::PlaceEditor() {
     GetClientRect(list_, &client);
     if (cell.top < 0 || cell.bottom > client.bottom) return;  // scrolled out of sight
     if (cell.right > client.right) cell.right = client.right;  // the button stays inside the visible part
-    if (cell.right - cell.left < 2 * kButtonWidth) return;
+    const int buttonWidth = ScaleForWindow(parent_, kButtonWidth);
+    if (cell.right - cell.left < 2 * buttonWidth) return;
     MapWindowPoints(list_, parent_, reinterpret_cast<POINT*>(&cell), 2);
     const InspectorRow& shown = rows_[row];
     int width = cell.right - cell.left;
@@ -141,14 +143,15 @@ void ValueListView::PlaceEditor() {
         std::vector<std::string> items = PickList ? PickList(shown.name) : std::vector<std::string>{};
         for (const std::string& entry : items) SendMessageA(combo_, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(entry.c_str()));
         SendMessageA(combo_, CB_SELECTSTRING, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(shown.value.c_str()));
-        SetWindowPos(combo_, HWND_TOP, cell.left, cell.top - 1, width, height + 160, SWP_SHOWWINDOW);
+        SetWindowPos(combo_, HWND_TOP, cell.left, cell.top - 1, width, height + ScaleForWindow(parent_, 160),
+                     SWP_SHOWWINDOW);
         return;
     }
     bool ellipsis = shown.style == EditStyle::Ellipsis;
     SetWindowTextA(edit_, shown.value.c_str());
-    SetWindowPos(edit_, HWND_TOP, cell.left, cell.top, width - (ellipsis ? kButtonWidth : 0), height, SWP_SHOWWINDOW);
+    SetWindowPos(edit_, HWND_TOP, cell.left, cell.top, width - (ellipsis ? buttonWidth : 0), height, SWP_SHOWWINDOW);
     if (ellipsis)
-        SetWindowPos(button_, HWND_TOP, cell.right - kButtonWidth, cell.top, kButtonWidth, height, SWP_SHOWWINDOW);
+        SetWindowPos(button_, HWND_TOP, cell.right - buttonWidth, cell.top, buttonWidth, height, SWP_SHOWWINDOW);
 }
 
 void ValueListView::CommitEdit() {

@@ -43,15 +43,16 @@ void TLanguagesDlg::OnCreate() {
 
 void TLanguagesDlg::OnSize(int width, int height) {
     if (!list_) return;
-    int buttonsLeft = width - kMargin - kButtonWidth;
-    MoveWindow(list_, kMargin, kMargin, std::max(20, buttonsLeft - 2 * kMargin), std::max(20, height - 2 * kMargin),
-               TRUE);
-    int top = kMargin;
+    const int margin = Scale(kMargin), buttonWidth = Scale(kButtonWidth), buttonHeight = Scale(kButtonHeight);
+    int buttonsLeft = width - margin - buttonWidth;
+    MoveWindow(list_, margin, margin, std::max(Scale(20), buttonsLeft - 2 * margin),
+               std::max(Scale(20), height - 2 * margin), TRUE);
+    int top = margin;
     for (HWND button : {load_, set_, show_}) {
-        MoveWindow(button, buttonsLeft, top, kButtonWidth, kButtonHeight, TRUE);
-        top += kButtonHeight + kMargin;
+        MoveWindow(button, buttonsLeft, top, buttonWidth, buttonHeight, TRUE);
+        top += buttonHeight + margin;
     }
-    MoveWindow(close_, buttonsLeft, height - kMargin - kButtonHeight, kButtonWidth, kButtonHeight, TRUE);
+    MoveWindow(close_, buttonsLeft, height - margin - buttonHeight, buttonWidth, buttonHeight, TRUE);
 }
 
 void TLanguagesDlg::OnShow() {

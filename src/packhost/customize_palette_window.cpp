@@ -47,13 +47,14 @@ void TCustomizePalette::ShowSheet(int index) {
 }
 
 void TCustomizePalette::OnSize(int width, int height) {
-    const int buttonTop = height - 34;
-    MoveWindow(pageControl_, 6, 6, width - 12, buttonTop - 12, TRUE);
-    RECT area{0, 0, width - 12, buttonTop - 12};
+    const int margin = Scale(6);
+    const int buttonTop = height - Scale(34);
+    MoveWindow(pageControl_, margin, margin, width - 2 * margin, buttonTop - 2 * margin, TRUE);
+    RECT area{0, 0, width - 2 * margin, buttonTop - 2 * margin};
     SendMessageA(pageControl_, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&area));
-    classes_.Resize(6 + area.left, 6 + area.top, area.right - area.left, area.bottom - area.top);
-    MoveWindow(GetDlgItem(Handle(), IDOK), width - 176, buttonTop, 80, 26, TRUE);
-    MoveWindow(GetDlgItem(Handle(), IDCANCEL), width - 88, buttonTop, 80, 26, TRUE);
+    classes_.Resize(margin + area.left, margin + area.top, area.right - area.left, area.bottom - area.top);
+    MoveWindow(GetDlgItem(Handle(), IDOK), width - Scale(176), buttonTop, Scale(80), Scale(26), TRUE);
+    MoveWindow(GetDlgItem(Handle(), IDCANCEL), width - Scale(88), buttonTop, Scale(80), Scale(26), TRUE);
 }
 
 void TCustomizePalette::Close(int result) {

@@ -39,16 +39,17 @@ void TPacks::OnShow() {
 }
 
 void TPacks::OnSize(int width, int height) {
-    const int buttonTop = height - 34;
-    MoveWindow(tabs_, 6, 6, width - 12, buttonTop - 12, TRUE);
-    RECT area{0, 0, width - 12, buttonTop - 12};
+    const int margin = Scale(6);
+    const int buttonTop = height - Scale(34);
+    MoveWindow(tabs_, margin, margin, width - 2 * margin, buttonTop - 2 * margin, TRUE);
+    RECT area{0, 0, width - 2 * margin, buttonTop - 2 * margin};
     SendMessageA(tabs_, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&area));
     for (CheckListView* list : {&packs_, &components_})
-        list->Resize(6 + area.left, 6 + area.top, area.right - area.left, area.bottom - area.top);
-    int x = 6;
+        list->Resize(margin + area.left, margin + area.top, area.right - area.left, area.bottom - area.top);
+    int x = margin;
     for (int id : {idAdd, idRemove, idInstall, idUninstall}) {
-        MoveWindow(GetDlgItem(Handle(), id), x, buttonTop, 80, 26, TRUE);
-        x += 86;
+        MoveWindow(GetDlgItem(Handle(), id), x, buttonTop, Scale(80), Scale(26), TRUE);
+        x += Scale(80) + margin;
     }
 }
 

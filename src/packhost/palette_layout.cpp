@@ -1,5 +1,7 @@
 #include "packhost/palette_layout.h"
 
+#include <algorithm>
+
 #include "common/dpi_units.h"
 
 namespace tavrin {
@@ -28,6 +30,13 @@ std::vector<PalettePoint> ClassButtonPositions(std::size_t count, int clientWidt
         positions.push_back({x, rowTop});
     }
     return positions;
+}
+
+int PaletteContentHeight(std::size_t count, int clientWidth, int dpi) {
+    const int cell = PaletteCellSize(dpi);
+    int bottom = ArrowButtonPosition(dpi).y + cell;
+    for (const PalettePoint& at : ClassButtonPositions(count, clientWidth, dpi)) bottom = std::max(bottom, at.y + cell);
+    return bottom;
 }
 
 }  // namespace tavrin

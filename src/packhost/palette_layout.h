@@ -1,7 +1,7 @@
 // Where the buttons of a palette page stand: wrapping rows of 28-pixel cells.
 // The arrow button keeps the first cell; the class buttons follow in creation
-// order, a new row starting whenever the next cell would reach the page's
-// right edge. Cells and margin are given for 96 dots per inch and scale with
+// order, a new row starting whenever the next cell would run past the page's
+// right edge, so no cell is ever cut off at the side. Cells and margin are given for 96 dots per inch and scale with
 // the palette's resolution.
 #pragma once
 
@@ -29,5 +29,9 @@ PalettePoint ArrowButtonPosition(int dpi = 96);
 // The places of count class buttons on a page whose client area is
 // clientWidth pixels wide.
 std::vector<PalettePoint> ClassButtonPositions(std::size_t count, int clientWidth, int dpi = 96);
+
+// The height a page needs to show the arrow and count class buttons whole:
+// the bottom edge of the lowest cell.
+int PaletteContentHeight(std::size_t count, int clientWidth, int dpi = 96);
 
 }  // namespace tavrin

@@ -6,6 +6,7 @@
 
 #include "common/commands.h"
 #include "ui/form_window.h"
+#include "ui/gui_font.h"
 #include "ui/window_class.h"
 #include "ui/component_names.h"
 
@@ -15,6 +16,7 @@ namespace {
 
 constexpr const char* kStripClass = "TPaletteControl";
 constexpr const char* kPageClass = "TPalettePage";
+constexpr UINT kRefitMessage = WM_APP + 0x50;  // a page fits its rows again after a removal
 
 }  // namespace
 
@@ -53,9 +55,11 @@ void PaletteWindow::SetDpi(int dpi) {
     if (dpi <= 0 || dpi == palette_.Dpi()) return;
     // The tab control's own size is the strip's; the buttons move with the
     // layout (each change shows through ButtonChanged).
+    ChangeGuiFontOfChildren(handle_, palette_.Dpi(), dpi);  // the page tabs
     palette_.SetDpi(dpi);
     arrowGlyph_ = LoadArrowGlyph(dpi);
     for (auto& [button, state] : buttons_) ButtonChanged(*const_cast<TPaletteButton*>(button));
+    for (TPalettePage* page : pageOrder_) FitPage(*page);
 }
 
 HWND PaletteWindow::PageWindow(const TPalettePage& page) const {
@@ -79,6 +83,65 @@ TPaletteButton* PaletteWindow::ButtonOf(HWND window) const {
     return nullptr;
 }
 
+int PaletteWindow::ScrollOffset(const TPalettePage& page) const {
+    auto found = scrollOffsets_.find(&page);
+    return found == scrollOffsets_.end() ? 0 : found->second;
+}
+
+TPalettePage* PaletteWindow::PageOf(HWND window) const {
+    for (const auto& [page, pageWindow] : pages_)
+        if (pageWindow == window) return const_cast<TPalettePage*>(page);
+    return nullptr;
+}
+
+void PaletteWindow::PlaceButton(const TPaletteButton& button, HWND window) {
+    PalettePoint at = button.Position();
+    SetWindowPos(window, nullptr, at.x, at.y - ScrollOffset(button.Page()), ButtonSize(), ButtonSize(),
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void PaletteWindow::FitPage(TPalettePage& page) {
+    HWND window = PageWindow(page);
+    if (!window || fitting_) return;
+    fitting_ = true;
+    RECT bounds{};
+    GetWindowRect(window, &bounds);
+    const int width = bounds.right - bounds.left, height = bounds.bottom - bounds.top;
+    const int dpi = palette_.Dpi();
+    int rowsWidth = width;
+    int content = PaletteContentHeight(page.Buttons().size(), rowsWidth, dpi);
+    if (content > height && height > 0) {
+        rowsWidth = std::max(0, width - GetSystemMetrics(SM_CXVSCROLL));
+        content = PaletteContentHeight(page.Buttons().size(), rowsWidth, dpi);
+    }
+    if (page.ClientWidth() != rowsWidth) page.SetClientWidth(rowsWidth);
+    // Without scrolling the bar's page is larger than its range, which hides it.
+    SCROLLINFO bar{sizeof bar, SIF_RANGE | SIF_PAGE};
+    bool scrolls = content > height && height > 0;
+    bar.nMax = scrolls ? content + PaletteMarginSize(dpi) - 1 : 0;
+    bar.nPage = scrolls ? static_cast<UINT>(height) : 1;
+    SetScrollInfo(window, SB_VERT, &bar, TRUE);
+    ShowScrollBar(window, SB_VERT, scrolls ? TRUE : FALSE);
+    fitting_ = false;
+    ScrollPage(page, scrolls ? ScrollOffset(page) : 0);
+}
+
+void PaletteWindow::ScrollPage(TPalettePage& page, int offset) {
+    HWND window = PageWindow(page);
+    if (!window) return;
+    SCROLLINFO bar{sizeof bar, SIF_RANGE | SIF_PAGE};
+    GetScrollInfo(window, SB_VERT, &bar);
+    int last = std::max(0, bar.nMax + 1 - static_cast<int>(bar.nPage));
+    offset = std::clamp(offset, 0, last);
+    scrollOffsets_[&page] = offset;
+    SCROLLINFO position{sizeof position, SIF_POS};
+    position.nPos = offset;
+    SetScrollInfo(window, SB_VERT, &position, TRUE);
+    PlaceButton(page.Arrow(), ButtonWindow(page.Arrow()));
+    for (const auto& button : page.Buttons())
+        if (HWND buttonWindow = ButtonWindow(*button)) PlaceButton(*button, buttonWindow);
+}
+
 RECT PaletteWindow::PageArea() const {
     RECT area{};
     GetClientRect(tabs_, &area);
@@ -95,6 +158,7 @@ void PaletteWindow::Layout() {
         MoveWindow(window, area.left, area.top, std::max(0L, area.right - area.left),
                    std::max(0L, area.bottom - area.top), TRUE);
     palette_.SetPageClientWidth(std::max(0L, area.right - area.left));
+    for (TPalettePage* page : pageOrder_) FitPage(*page);
 }
 
 void PaletteWindow::PageAdded(TPalettePage& page) {
@@ -136,8 +200,9 @@ void PaletteWindow::CreateButtonWindow(TPaletteButton& button) {
     HWND page = PageWindow(button.Page());
     if (!page) return;
     PalettePoint at = button.Position();
-    HWND window = CreateWindowExA(0, "BUTTON", "", WS_CHILD | WS_VISIBLE | BS_OWNERDRAW, at.x, at.y, ButtonSize(),
-                                  ButtonSize(), page, nullptr, GetModuleHandleA(nullptr), nullptr);
+    HWND window = CreateWindowExA(0, "BUTTON", "", WS_CHILD | WS_VISIBLE | BS_OWNERDRAW, at.x,
+                                  at.y - ScrollOffset(button.Page()), ButtonSize(), ButtonSize(), page, nullptr,
+                                  GetModuleHandleA(nullptr), nullptr);
     ButtonWindowState& state = buttons_[&button];
     state.window = window;
     UpdateGlyph(state, button);
@@ -152,6 +217,7 @@ void PaletteWindow::CreateButtonWindow(TPaletteButton& button) {
 
 void PaletteWindow::ButtonAdded(TPaletteButton& button) {
     CreateButtonWindow(button);
+    FitPage(button.Page());
 }
 
 void PaletteWindow::ButtonRemoving(TPaletteButton& button) {
@@ -162,8 +228,12 @@ void PaletteWindow::ButtonRemoving(TPaletteButton& button) {
     tool.hwnd = GetParent(found->second.window);
     tool.uId = reinterpret_cast<UINT_PTR>(found->second.window);
     SendMessageA(tooltip_, TTM_DELTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+    HWND page = GetParent(found->second.window);
     DestroyWindow(found->second.window);
     buttons_.erase(found);
+    // The page lays itself out again only after this returns: whether it still
+    // needs to scroll is settled once that is done.
+    PostMessageA(page, kRefitMessage, 0, 0);
 }
 
 void PaletteWindow::UpdateGlyph(ButtonWindowState& state, const TPaletteButton& button) {
@@ -178,9 +248,7 @@ void PaletteWindow::ButtonChanged(TPaletteButton& button) {
     auto found = buttons_.find(&button);
     if (found == buttons_.end()) return;
     UpdateGlyph(found->second, button);
-    PalettePoint at = button.Position();
-    SetWindowPos(found->second.window, nullptr, at.x, at.y, ButtonSize(), ButtonSize(),
-                 SWP_NOZORDER | SWP_NOACTIVATE);
+    PlaceButton(button, found->second.window);
     InvalidateRect(found->second.window, nullptr, TRUE);
 }
 
@@ -255,6 +323,33 @@ LRESULT PaletteWindow::PageMessage(HWND page, UINT message, WPARAM wp, LPARAM lp
     case WM_COMMAND:
         if (HIWORD(wp) == BN_CLICKED || HIWORD(wp) == BN_DOUBLECLICKED)
             if (TPaletteButton* button = ButtonOf(reinterpret_cast<HWND>(lp))) button->Click();
+        return 0;
+    case WM_VSCROLL:
+        if (TPalettePage* shown = PageOf(page)) {
+            SCROLLINFO bar{sizeof bar, SIF_ALL};
+            GetScrollInfo(page, SB_VERT, &bar);
+            int offset = ScrollOffset(*shown);
+            switch (LOWORD(wp)) {
+            case SB_LINEUP: offset -= ButtonSize(); break;
+            case SB_LINEDOWN: offset += ButtonSize(); break;
+            case SB_PAGEUP: offset -= static_cast<int>(bar.nPage); break;
+            case SB_PAGEDOWN: offset += static_cast<int>(bar.nPage); break;
+            case SB_THUMBTRACK:
+            case SB_THUMBPOSITION: offset = bar.nTrackPos; break;
+            case SB_TOP: offset = 0; break;
+            case SB_BOTTOM: offset = bar.nMax; break;
+            }
+            ScrollPage(*shown, offset);
+        }
+        return 0;
+    case kRefitMessage:
+        if (TPalettePage* shown = PageOf(page)) FitPage(*shown);
+        return 0;
+    case WM_MOUSEWHEEL:
+        if (TPalettePage* shown = PageOf(page)) {
+            int notches = GET_WHEEL_DELTA_WPARAM(wp) / WHEEL_DELTA;
+            ScrollPage(*shown, ScrollOffset(*shown) - notches * ButtonSize());
+        }
         return 0;
     }
     return DefWindowProcA(page, message, wp, lp);

@@ -1,7 +1,8 @@
 // The palette strip of the main window: a tab per palette page, and on each
 // page the flat picture buttons of the page's classes. It owns the palette
 // (TPaletteControl), shows every change of it and hands the user's clicks to
-// the palette's buttons.
+// the palette's buttons. A page whose rows do not fit the strip's height
+// (many classes at a large scale) scrolls vertically.
 #pragma once
 
 #include <windows.h>
@@ -30,6 +31,8 @@ public:
     // glyphs follow it.
     void SetDpi(int dpi);
     HWND ButtonWindow(const TPaletteButton& button) const;
+    // How far the page's rows are scrolled up, in pixels (0 when they fit).
+    int ScrollOffset(const TPalettePage& page) const;
 
     void PageAdded(TPalettePage& page) override;
     void PageRemoving(TPalettePage& page) override;
@@ -59,6 +62,12 @@ private:
     void UpdateGlyph(ButtonWindowState& state, const TPaletteButton& button);
     void DrawButton(const DRAWITEMSTRUCT& item);
     int ButtonSize() const;
+    // Narrows the page's rows by a scroll bar when they do not fit its height,
+    // and sets the bar's range; ScrollPage moves the rows to a new offset.
+    void FitPage(TPalettePage& page);
+    void ScrollPage(TPalettePage& page, int offset);
+    void PlaceButton(const TPaletteButton& button, HWND window);
+    TPalettePage* PageOf(HWND window) const;
 
     TPaletteControl palette_;
     HWND handle_ = nullptr;
@@ -68,6 +77,8 @@ private:
     std::vector<TPalettePage*> pageOrder_;  // in tab order
     std::map<const TPalettePage*, HWND> pages_;
     std::map<const TPaletteButton*, ButtonWindowState> buttons_;
+    std::map<const TPalettePage*, int> scrollOffsets_;
+    bool fitting_ = false;  // FitPage's own relayout must not fit again
 };
 
 }  // namespace tavrin

@@ -36,10 +36,11 @@ void TUnits::OnCreate() {
 void TUnits::OnShow() { RunCommand([this] { RefreshUnits(); }); }
 
 void TUnits::OnSize(int width, int height) {
-    int buttonTop = height - kButtonHeight - kMargin;
-    MoveWindow(list_, 0, 0, width, std::max(0, buttonTop - kMargin), TRUE);
-    MoveWindow(Button(idCancel), width - kMargin - kButtonWidth, buttonTop, kButtonWidth, kButtonHeight, TRUE);
-    MoveWindow(Button(idOk), width - 2 * (kMargin + kButtonWidth), buttonTop, kButtonWidth, kButtonHeight, TRUE);
+    const int margin = Scale(kMargin), buttonWidth = Scale(kButtonWidth), buttonHeight = Scale(kButtonHeight);
+    int buttonTop = height - buttonHeight - margin;
+    MoveWindow(list_, 0, 0, width, std::max(0, buttonTop - margin), TRUE);
+    MoveWindow(Button(idCancel), width - margin - buttonWidth, buttonTop, buttonWidth, buttonHeight, TRUE);
+    MoveWindow(Button(idOk), width - 2 * (margin + buttonWidth), buttonTop, buttonWidth, buttonHeight, TRUE);
 }
 
 void TUnits::RefreshUnits() {

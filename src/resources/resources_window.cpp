@@ -52,16 +52,18 @@ void TResources::OnCreate() {
 }
 
 void TResources::OnSize(int width, int height) {
-    MoveWindow(list_, 0, 0, width, std::max(0, height - kButtonRow), TRUE);
-    int top = height - kButtonRow + 5;
-    MoveWindow(Control(idAdd), 6, top, 85, 25, TRUE);
-    MoveWindow(Control(idRemove), 97, top, 85, 25, TRUE);
-    MoveWindow(Control(idKind), 188, top + 1, 170, 300, TRUE);
-    MoveWindow(Control(idSave), width - 168, top, 75, 25, TRUE);
-    MoveWindow(Control(idLoad), width - 87, top, 75, 25, TRUE);
+    const int buttonRow = Scale(kButtonRow), buttonWidth = Scale(75), buttonHeight = Scale(25);
+    const int wideButton = Scale(85);  // "Add..." and "Remove" take longer texts in other languages
+    MoveWindow(list_, 0, 0, width, std::max(0, height - buttonRow), TRUE);
+    int top = height - buttonRow + Scale(5);
+    MoveWindow(Control(idAdd), Scale(6), top, wideButton, buttonHeight, TRUE);
+    MoveWindow(Control(idRemove), Scale(97), top, wideButton, buttonHeight, TRUE);
+    MoveWindow(Control(idKind), Scale(188), top + Scale(1), Scale(170), Scale(300), TRUE);
+    MoveWindow(Control(idSave), width - Scale(168), top, buttonWidth, buttonHeight, TRUE);
+    MoveWindow(Control(idLoad), width - Scale(87), top, buttonWidth, buttonHeight, TRUE);
 }
 
-void TResources::OnGetMinMaxInfo(MINMAXINFO* info) { info->ptMinTrackSize.x = kMinimumWidth; }
+void TResources::OnGetMinMaxInfo(MINMAXINFO* info) { info->ptMinTrackSize.x = Scale(kMinimumWidth); }
 
 void TResources::AppendEntry(const TResourcesItem* item) {
     LVITEMA entry{};

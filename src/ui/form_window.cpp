@@ -5,20 +5,12 @@
 
 #include "common/commands.h"
 #include "ui/dpi_scale.h"
+#include "ui/gui_font.h"
 #include "ui/window_hooks.h"
 
 namespace tavrin {
 
-HFONT GuiFont() {
-    static HFONT font = [] {
-        NONCLIENTMETRICSA metrics{};
-        metrics.cbSize = sizeof(metrics);
-        if (SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0))
-            return CreateFontIndirectA(&metrics.lfMessageFont);
-        return static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
-    }();
-    return font;
-}
+HFONT GuiFont() { return GuiFontForDpi(SystemDpi()); }
 
 FormWindow::FormWindow(std::string className, std::string name, std::string caption)
     : className_(std::move(className)), name_(std::move(name)), caption_(std::move(caption)) {}
@@ -64,6 +56,7 @@ LRESULT FormWindow::HandleMessage(UINT message, WPARAM wp, LPARAM lp) {
         int oldDpi = Dpi();
         dpi_ = DpiOfChange(wp);
         RescaleChildWindows(Handle(), oldDpi, dpi_);
+        ChangeGuiFontOfChildren(Handle(), oldDpi, dpi_);
         MoveToSuggestedRect(Handle(), lp);
         OnDpiChanged(oldDpi, dpi_);
         return 0;
@@ -243,7 +236,7 @@ HWND FormWindow::AddControl(const char* windowClass, const char* text, DWORD sty
                                    Scale(y), Scale(width), Scale(height), Handle(),
                                    reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
                                    GetModuleHandleA(nullptr), nullptr);
-    if (control) SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(GuiFont()), FALSE);
+    if (control) SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(GuiFontForDpi(Dpi())), FALSE);
     return control;
 }
 

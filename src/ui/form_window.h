@@ -97,6 +97,7 @@ private:
     int dpi_ = 0;  // 0: not known yet (no window)
 };
 
+// The shared GUI font at the system's resolution (ui/gui_font.h has it for the others).
 HFONT GuiFont();
 
 }  // namespace tavrin

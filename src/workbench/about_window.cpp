@@ -106,7 +106,7 @@ void TAbout::ShowPicture() {
         // The first time in a run the picture opens beside the about box.
         RECT box{};
         GetWindowRect(Handle(), &box);
-        SetWindowPos(imageShow_->Handle(), nullptr, box.right + 8, box.top, 0, 0,
+        SetWindowPos(imageShow_->Handle(), nullptr, box.right + Scale(8), box.top, 0, 0,
                      SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
         pictureShownBefore_ = true;
     }

@@ -8,6 +8,7 @@
 #include "common/prompts.h"
 #include "common/dpi_units.h"
 #include "common/text.h"
+#include "ui/gui_font.h"
 #include "workbench/document.h"
 #include "workbench/main_window.h"
 #include "workbench/workbench.h"
@@ -39,13 +40,13 @@ void TCode::OnCreate() {
     tabs_ = CreateWindowExA(0, WC_TABCONTROLA, "", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, 0, 0,
                             10, 10, Handle(), reinterpret_cast<HMENU>(kTabsId), instance, nullptr);
     MarkItemsAsData(tabs_);  // the pages' file names
-    SendMessageA(tabs_, WM_SETFONT, reinterpret_cast<WPARAM>(GuiFont()), FALSE);
+    SendMessageA(tabs_, WM_SETFONT, reinterpret_cast<WPARAM>(GuiFontForDpi(Dpi())), FALSE);
     tree_ = CreateWindowExA(WS_EX_CLIENTEDGE, WC_TREEVIEWA, "",
                             WS_CHILD | WS_VISIBLE | TVS_HASBUTTONS | TVS_HASLINES |
                                 TVS_LINESATROOT | TVS_SHOWSELALWAYS,
                             0, 0, 10, 10, Handle(), reinterpret_cast<HMENU>(kTreeId), instance,
                             nullptr);
-    SendMessageA(tree_, WM_SETFONT, reinterpret_cast<WPARAM>(GuiFont()), FALSE);
+    SendMessageA(tree_, WM_SETFONT, reinterpret_cast<WPARAM>(GuiFontForDpi(Dpi())), FALSE);
     results_.Create(Handle(), kResultsId);
     results_.SetFont("Courier New", 10);
     results_.ShowGutter(Scale(16));

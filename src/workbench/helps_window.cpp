@@ -23,9 +23,9 @@ void THelps::OnCreate() {
 }
 
 void THelps::OnSize(int width, int height) {
-    MoveWindow(list_, 8, 8, width - 16, height - 52, TRUE);
-    MoveWindow(ok_, width - 176, height - 36, 80, 26, TRUE);
-    MoveWindow(cancel_, width - 88, height - 36, 80, 26, TRUE);
+    MoveWindow(list_, Scale(8), Scale(8), width - Scale(16), height - Scale(52), TRUE);
+    MoveWindow(ok_, width - Scale(176), height - Scale(36), Scale(80), Scale(26), TRUE);
+    MoveWindow(cancel_, width - Scale(88), height - Scale(36), Scale(80), Scale(26), TRUE);
 }
 
 void THelps::OnShow() {

@@ -64,13 +64,13 @@ void TRecovery::OnCreate() {
 }
 
 void TRecovery::OnSize(int width, int height) {
-    const int buttonTop = height - 34;
-    MoveWindow(label_, 8, 8, width - 16, 34, TRUE);
-    MoveWindow(list_, 8, 46, width - 16, buttonTop - 54, TRUE);
-    int x = width - 3 * 90 - 2;
+    const int buttonTop = height - Scale(34);
+    MoveWindow(label_, Scale(8), Scale(8), width - Scale(16), Scale(34), TRUE);
+    MoveWindow(list_, Scale(8), Scale(46), width - Scale(16), buttonTop - Scale(54), TRUE);
+    int x = width - 3 * Scale(90) - Scale(2);
     for (int id : {idRestore, idDiscard, idClose}) {
-        MoveWindow(GetDlgItem(Handle(), id), x, buttonTop, 84, 26, TRUE);
-        x += 90;
+        MoveWindow(GetDlgItem(Handle(), id), x, buttonTop, Scale(84), Scale(26), TRUE);
+        x += Scale(90);
     }
 }
 

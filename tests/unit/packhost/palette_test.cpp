@@ -3,6 +3,8 @@
 // is told.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "packhost/class_names_text.h"
 #include "packhost/palette.h"
 #include "support/scripted_prompts.h"
@@ -59,6 +61,25 @@ TEST(PaletteLayout, CellsAndMarginsFollowTheResolution) {
     auto single = ClassButtonPositions(7, 150), twice = ClassButtonPositions(7, 300, 192);
     for (std::size_t i = 0; i < single.size(); ++i)
         EXPECT_EQ((PalettePoint{single[i].x * 2, single[i].y * 2}), twice[i]) << i;
+}
+
+TEST(PaletteLayout, TheContentHeightReachesTheLowestRowAtEveryScale) {
+    // A strip a little over 1000 pixels wide: forty classes need more rows at every scale.
+    for (int dpi : {96, 144, 192}) {
+        const int cell = PaletteCellSize(dpi), width = 1010;
+        auto positions = ClassButtonPositions(40, width, dpi);
+        int lowest = ArrowButtonPosition(dpi).y + cell;
+        for (const PalettePoint& at : positions) {
+            EXPECT_LT(at.x, width) << dpi;
+            lowest = std::max(lowest, at.y + cell);
+        }
+        EXPECT_EQ(lowest, PaletteContentHeight(40, width, dpi)) << dpi;
+        EXPECT_GT(positions.back().y, positions.front().y) << dpi;
+    }
+    EXPECT_EQ(32, PaletteContentHeight(0, 100));       // the arrow alone
+    EXPECT_EQ(60, PaletteContentHeight(5, 100));       // two rows: 32 + 28
+    EXPECT_EQ(64, PaletteContentHeight(1, 200, 192));  // 8 + 56
+    EXPECT_EQ(120, PaletteContentHeight(2, 100, 192)); // the second class starts at 120, past the edge: second row
 }
 
 TEST(ClassNamesText, BreaksAfterTheFirstOfEveryFiveNames) {

@@ -3,6 +3,9 @@
 // completion and the highlighter's colours.
 #include <gtest/gtest.h>
 
+#include <windows.h>
+#include <commctrl.h>
+
 #include <SciLexer.h>
 #include <Scintilla.h>
 
@@ -240,6 +243,36 @@ TEST_F(EditorFrameTest, DotCompletionOnlyWhileAllowed) {
     SendMessageA(Edit().Handle(), WM_CHAR, '(', 0);
     EXPECT_FALSE(box.Visible());
     EXPECT_EQ(Edit().Line(Edit().CaretLine()), "p.y(");
+}
+
+TEST_F(EditorFrameTest, TheCompletionBoxStaysInsideTheWorkAreaNearItsEdges) {
+    CompletionBox& box = page_->Editor().Completion();
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    GetMonitorInfoA(MonitorFromWindow(Edit().Handle(), MONITOR_DEFAULTTONEAREST), &monitor);
+    const RECT work = monitor.rcWork;
+    const std::vector<std::string> rows{"alpha\tinteger\tfield", "beta\tstring\tfield"}, insert{"alpha", "beta"};
+    // A line near the bottom right corner, one near the right edge only, and one in the open.
+    struct Case { POINT at; bool above; };
+    for (Case line : {Case{{work.right - 10, work.bottom - 4}, true}, Case{{work.right - 3, work.top + 40}, false},
+                      Case{{work.left + 20, work.top + 40}, false}}) {
+        SCOPED_TRACE(std::to_string(line.at.x) + "," + std::to_string(line.at.y));
+        box.Show(page_->Editor().Handle(), line.at, rows, insert, 16);
+        RECT r{};
+        GetWindowRect(box.Handle(), &r);
+        EXPECT_TRUE(r.left >= work.left && r.top >= work.top && r.right <= work.right && r.bottom <= work.bottom)
+            << r.left << "," << r.top << "-" << r.right << "," << r.bottom;
+        if (line.above) EXPECT_EQ(r.bottom, line.at.y - 16) << "opened above the line, not over it";
+        else EXPECT_EQ(r.top, line.at.y) << "opened below the line";
+        if (line.at.x < work.right - 400) EXPECT_EQ(r.left, line.at.x) << "room enough: at the text";
+        HWND list = FindWindowExA(box.Handle(), nullptr, WC_LISTVIEWA, nullptr);
+        RECT client{}, listRect{};
+        GetClientRect(box.Handle(), &client);
+        GetClientRect(list, &listRect);
+        EXPECT_EQ(listRect.right, client.right);
+        EXPECT_EQ(listRect.bottom, client.bottom);
+        box.Hide();
+    }
 }
 
 TEST_F(EditorFrameTest, HighlighterColoursTheWordListsCommentsAndStrings) {

@@ -7,10 +7,12 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <string>
 #include <vector>
 
 #include "common/dpi_units.h"
 #include "packhost/palette_layout.h"
+#include "packhost/palette_window.h"
 #include "workbench/code_window.h"
 #include "workbench/main_window.h"
 #include "workbench/workbench.h"
@@ -92,6 +94,61 @@ TEST(DpiChange, TheMainWindowAndCodeWindowFollowTheNewScaleAndComeBack) {
     }
     EXPECT_EQ(Height(main.Handle()), TMain::kHeight) << "back at 100 % nothing is left changed";
     if (ownPage) main.Palette().RemovePage(page);
+}
+
+// Every cell of a page starts inside the page's client area (a row wraps
+// once the next cell would start at the edge), counted in the page's client
+// coordinates; with the last row shown, that row is wholly in view.
+void ExpectCellsInside(PaletteWindow& strip, const TPalettePage& page, bool lastRowShown) {
+    HWND window = strip.PageWindow(page);
+    RECT client{};
+    GetClientRect(window, &client);
+    for (const auto& button : page.Buttons()) {
+        RECT cell{};
+        GetWindowRect(strip.ButtonWindow(*button), &cell);
+        MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&cell), 2);
+        EXPECT_LT(cell.left, client.right) << button->Hint() << " starts past the right edge";
+    }
+    RECT last{};
+    GetWindowRect(strip.ButtonWindow(*page.Buttons().back()), &last);
+    MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&last), 2);
+    if (lastRowShown) EXPECT_TRUE(last.top >= 0 && last.bottom <= client.bottom) << last.top << "-" << last.bottom;
+}
+
+TEST(DpiChange, APaletteRowThatDoesNotFitTheStripCanBeScrolledIntoView) {
+    EnsureWorkbenchStarted();
+    TMain& main = *App().Main;
+    PaletteWindow& strip = main.PaletteStrip();
+    TPaletteControl& palette = main.Palette();
+    for (int i = 0; i < 60; ++i) palette.AddButton("DpiWrap", "QDpiWrap" + std::to_string(i), "");
+    TPalettePage& page = *palette.FindPage("DpiWrap");
+    palette.SetActivePalette(&page);
+    HWND window = strip.PageWindow(page);
+    auto scrolls = [&] { return (GetWindowLongA(window, GWL_STYLE) & WS_VSCROLL) != 0; };
+
+    for (int dpi : {192, 144, 96}) {
+        SCOPED_TRACE(dpi);
+        MoveToDpi(main, dpi);
+        RECT client{};
+        GetClientRect(window, &client);
+        const int rows = PaletteContentHeight(page.Buttons().size(), page.ClientWidth(), dpi);
+        EXPECT_EQ(scrolls(), rows > client.bottom) << "a bar only when the rows do not fit";
+        EXPECT_EQ(page.ClientWidth(), client.right) << "the rows are laid out for the width left beside the bar";
+        ExpectCellsInside(strip, page, !scrolls());
+        if (scrolls()) {
+            SendMessageA(window, WM_VSCROLL, SB_BOTTOM, 0);
+            EXPECT_GT(strip.ScrollOffset(page), 0);
+            ExpectCellsInside(strip, page, true);
+            SendMessageA(window, WM_VSCROLL, SB_TOP, 0);
+            EXPECT_EQ(strip.ScrollOffset(page), 0);
+        }
+    }
+    // Removing buttons until one row is left takes the bar away again.
+    for (int i = 59; i >= 3; --i) palette.RemoveButton("QDpiWrap" + std::to_string(i));
+    Pump(50);
+    EXPECT_FALSE(scrolls());
+    EXPECT_EQ(strip.ScrollOffset(page), 0);
+    palette.RemovePage(page);
 }
 
 }  // namespace
