@@ -16,22 +16,15 @@
 #include <string>
 #include <vector>
 
+#include "moment_clock.h"
 #include "workbench_process.h"
 
 namespace {
 
-using Windows = std::map<std::string, e2e::SeenWindow>;
+using bench::NowMs;
+using bench::PrintMoment;
 
-double NowMs() {
-    static LARGE_INTEGER frequency = [] {
-        LARGE_INTEGER f;
-        QueryPerformanceFrequency(&f);
-        return f;
-    }();
-    LARGE_INTEGER now;
-    QueryPerformanceCounter(&now);
-    return static_cast<double>(now.QuadPart) * 1000.0 / static_cast<double>(frequency.QuadPart);
-}
+using Windows = std::map<std::string, e2e::SeenWindow>;
 
 bool FileExists(const std::string& path) {
     return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
@@ -92,11 +85,6 @@ bool TimeOneStart(const std::string& folder, bool freshDatabase, StartTimes& tim
     CloseHandle(process.hProcess);
     CloseHandle(process.hThread);
     return times.idle >= 0 && databaseDone;
-}
-
-void PrintMoment(const char* label, double ms) {
-    if (ms < 0) std::printf(" %s -", label);
-    else std::printf(" %s %.0f", label, ms);
 }
 
 // The median and the best of the runs that saw the moment.
