@@ -30,7 +30,8 @@ void TFormsList::OnCreate() {
     list_ = NameComponent(AddControl("LISTBOX", "", WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | LBS_EXTENDEDSEL |
                                      LBS_NOINTEGRALHEIGHT, 0, 0, 0, 0, idListBox, WS_EX_CLIENTEDGE),
                           "ListBox");
-    NameComponent(AddButton("Show", 0, 0, kButtonWidth, kButtonHeight, idShow), "btnShow");
+    HWND show = NameComponent(AddButton("Show", 0, 0, kButtonWidth, kButtonHeight, idShow), "btnShow");
+    DeclareRunTimeTexts(show, {kShowCaptions[0], kShowCaptions[1]});  // the caption follows the dialog
     NameComponent(AddButton("Destroy", 0, 0, kButtonWidth, kButtonHeight, idDestroy), "btnDestroy");
     NameComponent(AddButton("OK", 0, 0, kButtonWidth, kButtonHeight, idOK, true), "btnOK");
     NameComponent(AddButton("Cancel", 0, 0, kButtonWidth, kButtonHeight, idCancel), "btnCancel");

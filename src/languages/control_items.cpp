@@ -4,6 +4,8 @@
 
 #include <algorithm>
 #include <functional>
+#include <cstring>
+#include <cwchar>
 #include <memory>
 
 #include "common/text.h"
@@ -84,6 +86,61 @@ private:
     WindowSubclass subclass_;
     std::map<std::string, std::string> translations_;
     std::map<int, std::pair<WPARAM, std::string>> shown_;  // panel: what the code showed last
+};
+
+// A control's translations of the texts its window's code gives it at run
+// time (a button's caption that follows a state): a declared text set later
+// is shown translated; a new translation reaches the text shown now.
+class RunTimeTranslation {
+public:
+    explicit RunTimeTranslation(HWND control) : control_(control), shown_(WindowText(control)) {
+        subclass_.Attach(control, [this](UINT message, WPARAM wp, LPARAM lp) { return Handle(message, wp, lp); });
+    }
+    HWND Control() const { return control_; }
+
+    std::string Translation(const std::string& text) const {
+        auto found = translations_.find(text);
+        return found != translations_.end() ? found->second : text;
+    }
+    void SetTranslation(const std::string& text, const std::string& translation) {
+        translations_[text] = translation;
+        if (shown_ == text) SetWindowTextA(control_, text.c_str());
+    }
+
+private:
+    // A control of a Unicode class gets the text of WM_SETTEXT as a wide string,
+    // also when the code set it with SetWindowTextA.
+    LRESULT Handle(UINT message, WPARAM wp, LPARAM lp) {
+        if (message != WM_SETTEXT || !lp) return subclass_.CallNext(message, wp, lp);
+        const bool wide = IsWindowUnicode(control_);
+        std::string text = wide ? Narrow(reinterpret_cast<const wchar_t*>(lp)) : reinterpret_cast<const char*>(lp);
+        shown_ = text;
+        auto found = translations_.find(text);
+        if (found == translations_.end()) return subclass_.CallNext(message, wp, lp);
+        std::string translated = found->second;  // copied: the call may change the map
+        if (!wide) return subclass_.CallNext(message, wp, reinterpret_cast<LPARAM>(translated.c_str()));
+        std::wstring widened = Widen(translated);
+        return subclass_.CallNext(message, wp, reinterpret_cast<LPARAM>(widened.c_str()));
+    }
+    static std::string Narrow(const wchar_t* text) {
+        int size = WideCharToMultiByte(CP_ACP, 0, text, -1, nullptr, 0, nullptr, nullptr);
+        std::string narrow(static_cast<std::size_t>(std::max(size, 1)), '\0');
+        WideCharToMultiByte(CP_ACP, 0, text, -1, narrow.data(), size, nullptr, nullptr);
+        narrow.resize(std::strlen(narrow.c_str()));
+        return narrow;
+    }
+    static std::wstring Widen(const std::string& text) {
+        int size = MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, nullptr, 0);
+        std::wstring wide(static_cast<std::size_t>(std::max(size, 1)), L'\0');
+        MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, wide.data(), size);
+        wide.resize(std::wcslen(wide.c_str()));
+        return wide;
+    }
+
+    HWND control_;
+    WindowSubclass subclass_;
+    std::map<std::string, std::string> translations_;
+    std::string shown_;  // what the code set last, untranslated
 };
 
 // A tool bar's changed hints, by command: its window's answer to the tool
@@ -225,6 +282,23 @@ void PublishStatusTexts(HWND bar, ComponentNaming& naming, std::vector<Published
     }
 }
 
+void PublishRunTimeTexts(HWND control, ComponentNaming& naming, std::vector<PublishedComponent>& components) {
+    for (const std::string& text : DeclaredRunTimeTexts(control)) {
+        PublishedComponent item;
+        item.name = naming.Next("RunTimeText");
+        item.caption = text;
+        item.properties.Add({"caption", DesignKind::Text, {},
+                             [control, text] {
+                                 return HelperOf<RunTimeTranslation>(control, "TavrinRunTimeTranslation").Translation(text);
+                             },
+                             [control, text](const std::string& translation) {
+                                 HelperOf<RunTimeTranslation>(control, "TavrinRunTimeTranslation")
+                                     .SetTranslation(text, translation);
+                             }});
+        components.push_back(std::move(item));
+    }
+}
+
 }  // namespace
 
 std::string ComponentNaming::Next(const std::string& kindName) {
@@ -256,6 +330,7 @@ void PublishControlItems(HWND control, ComponentNaming& naming, std::vector<Publ
     } else if (EqualsNoCase(className, STATUSCLASSNAMEA)) {
         PublishStatusTexts(control, naming, components);
     }
+    PublishRunTimeTexts(control, naming, components);
 }
 
 void AddToolButtonHint(HWND bar, int command, PublishedComponent& button) {

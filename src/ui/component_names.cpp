@@ -47,20 +47,36 @@ void MarkItemsAsData(HWND control) {
 bool ItemsAreData(HWND control) { return GetPropA(control, "TavrinItemsAreData") != nullptr; }
 
 // The texts, one a line, as a window property.
-void DeclareStatusTexts(HWND statusBar, const std::vector<std::string>& texts) {
+namespace {
+
+void DeclareTexts(HWND control, const char* property, const std::vector<std::string>& texts) {
     std::string lines;
     for (const std::string& text : texts) lines += text + "\n";
-    if (statusBar) SetPropA(statusBar, "TavrinStatusTexts", const_cast<std::string*>(InternedText(lines)));
+    if (control) SetPropA(control, property, const_cast<std::string*>(InternedText(lines)));
 }
 
-std::vector<std::string> DeclaredStatusTexts(HWND statusBar) {
-    auto* lines = static_cast<const std::string*>(GetPropA(statusBar, "TavrinStatusTexts"));
+std::vector<std::string> DeclaredTexts(HWND control, const char* property) {
+    auto* lines = static_cast<const std::string*>(GetPropA(control, property));
     std::vector<std::string> texts;
     if (!lines) return texts;
     for (std::size_t start = 0, end; (end = lines->find('\n', start)) != std::string::npos; start = end + 1)
         texts.push_back(lines->substr(start, end - start));
     return texts;
 }
+
+}  // namespace
+
+void DeclareStatusTexts(HWND statusBar, const std::vector<std::string>& texts) {
+    DeclareTexts(statusBar, "TavrinStatusTexts", texts);
+}
+
+std::vector<std::string> DeclaredStatusTexts(HWND statusBar) { return DeclaredTexts(statusBar, "TavrinStatusTexts"); }
+
+void DeclareRunTimeTexts(HWND control, const std::vector<std::string>& texts) {
+    DeclareTexts(control, "TavrinRunTimeTexts", texts);
+}
+
+std::vector<std::string> DeclaredRunTimeTexts(HWND control) { return DeclaredTexts(control, "TavrinRunTimeTexts"); }
 
 void RegisterPopupMenu(HWND owner, HMENU menu) {
     std::vector<HMENU>& menus = Popups()[owner];

@@ -33,6 +33,10 @@ bool ItemsAreData(HWND control);
 // things happen), so that a language can translate them whenever they show.
 void DeclareStatusTexts(HWND statusBar, const std::vector<std::string>& texts);
 std::vector<std::string> DeclaredStatusTexts(HWND statusBar);
+// The fixed texts another control (a button whose caption follows a state)
+// is given by its window's code at run time, likewise translated whenever set.
+void DeclareRunTimeTexts(HWND control, const std::vector<std::string>& texts);
+std::vector<std::string> DeclaredRunTimeTexts(HWND control);
 
 // The text of a window or control.
 std::string WindowText(HWND window);

@@ -254,13 +254,15 @@ std::wstring ToolTipW(int command) {
 TEST_F(LanguagesTest, TabsColumnsStatusTextsAndToolTipsFollowTheLanguage) {
     std::vector<std::string> base = Runtime().BaseLines();
     for (const char* line : {"ToolButton12.hint=Compile and Run (F9)", "TabSheet2.caption=&Events",
-                             "ListColumn2.caption=Attached", "StatusText2.caption=Modified"})
+                             "ListColumn2.caption=Attached", "StatusText2.caption=Modified",
+                             "RunTimeText2.caption=Hide"})
         EXPECT_NE(std::find(base.begin(), base.end(), line), base.end()) << line;
     HWND inspectorTabs = ControlOf("Inspector", WC_TABCONTROLA);
     HWND units = ControlOf("Units", WC_LISTVIEWA);
     HWND status = ControlOf("Code", STATUSCLASSNAMEA);
     HWND pageTabs = ControlOf("Code", WC_TABCONTROLA);
-    ASSERT_TRUE(inspectorTabs && units && status && pageTabs);
+    HWND formsShow = ControlOf("FormsList", "Button");  // its caption follows the selected dialog
+    ASSERT_TRUE(inspectorTabs && units && status && pageTabs && formsShow);
     App().Main->Hooks.newPage(false);
     const std::string pageCaption = TabText(pageTabs, 0);
     App().Code->SetStatusText(1, "Modified");  // shown before the language changes
@@ -276,6 +278,10 @@ TEST_F(LanguagesTest, TabsColumnsStatusTextsAndToolTipsFollowTheLanguage) {
     EXPECT_EQ(ToolTipA(cmdCompileAndRun), "Kompilieren und ausf\xFC" "hren (F9)");
     EXPECT_EQ(ToolTipW(cmdCompileAndRun), L"Kompilieren und ausf\u00FChren (F9)");
     EXPECT_EQ(TabText(pageTabs, 0), pageCaption) << "the pages' tabs show file names";
+    SetWindowTextA(formsShow, "Hide");
+    EXPECT_EQ(Caption(formsShow), "Verbergen") << "a caption the code sets at run time";
+    SetWindowTextA(formsShow, "Show");
+    EXPECT_EQ(Caption(formsShow), "Anzeigen");
 
     Runtime().Apply(Shipped("French.txt"));
     EXPECT_EQ(ColumnText(units, 0), "Unit\xE9");
@@ -286,6 +292,9 @@ TEST_F(LanguagesTest, TabsColumnsStatusTextsAndToolTipsFollowTheLanguage) {
     App().Code->SetStatusText(1, "Modified");
     EXPECT_EQ(App().Code->StatusText(1), "Modified");
     EXPECT_EQ(ToolTipA(cmdCompileAndRun), "Compile and Run (F9)");
+    SetWindowTextA(formsShow, "Hide");
+    EXPECT_EQ(Caption(formsShow), "Hide");
+    SetWindowTextA(formsShow, "Show");
     App().Code->FreePage(App().Code->ActivePage());
 }
 
