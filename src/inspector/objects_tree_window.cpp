@@ -16,6 +16,10 @@ class TreeNodeText : public ContainerNode {
 public:
     TreeNodeText(HWND tree, HTREEITEM item) : tree_(tree), item_(item) {}
     void SetText(const std::string& text) override {
+        // The tree control measures all its items again on every text set, so
+        // a text that is already shown is left alone: a dialog of a thousand
+        // components gives each its node once, after filling the tree.
+        if (Shows(text)) return;
         TVITEMA item{};
         item.mask = TVIF_TEXT;
         item.hItem = item_;
@@ -24,6 +28,17 @@ public:
     }
 
 private:
+    bool Shows(const std::string& text) const {
+        std::string shown(text.size() + 2, '\0');
+        TVITEMA item{};
+        item.mask = TVIF_TEXT;
+        item.hItem = item_;
+        item.pszText = shown.data();
+        item.cchTextMax = static_cast<int>(shown.size());
+        if (!TreeView_GetItem(tree_, &item)) return false;
+        return std::string(shown.c_str()) == text;
+    }
+
     HWND tree_;
     HTREEITEM item_;
 };

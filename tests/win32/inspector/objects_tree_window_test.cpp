@@ -154,5 +154,39 @@ TEST_F(ObjectsTreeWindowTest, AThousandComponentsFillTheShownTreeAtOnceAndItDraw
     EXPECT_EQ(Shown()[1000], " Container1000");
 }
 
+// Counts the text sets the tree control receives: each makes it measure all
+// its items again.
+int textSets = 0;
+WNDPROC treeProcedure = nullptr;
+LRESULT CALLBACK CountingTreeProc(HWND window, UINT message, WPARAM wp, LPARAM lp) {
+    if (message == TVM_SETITEMA || message == TVM_SETITEMW) ++textSets;
+    return CallWindowProcA(treeProcedure, window, message, wp, lp);
+}
+
+TEST_F(ObjectsTreeWindowTest, NodesGivenAfterFillingSetNoTextTheTreeShowsAlreadyButRenamesStillShow) {
+    std::vector<std::unique_ptr<TContainer>> many;
+    std::vector<TreeControl> controls;
+    for (int i = 0; i < 300; ++i) {
+        many.push_back(std::make_unique<TContainer>(dialog));
+        many.back()->SetName("Container" + std::to_string(i + 1));
+        controls.push_back({many.back()->Name(), many.back().get(), nullptr});
+    }
+    tree.ShowDialog("Dialog1", &dialog, nullptr, controls);
+    textSets = 0;
+    treeProcedure = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrA(tree.TreeView(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(CountingTreeProc)));
+    for (auto& container : many) container->SetNode(tree.NodeFor(tree.Model().NodeOf(container.get())));
+    EXPECT_EQ(textSets, 0) << "a thousand of these took seconds under Wine";
+    tree.NodeFor(tree.Model().NodeOf(many[7].get()))->SetText("Container8x");
+    tree.NodeFor(tree.Model().NodeOf(many[8].get()))->SetText("container9");
+    EXPECT_EQ(textSets, 2);
+    std::vector<std::string> shown = Shown();
+    EXPECT_EQ(shown[8], " Container8x");
+    EXPECT_EQ(shown[9], " container9");
+    EXPECT_EQ(shown[300], " Container300");
+    SetWindowLongPtrA(tree.TreeView(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(treeProcedure));
+    for (auto& container : many) container->SetNode(nullptr);
+}
+
 }  // namespace
 }  // namespace tavrin::test
