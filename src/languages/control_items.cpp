@@ -22,6 +22,24 @@ std::string ClassOf(HWND window) {
     return name;
 }
 
+// Texts between the workbench's 8-bit strings and the wide strings of
+// controls of Unicode classes (the system's code page).
+std::string Narrow(const wchar_t* text) {
+    int size = WideCharToMultiByte(CP_ACP, 0, text, -1, nullptr, 0, nullptr, nullptr);
+    std::string narrow(static_cast<std::size_t>(std::max(size, 1)), '\0');
+    WideCharToMultiByte(CP_ACP, 0, text, -1, narrow.data(), size, nullptr, nullptr);
+    narrow.resize(std::strlen(narrow.c_str()));
+    return narrow;
+}
+
+std::wstring Widen(const std::string& text) {
+    int size = MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, nullptr, 0);
+    std::wstring wide(static_cast<std::size_t>(std::max(size, 1)), L'\0');
+    MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, wide.data(), size);
+    wide.resize(std::wcslen(wide.c_str()));
+    return wide;
+}
+
 // One helper object per control, made when first needed, found through a
 // window property of the control and owned here; those of destroyed
 // controls go when the next one is made.
@@ -122,20 +140,6 @@ private:
         std::wstring widened = Widen(translated);
         return subclass_.CallNext(message, wp, reinterpret_cast<LPARAM>(widened.c_str()));
     }
-    static std::string Narrow(const wchar_t* text) {
-        int size = WideCharToMultiByte(CP_ACP, 0, text, -1, nullptr, 0, nullptr, nullptr);
-        std::string narrow(static_cast<std::size_t>(std::max(size, 1)), '\0');
-        WideCharToMultiByte(CP_ACP, 0, text, -1, narrow.data(), size, nullptr, nullptr);
-        narrow.resize(std::strlen(narrow.c_str()));
-        return narrow;
-    }
-    static std::wstring Widen(const std::string& text) {
-        int size = MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, nullptr, 0);
-        std::wstring wide(static_cast<std::size_t>(std::max(size, 1)), L'\0');
-        MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, wide.data(), size);
-        wide.resize(std::wcslen(wide.c_str()));
-        return wide;
-    }
 
     HWND control_;
     WindowSubclass subclass_;
@@ -174,8 +178,7 @@ private:
             info->lpszText = const_cast<char*>(hint->c_str());
         } else {
             std::wstring& wide = wide_[static_cast<int>(header->idFrom)];
-            wide.assign(static_cast<std::size_t>(MultiByteToWideChar(CP_ACP, 0, hint->c_str(), -1, nullptr, 0)), L'\0');
-            MultiByteToWideChar(CP_ACP, 0, hint->c_str(), -1, wide.data(), static_cast<int>(wide.size()));
+            wide = Widen(*hint);
             auto* info = reinterpret_cast<NMTTDISPINFOW*>(lp);
             info->hinst = nullptr;
             info->lpszText = wide.data();
@@ -268,35 +271,34 @@ void PublishColumns(HWND list, ComponentNaming& naming, std::vector<PublishedCom
     }
 }
 
-void PublishStatusTexts(HWND bar, ComponentNaming& naming, std::vector<PublishedComponent>& components) {
-    for (const std::string& text : DeclaredStatusTexts(bar)) {
+// The fixed texts a control's code shows at times, each a component whose
+// caption is its translation (kept by the control's Translation helper).
+template <class Translation>
+void PublishDeclaredTexts(HWND control, const std::vector<std::string>& texts, const std::string& kindName,
+                          const char* helperKey, ComponentNaming& naming, std::vector<PublishedComponent>& components) {
+    for (const std::string& text : texts) {
         PublishedComponent item;
-        item.name = naming.Next("StatusText");
+        item.name = naming.Next(kindName);
         item.caption = text;
         item.properties.Add({"caption", DesignKind::Text, {},
-                             [bar, text] { return HelperOf<StatusTranslation>(bar, "TavrinStatusTranslation").Translation(text); },
-                             [bar, text](const std::string& translation) {
-                                 HelperOf<StatusTranslation>(bar, "TavrinStatusTranslation").SetTranslation(text, translation);
+                             [control, text, helperKey] {
+                                 return HelperOf<Translation>(control, helperKey).Translation(text);
+                             },
+                             [control, text, helperKey](const std::string& translation) {
+                                 HelperOf<Translation>(control, helperKey).SetTranslation(text, translation);
                              }});
         components.push_back(std::move(item));
     }
 }
 
+void PublishStatusTexts(HWND bar, ComponentNaming& naming, std::vector<PublishedComponent>& components) {
+    PublishDeclaredTexts<StatusTranslation>(bar, DeclaredStatusTexts(bar), "StatusText", "TavrinStatusTranslation",
+                                            naming, components);
+}
+
 void PublishRunTimeTexts(HWND control, ComponentNaming& naming, std::vector<PublishedComponent>& components) {
-    for (const std::string& text : DeclaredRunTimeTexts(control)) {
-        PublishedComponent item;
-        item.name = naming.Next("RunTimeText");
-        item.caption = text;
-        item.properties.Add({"caption", DesignKind::Text, {},
-                             [control, text] {
-                                 return HelperOf<RunTimeTranslation>(control, "TavrinRunTimeTranslation").Translation(text);
-                             },
-                             [control, text](const std::string& translation) {
-                                 HelperOf<RunTimeTranslation>(control, "TavrinRunTimeTranslation")
-                                     .SetTranslation(text, translation);
-                             }});
-        components.push_back(std::move(item));
-    }
+    PublishDeclaredTexts<RunTimeTranslation>(control, DeclaredRunTimeTexts(control), "RunTimeText",
+                                             "TavrinRunTimeTranslation", naming, components);
 }
 
 }  // namespace
