@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "app/on_demand_windows.h"
 #include "common/file_search.h"
 #include "languages/language_runtime.h"
 #include "languages/languages_window.h"
@@ -34,6 +35,7 @@ std::string ActiveLanguageFile() {
 
 LanguageRuntime& TheLanguageRuntime() {
     static LanguageRuntime runtime(ApplicationWindows);
+    if (!runtime.onDemandWindows) runtime.onDemandWindows = PublishOnDemandWindows;
     return runtime;
 }
 

@@ -1,5 +1,7 @@
 #include "languages/base_language.h"
 
+#include <utility>
+
 #include "common/text.h"
 
 namespace tavrin {
@@ -29,7 +31,48 @@ const PublishedComponent* FindComponent(const PublishedWindow& window, std::stri
     return nullptr;
 }
 
+bool IsBlockStart(const std::string& line) { return !line.empty() && line.front() == '['; }
+
+std::string KeyOf(const std::string& line) { return ToLower(line.substr(0, line.find('='))); }
+
+// Where the block of that window starts and ends (one past its last line); npos when absent.
+std::pair<std::size_t, std::size_t> FindBlock(const std::vector<std::string>& lines, const std::string& header) {
+    for (std::size_t start = 0; start < lines.size(); ++start) {
+        if (!IsBlockStart(lines[start]) || !EqualsNoCase(lines[start], header)) continue;
+        std::size_t end = start + 1;
+        while (end < lines.size() && !IsBlockStart(lines[end])) ++end;
+        return {start, end};
+    }
+    return {std::string::npos, std::string::npos};
+}
+
 }  // namespace
+
+std::vector<std::string> MergeBaseLines(std::vector<std::string> lines, const std::vector<std::string>& more) {
+    std::size_t index = 0;
+    while (index < more.size()) {
+        std::size_t next = index + 1;
+        while (next < more.size() && !IsBlockStart(more[next])) ++next;
+        const std::string& header = more[index];
+        auto [start, end] = IsBlockStart(header) ? FindBlock(lines, header)
+                                                  : std::pair{std::string::npos, std::string::npos};
+        if (start == std::string::npos) {
+            lines.insert(lines.end(), more.begin() + static_cast<std::ptrdiff_t>(index),
+                         more.begin() + static_cast<std::ptrdiff_t>(next));
+        } else {
+            for (std::size_t line = index + 1; line < next; ++line) {
+                bool known = false;
+                for (std::size_t have = start + 1; have < end && !known; ++have)
+                    known = KeyOf(lines[have]) == KeyOf(more[line]);
+                if (known) continue;
+                lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(end), more[line]);
+                ++end;
+            }
+        }
+        index = next;
+    }
+    return lines;
+}
 
 std::vector<std::string> BaseLanguageLines(const std::vector<PublishedWindow>& windows) {
     std::vector<std::string> lines;

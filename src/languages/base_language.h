@@ -17,6 +17,11 @@ namespace tavrin {
 // line for menu items and tool button separators, no empty texts).
 std::vector<std::string> BaseLanguageLines(const std::vector<PublishedWindow>& windows);
 
+// The base lines with more lines added: a block of a window already there
+// (same name without regard to case) gets the lines of keys it lacks at its
+// end, other blocks follow in their order.
+std::vector<std::string> MergeBaseLines(std::vector<std::string> lines, const std::vector<std::string>& more);
+
 struct AppliedLines {
     int applied = 0;  // lines that set a property
     int ignored = 0;  // lines naming no component or property, or with a value of the wrong kind

@@ -59,7 +59,11 @@ std::vector<PublishedWindow> LanguageRuntime::Publish() const {
     return published;
 }
 
-std::vector<std::string> LanguageRuntime::BaseLines() const { return BaseLanguageLines(Publish()); }
+std::vector<std::string> LanguageRuntime::BaseLines() const {
+    std::vector<std::string> lines = BaseLanguageLines(Publish());
+    if (!onDemandWindows) return lines;
+    return MergeBaseLines(std::move(lines), BaseLanguageLines(onDemandWindows()));
+}
 
 void LanguageRuntime::WindowCreated(FormWindow& window) {
     ForgetGoneWindows();

@@ -34,8 +34,14 @@ public:
     bool HasLanguage() const { return !active_.sections.empty(); }
 
     std::vector<PublishedWindow> Publish() const;
-    // The lines of the base file, from every window's base texts.
+    // The lines of the base file, from every window's base texts, then those
+    // of the windows and pop-up menus made only on demand.
     std::vector<std::string> BaseLines() const;
+
+    // The windows and pop-up menus the application makes only on demand,
+    // each made for the moment and published (a menu under its owner
+    // window's name); none when unset.
+    std::function<std::vector<PublishedWindow>()> onDemandWindows;
 
     // The language selected last in the languages window.
     std::string currentLanguage;

@@ -122,5 +122,22 @@ TEST(BaseLanguage, RestoringPutsBackOnlyWhatChanged) {
     for (const PublishedWindow& window : published) EXPECT_EQ(RestoreBaseTexts(window), 0);
 }
 
+// Lines of windows made later join the block of a window of the same name
+// (any case) with only the keys it lacks; other blocks follow in order.
+TEST(BaseLanguage, MergedLinesJoinTheirWindowsBlockWithoutDuplicates) {
+    std::vector<std::string> lines = {"[Main]", "caption=Tavrin2", "menuFile.caption=File",
+                                      "[Resources]", "caption=Resources", "tvTree.hint=The tree"};
+    std::vector<std::string> more = {"[Settings]", "caption=Settings", "[resources]", "MENUUNDO.caption=Undo",
+                                     "tvtree.hint=Another", "caption=Other", "[Dialog]", "menuUndo.caption=Undo"};
+    EXPECT_EQ(MergeBaseLines(lines, more),
+              (std::vector<std::string>{"[Main]", "caption=Tavrin2", "menuFile.caption=File", "[Resources]",
+                                        "caption=Resources", "tvTree.hint=The tree", "MENUUNDO.caption=Undo",
+                                        "[Settings]", "caption=Settings", "[Dialog]", "menuUndo.caption=Undo"}));
+    EXPECT_EQ(MergeBaseLines(MergeBaseLines(lines, more), more), MergeBaseLines(lines, more))
+        << "merging again adds nothing";
+    EXPECT_EQ(MergeBaseLines(lines, {}), lines);
+    EXPECT_EQ(MergeBaseLines({}, more), more) << "nothing to join: the lines as they come";
+}
+
 }  // namespace
 }  // namespace tavrin

@@ -20,6 +20,7 @@
 #include "support/win32_test_windows.h"
 #include "app/component_wiring.h"
 #include "app/language_wiring.h"
+#include "app/on_demand_windows.h"
 #include "app/search_wiring.h"
 #include "common/text.h"
 #include "designer/control_alignment.h"
@@ -106,6 +107,9 @@ TEST_F(LanguagesTest, TheBaseFileHoldsEveryWindowInCreationOrder) {
         if (!line.empty() && line.front() == '[') blocks.push_back(line.substr(1, line.size() - 2));
     std::vector<std::string> names;
     for (const auto& window : App().Windows) names.push_back(window->Name());
+    // Then the windows made on demand that are not among them (the others and
+    // the pop-up menus join the block of their name).
+    for (const char* later : {"TabOrder", "NewClass"}) names.push_back(later);
     EXPECT_EQ(blocks, names);
     for (const char* line : {"menuFile.caption=File", "menuFindNext.caption=Find  Next", "menuPacks2.caption=Packs",
                              "btnSearch.caption=&Search for", "cbxFindText.text=", "rbOpenedFiles.caption=All lOpened Files",
@@ -113,6 +117,81 @@ TEST_F(LanguagesTest, TheBaseFileHoldsEveryWindowInCreationOrder) {
         bool found = std::find(lines.begin(), lines.end(), line) != lines.end();
         EXPECT_EQ(found, std::string(line) != "cbxFindText.text=") << line << " (empty texts are left out)";
     }
+}
+
+BOOL CALLBACK CountWindow(HWND, LPARAM counter) {
+    ++*reinterpret_cast<int*>(counter);
+    return TRUE;
+}
+
+int ThreadTopLevelWindows() {
+    int count = 0;
+    EnumThreadWindows(GetCurrentThreadId(), CountWindow, reinterpret_cast<LPARAM>(&count));
+    return count;
+}
+
+// The lines of a window's block in the base lines.
+std::vector<std::string> BlockOf(const std::vector<std::string>& lines, const std::string& window) {
+    std::vector<std::string> block;
+    bool inside = false;
+    for (const std::string& line : lines) {
+        if (!line.empty() && line.front() == '[') {
+            inside = line == "[" + window + "]";
+            continue;
+        }
+        if (inside) block.push_back(line);
+    }
+    return block;
+}
+
+bool Holds(const std::vector<std::string>& lines, const std::string& line) {
+    return std::find(lines.begin(), lines.end(), line) != lines.end();
+}
+
+// The windows and menus made only on demand are in the base file with their
+// base texts (a language active meanwhile), made for the moment and gone
+// again, and the file comes out the same each time.
+TEST_F(LanguagesTest, TheBaseFileHoldsTheWindowsMadeOnDemandAndLeavesNoneAlive) {
+    Runtime().Apply(Shipped("German.txt"));
+    const int before = ThreadTopLevelWindows();
+    std::vector<std::string> lines = Runtime().BaseLines();
+    EXPECT_EQ(ThreadTopLevelWindows(), before) << "no window made for the base file is left";
+    EXPECT_TRUE(Holds(BlockOf(lines, "Settings"), "Button9.caption=Clear MRU List"));
+    EXPECT_TRUE(Holds(BlockOf(lines, "NewClass"), "lblClassName.caption=ClassName:"));
+    EXPECT_TRUE(Holds(BlockOf(lines, "InstallClass"), "lblClassName.caption=Class Name:"));
+    EXPECT_TRUE(Holds(BlockOf(lines, "TabOrder"), "caption=Tab Order"));
+    EXPECT_TRUE(Holds(BlockOf(lines, "Dialog"), "menuUndo.caption=Undo"));
+    for (const char* window : {"Resources", "Dialog", "Settings", "Main"}) {
+        std::vector<std::string> block = BlockOf(lines, window);
+        std::set<std::string> keys;
+        for (const std::string& line : block)
+            EXPECT_TRUE(keys.insert(ToLower(line.substr(0, line.find('=')))).second) << window << ": " << line;
+    }
+    EXPECT_EQ(std::count(lines.begin(), lines.end(), "[Resources]"), 1) << "its menu joins its block";
+    EXPECT_EQ(Runtime().BaseLines(), lines) << "the same lines each time";
+    EXPECT_EQ(ThreadTopLevelWindows(), before);
+
+    // The languages window writes them to Base.txt, the same each time it shows.
+    const std::string file = App().ApplicationDirectory + "\\Languages\\Base.txt";
+    auto read = [&file] {
+        std::ifstream in(file, std::ios::binary);
+        return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    };
+    std::string first, second;
+    {
+        TLanguagesDlg dialog(MakeLanguagesHost());
+        dialog.Create();
+        dialog.Show();
+        first = read();
+        dialog.Hide();
+        DeleteFileA(file.c_str());
+        dialog.Show();
+        second = read();
+    }
+    EXPECT_NE(first.find("\r\n[Settings]\r\n"), std::string::npos);
+    EXPECT_NE(first.find("\r\nmenuUndo.caption=Undo\r\n"), std::string::npos);
+    EXPECT_EQ(second, first);
+    EXPECT_EQ(ThreadTopLevelWindows(), before);
 }
 
 TEST_F(LanguagesTest, GermanReachesEveryWindowMenuAndLaterWindow) {
@@ -309,56 +388,6 @@ TEST_F(LanguagesTest, LinesForMissingComponentsOrPropertiesAndJunkChangeNothing)
     EXPECT_EQ(MainMenuText(0), "File");
 }
 
-// The windows the workbench makes when a command asks for them (settings,
-// alignment, tab order, the new component wizard, a dialog under design) and
-// the pop-up menus of the dialog and of the resource editor, as a language
-// file sees them: the windows the base file does not hold.
-class OnDemandWindows {
-public:
-    OnDemandWindows()
-        : settings_(*App().Launcher, verbose_, App().ApplicationDirectory,
-                    dynamic_cast<TGlobalDesigner*>(App().FindWindowByName("GlobalDesigner"))),
-          tabOrder_({"Button1", "Edit1"}),
-          wizard_(MakeNewClassHost()),
-          dialog_("", nullptr) {
-        settings_.Create(App().Main->Handle());
-        alignment_.Create(App().Main->Handle());
-        tabOrder_.Create(App().Main->Handle());
-        wizard_.Create(App().Main->Handle());
-        dialog_.Create();
-    }
-
-    // The windows, then the pop-up menus as the components of their windows
-    // (every entry the menus can show: the resource editor's with GUI resources on).
-    std::vector<PublishedWindow> Published() {
-        std::vector<PublishedWindow> published;
-        for (FormWindow* window : std::initializer_list<FormWindow*>{&settings_, &alignment_, &tabOrder_, &wizard_})
-            published.push_back(PublishWindow(*window));
-        HMENU dialogMenu = dialog_.BuildPopupMenu();
-        published.push_back(PublishPopupMenu("Dialog", dialogMenu));
-        DestroyMenu(dialogMenu);
-        auto* resources = dynamic_cast<TResources*>(App().FindWindowByName("Resources"));
-        bool gui = App().Launcher->GUIResources;
-        App().Launcher->GUIResources = true;
-        HMENU resourcesMenu = resources->BuildPopupMenu();
-        App().Launcher->GUIResources = gui;
-        published.push_back(PublishPopupMenu("Resources", resourcesMenu));
-        DestroyMenu(resourcesMenu);
-        return published;
-    }
-
-    TSettings& Settings() { return settings_; }
-    std::vector<FormWindow*> Windows() { return {&settings_, &alignment_, &tabOrder_, &wizard_}; }
-
-private:
-    bool verbose_ = false;
-    TSettings settings_;
-    TControlAlignment alignment_;
-    TTabOrder tabOrder_;
-    TNewClass wizard_;
-    TDialog dialog_;
-};
-
 // Every line of the shipped files names a window and one of its components
 // (or an item of a pop-up menu the window shows), and the windows of the
 // menus, the search, the languages, the settings, the designer and its
@@ -407,8 +436,7 @@ TEST_F(LanguagesTest, TheShippedFilesAreCompleteAndNameOnlyWhatExists) {
                                         "ConfirmReplaceDialog", "LanguagesDlg", "FormsList", "Settings",
                                         "ControlAlignment", "TabOrder", "GlobalDesigner", "Resources",
                                         "NewClass", "InstallClass", "Dialog"};
-    std::vector<std::string> base = Runtime().BaseLines();
-    for (const std::string& line : BaseLanguageLines(later)) base.push_back(line);
+    std::vector<std::string> base = MergeBaseLines(Runtime().BaseLines(), BaseLanguageLines(later));
     for (const char* file : {"German.txt", "French.txt"}) {
         LanguageFile language = ReadLanguageFile(Shipped(file));
         ASSERT_FALSE(language.sections.empty()) << file;
