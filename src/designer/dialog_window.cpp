@@ -49,6 +49,10 @@ TDialog::~TDialog() {
     ELDesigner.OnNotification = nullptr;
     ELDesigner.OnModified = nullptr;
     ELDesigner.SetActive(false);
+    // The window stops drawing before its components go: a shown one would be
+    // repainted around each of them as it goes, a cost that grows with the
+    // square of their number and lasts into the next dialog's opening.
+    if (HWND window = Handle()) SendMessageA(window, WM_SETREDRAW, FALSE, 0);
     ownContainer_.reset();
     TFormsList::Forget(*this);
 }

@@ -148,5 +148,33 @@ TEST_F(NestedTest, ASavedDialogWithNestedComponentsIsRebuiltNested) {
         << "the inner button stands above the group box's live window";
 }
 
+// Whether the dialog window was still visible when each of its components'
+// windows was destroyed: a visible one is repainted around every component
+// that goes, a cost that grows with the square of their number.
+HWND closingDialog = nullptr;
+std::vector<bool> visibleAtComponentDestroy;
+
+LRESULT CALLBACK RecordDestroys(int code, WPARAM wp, LPARAM lp) {
+    HWND window = reinterpret_cast<HWND>(wp);
+    if (code == HCBT_DESTROYWND && window != closingDialog && IsChild(closingDialog, window))
+        visibleAtComponentDestroy.push_back(IsWindowVisible(closingDialog) != FALSE);
+    return CallNextHookEx(nullptr, code, wp, lp);
+}
+
+TEST_F(NestedTest, AShownDialogIsNotRepaintedAroundEachComponentItFrees) {
+    TContainer& inner = Insert("QButton", box->Handle(), 21, 13, 101, 45);
+    TContainer& outer = Insert("QEdit", window(), 240, 16, 320, 40);
+    std::vector<HWND> windows{box->Handle(), inner.Handle(), outer.Handle()};
+    closingDialog = window();
+    visibleAtComponentDestroy.clear();
+    HHOOK hook = SetWindowsHookExA(WH_CBT, RecordDestroys, nullptr, GetCurrentThreadId());
+    ASSERT_TRUE(hook);
+    dialog.reset();
+    UnhookWindowsHookEx(hook);
+    EXPECT_GE(visibleAtComponentDestroy.size(), windows.size());
+    for (bool visible : visibleAtComponentDestroy) EXPECT_FALSE(visible);
+    for (HWND gone : windows) EXPECT_FALSE(IsWindow(gone));
+}
+
 }  // namespace
 }  // namespace tavrin::test
