@@ -101,6 +101,14 @@ void AnswerFileBox(e2e::WorkbenchProcess& process, HWND box, const std::string& 
 }
 
 // The application folder with Velpack loaded at start.
+// A file command whose box is answered with the file's path (Open, Save As).
+void AnswerCommandBox(e2e::WorkbenchProcess& process, int command, const std::string& file) {
+    process.PostCommand(command);
+    HWND box = process.WaitForBox();
+    ASSERT_NE(box, nullptr) << "no file box";
+    AnswerFileBox(process, box, file);
+}
+
 void WithVelpack(e2e::AppFolder& folder) {
     folder.CopyIn(appFolder + "/Velpack.dll", "Velpack.dll");
     folder.WriteText("DataBase.ini", "QFORM=C:\\FreeBASIC\\inc\\velpack.bi\r\n");
@@ -182,18 +190,13 @@ const char* const kTwoButtons =
 TEST(DialogDesign, DraggedAndAlignedThenUndoneTwiceTheSavedFileIsTheOriginal) {
     if (appFolder.empty()) GTEST_SKIP() << "no application folder given";
     e2e::AppFolder folder(tavrinExe);
-    folder.CopyIn(appFolder + "/Velpack.dll", "Velpack.dll");
-    folder.WriteText("DataBase.ini", "QFORM=C:\\FreeBASIC\\inc\\velpack.bi\r\n");
-    folder.WriteIni("[libs]\r\nVelpack.dll=true\r\n");
+    WithVelpack(folder);
     folder.WriteText("two.bas", kTwoButtons);
     std::string file = folder.Path() + "\\two.bas";
     e2e::WorkbenchProcess process(folder);
     ASSERT_GE(process.WaitUntilIdle(), 0);
 
-    process.PostCommand(tavrin::cmdOpen);
-    HWND box = process.WaitForBox();
-    ASSERT_NE(box, nullptr) << "no open box";
-    AnswerFileBox(process, box, file);
+    AnswerCommandBox(process, tavrin::cmdOpen, file);
     HWND dialog = WaitForDialog(process.ProcessId(), "Dialog1");
     ASSERT_NE(dialog, nullptr) << "the opened file showed no dialog";
     std::vector<HWND> containers = ChildrenOfClass(dialog, "TContainer");
@@ -355,10 +358,7 @@ TEST(DialogDesign, APlacedAndDraggedButtonIsSavedAndComesBackWhenTheFileIsOpened
 
     // Save As, then close the page: its dialog goes.
     std::string file = folder.Path() + "\\form1.bas";
-    process.PostCommand(tavrin::cmdSaveAs);
-    HWND box = process.WaitForBox();
-    ASSERT_NE(box, nullptr) << "no save box";
-    AnswerFileBox(process, box, file);
+    AnswerCommandBox(process, tavrin::cmdSaveAs, file);
     for (int i = 0; i < 200 && ReadFile(file).empty(); ++i) Sleep(20);
     EXPECT_EQ(ReadFile(file), kExpectedFile);
     process.PostCommand(tavrin::cmdClose);
@@ -366,10 +366,7 @@ TEST(DialogDesign, APlacedAndDraggedButtonIsSavedAndComesBackWhenTheFileIsOpened
     EXPECT_FALSE(IsWindowVisible(dialog)) << "closing the page hides its dialog";
 
     // Open the file again: a new Dialog1 at the saved place with the button where it was dropped.
-    process.PostCommand(tavrin::cmdOpen);
-    box = process.WaitForBox();
-    ASSERT_NE(box, nullptr) << "no open box";
-    AnswerFileBox(process, box, file);
+    AnswerCommandBox(process, tavrin::cmdOpen, file);
     HWND reopened = nullptr;
     for (int i = 0; i < 500 && !reopened; ++i) {
         HWND found = WaitForDialog(process.ProcessId(), "Dialog1", 20);
@@ -443,10 +440,7 @@ TEST(DialogDesign, AFileWithAMenuAndANestedButtonOpensAsDesignedAndSaveWritesThe
     e2e::WorkbenchProcess process(folder);
     ASSERT_GE(process.WaitUntilIdle(), 0);
 
-    process.PostCommand(tavrin::cmdOpen);
-    HWND box = process.WaitForBox();
-    ASSERT_NE(box, nullptr) << "no open box";
-    AnswerFileBox(process, box, file);
+    AnswerCommandBox(process, tavrin::cmdOpen, file);
     HWND dialog = WaitForDialog(process.ProcessId(), "Form1");
     ASSERT_NE(dialog, nullptr) << "the opened file showed no Form1";
 
