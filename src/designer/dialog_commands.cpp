@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <set>
 
+#include "common/message_pump.h"
 #include "common/text.h"
 #include "designer/component_container.h"
 #include "designer/control_alignment.h"
@@ -143,12 +144,14 @@ void DialogCommands::Begin() {
 }
 
 void DialogCommands::Undo() {
+    if (restoring_) return;
     Begin();
     if (!history_.CanUndo()) return;
     Restore(*history_.Undo(*known_));
 }
 
 void DialogCommands::Redo() {
+    if (restoring_) return;
     Begin();
     if (!history_.CanRedo()) return;
     Restore(*history_.Redo(*known_));
@@ -160,6 +163,10 @@ void DialogCommands::Restore(const State& state) {
         ~Guard() { flag = false; }
     } guard{restoring_};
     restoring_ = true;
+    // Listeners told of the recreated components may let pending messages
+    // run (the inspector does while it fills): a command arriving then would
+    // find half the step restored, so they are held until the step is whole.
+    MessagePumpPause pause;
     TELDesigner& surface = dialog_.ELDesigner;
     if (surface.Active()) surface.SelectOnly(TELDesigner::Item{nullptr});
     while (!surface.Components().empty()) surface.DeleteComponent(*surface.Components().back());
@@ -212,6 +219,7 @@ void DialogCommands::Pasted(TContainer& c) {
             }
         }
     }
+    MessagePumpPause pause;
     for (DialogEvents* listener : std::vector<DialogEvents*>(DialogListeners()))
         listener->OnComponentInserted(dialog_, c);
 }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "common/message_pump.h"
 #include "common/text.h"
 #include "designer/dialog_code.h"
 #include "designer/dialog_events.h"
@@ -141,7 +142,11 @@ void TDialog::Inserted(TContainer& container) {
     if (Code)
         WriteComponent(*Code, dialogName_, {&container, container.Name(), false}, packClass, BoundsOf(container),
                        parent);
-    Tell([&](DialogEvents& e) { e.OnComponentInserted(*this, container); });
+    {
+        // The listeners see the component whole: no other command runs in between.
+        MessagePumpPause pause;
+        Tell([&](DialogEvents& e) { e.OnComponentInserted(*this, container); });
+    }
     if (packs_) {
         if (TPalettePage* page = packs_->Palette().ActivePalette()) page->Release();
         packs_->SelectedClassName.clear();
@@ -150,6 +155,7 @@ void TDialog::Inserted(TContainer& container) {
 
 void TDialog::Removed(TContainer& container) {
     if (Code && Code->RemoveLinesOf(&container) > 0) CodeChanged();
+    MessagePumpPause pause;
     Tell([&](DialogEvents& e) { e.OnComponentRemoved(*this, container); });
 }
 

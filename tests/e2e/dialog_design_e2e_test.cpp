@@ -219,8 +219,12 @@ TEST(DialogDesign, DraggedAndAlignedThenUndoneTwiceTheSavedFileIsTheOriginal) {
     SendMessageA(GetDlgItem(alignment, 703), BM_CLICK, 0, 0);  // horizontal "center"
     SendMessageA(GetDlgItem(alignment, 713), BM_CLICK, 0, 0);  // vertical "center"
     SendMessageA(GetDlgItem(alignment, IDOK), BM_CLICK, 0, 0);
-    // The alignment runs once the dialog's modal loop has ended.
-    e2e::WaitFor([&] { return BoundsIn(containers[1], dialog).left != 200; }, 5000);
+    // The alignment runs once the dialog's modal loop has ended, across and
+    // then down: wait until both have happened.
+    e2e::WaitFor([&] {
+        RECT now = BoundsIn(containers[1], dialog);
+        return now.left != 200 && now.top != 96;
+    }, 5000);
     RECT first = BoundsIn(containers[0], dialog);
     RECT second = BoundsIn(containers[1], dialog);
     EXPECT_EQ((first.left + first.right) / 2, (second.left + second.right) / 2) << "centred";

@@ -11,8 +11,10 @@
 #include <vector>
 
 #include "common/commands.h"
+#include "common/message_pump.h"
 #include "designer/control_alignment.h"
 #include "designer/dialog_code.h"
+#include "designer/dialog_events.h"
 #include "designer/dialog_window.h"
 #include "designer/global_designer.h"
 #include "designer/property_lines.h"
@@ -205,6 +207,42 @@ TEST_F(CommandsTest, UndoRestoresTheCodeTextExactlyAndRedoGoesForwardAgain) {
     surface().HandleKey(VK_DOWN, false, true, false);
     EXPECT_EQ(BoundsLine(At(0).Name()), "Container1.SetBounds(" + std::to_string(At(0).Left()) + "," +
                                             std::to_string(At(0).Top()) + ",40,20)");
+}
+
+// A tool that lets pending messages run while it takes in a component, as
+// the inspector does while it fills its rows.
+struct PumpingListener : DialogEvents {
+    void OnComponentInserted(TDialog&, TContainer&) override { PumpMessages(); }
+    void OnComponentRemoved(TDialog&, TContainer&) override { PumpMessages(); }
+};
+
+TEST_F(CommandsTest, ASecondUndoArrivingWhileTheFirstIsRestoringWaitsUntilItIsWhole) {
+    std::string first = code.Text();
+    SelectOnly({0});
+    surface().HandleKey(VK_RIGHT, false, true, false);
+    std::string moved = code.Text();
+    SelectOnly({1});
+    surface().HandleKey(VK_DOWN, false, true, false);
+    // Each time messages may run, a pending Ctrl+Z is there to be dispatched.
+    int pumped = 0;
+    SetMessagePump([&] {
+        ++pumped;
+        dialog->Commands().Undo();
+    });
+    PumpingListener listener;
+    AddDialogEvents(listener);
+    dialog->Commands().Undo();
+    int pumpedDuringUndo = pumped;
+    RemoveDialogEvents(listener);
+    SetMessagePump(nullptr);
+    EXPECT_EQ(pumpedDuringUndo, 0) << "no message ran inside the undo step";
+    EXPECT_EQ(code.Text(), moved) << "exactly one step undone";
+    ASSERT_EQ(surface().Components().size(), 3u);
+    EXPECT_EQ(BoundsOf(At(0)), (Bounds{14, 21, 40, 20}));
+    EXPECT_EQ(BoundsOf(At(1)), (Bounds{100, 20, 40, 20}));
+    dialog->Commands().Undo();
+    EXPECT_EQ(code.Text(), first);
+    EXPECT_EQ(BoundsOf(At(0)), (Bounds{13, 21, 40, 20}));
 }
 
 TEST_F(CommandsTest, ATabOrderRewritesTheFieldAndConstructorLinesInTheNewOrderAndUndoes) {
