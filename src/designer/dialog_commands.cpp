@@ -241,6 +241,14 @@ void DialogCommands::AddPopupItems(HMENU popup) {
     if (alignment < 0)
         InsertMenuA(popup, static_cast<UINT>(alignToGrid + 1), MF_BYPOSITION | MF_STRING, menuAlignmentDialog,
                     "Alignment...");
+    for (int i = 0; i < GetMenuItemCount(popup); ++i) {
+        char text[64] = {};
+        GetMenuStringA(popup, static_cast<UINT>(i), text, sizeof text, MF_BYPOSITION);
+        HMENU position = GetSubMenu(popup, i);
+        if (std::string(text) != "Position" || !position) continue;
+        AppendMenuA(position, MF_STRING, menuBringToFront, "Bring to Front");
+        AppendMenuA(position, MF_STRING, menuSendToBack, "Send to Back");
+    }
     AppendMenuA(popup, MF_SEPARATOR, 0, nullptr);
     AppendMenuA(popup, MF_STRING | (CanUndo() ? MF_ENABLED : MF_GRAYED), menuUndo, "Undo\tCtrl+Z");
     AppendMenuA(popup, MF_STRING | (CanRedo() ? MF_ENABLED : MF_GRAYED), menuRedo, "Redo\tCtrl+Y");
@@ -261,6 +269,8 @@ bool DialogCommands::RunPopupItem(int item) {
     case TDialog::menuAlignment:
     case menuAlignmentDialog: RunAlignmentDialog(surface, dialog_.Handle()); return true;
     case menuTabOrder: RunTabOrderDialog(); return true;
+    case menuBringToFront: MoveSelectionToFrontOrBack(true); return true;
+    case menuSendToBack: MoveSelectionToFrontOrBack(false); return true;
     }
     return false;
 }
@@ -272,6 +282,20 @@ void DialogCommands::RunTabOrderDialog() {
     window.Create(dialog_.Handle());
     if (window.ShowModal() != IDOK || window.Names() == names) return;
     SetTabOrder(window.Names());
+}
+
+void DialogCommands::MoveSelectionToFrontOrBack(bool toFront) {
+    TELDesigner& surface = dialog_.ELDesigner;
+    if (!surface.Active()) return;
+    std::vector<std::string> names;
+    std::vector<bool> chosen;
+    for (const auto& c : surface.Components()) {
+        names.push_back(c->Name());
+        chosen.push_back(surface.IsSelected(TELDesigner::Item{c.get()}));
+    }
+    std::vector<std::string> ordered;
+    for (size_t index : ChosenToFrontOrBack(chosen, toFront)) ordered.push_back(names[index]);
+    if (ordered != names) SetTabOrder(ordered);
 }
 
 void DialogCommands::SetTabOrder(const std::vector<std::string>& names) {

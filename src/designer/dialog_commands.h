@@ -21,7 +21,7 @@ class TDialog;
 class TContainer;
 
 // Pop-up menu entries the commands add (beside the dialog's own).
-enum DialogCommandItem { menuUndo = 240, menuRedo, menuTabOrder, menuAlignmentDialog };
+enum DialogCommandItem { menuUndo = 240, menuRedo, menuTabOrder, menuAlignmentDialog, menuBringToFront, menuSendToBack };
 
 class DialogCommands {
 public:
@@ -50,6 +50,9 @@ public:
     // Puts the components and their code lines in the order of the names
     // (names not found are passed over).
     void SetTabOrder(const std::vector<std::string>& names);
+    // Makes the selected components the first (on top) or the last created,
+    // their code lines with them.
+    void MoveSelectionToFrontOrBack(bool toFront);
 
     struct ComponentState {
         std::string name;

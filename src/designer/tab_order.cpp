@@ -75,4 +75,12 @@ std::vector<size_t> ParentsBeforeChildren(const std::vector<int>& parentOf) {
     return order;
 }
 
+std::vector<size_t> ChosenToFrontOrBack(const std::vector<bool>& chosen, bool toFront) {
+    std::vector<size_t> order;
+    for (bool firstGroup : {true, false})
+        for (size_t item = 0; item < chosen.size(); ++item)
+            if ((chosen[item] == toFront) == firstGroup) order.push_back(item);
+    return order;
+}
+
 }  // namespace tavrin

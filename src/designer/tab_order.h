@@ -24,4 +24,8 @@ void ReorderComponentLines(LineDocument& doc, const std::vector<LineTag>& order)
 // component after the one that holds it. Siblings keep their order.
 std::vector<size_t> ParentsBeforeChildren(const std::vector<int>& parentOf);
 
+// Indexes of the items with the chosen ones moved before all others (toFront)
+// or after them, each group keeping its order: the first created lies on top.
+std::vector<size_t> ChosenToFrontOrBack(const std::vector<bool>& chosen, bool toFront);
+
 }  // namespace tavrin

@@ -172,5 +172,13 @@ TEST(TabOrder, ComponentsComeAfterTheComponentsThatHoldThemAndSiblingsKeepTheirO
     EXPECT_EQ(ParentsBeforeChildren({1, 0, -1}), (Order{2, 0, 1}));
 }
 
+TEST(TabOrder, BringToFrontAndSendToBackMoveTheChosenItemsAndKeepEachGroupsOrder) {
+    using Order = std::vector<size_t>;
+    EXPECT_EQ(ChosenToFrontOrBack({false, true, false, true}, true), (Order{1, 3, 0, 2}));
+    EXPECT_EQ(ChosenToFrontOrBack({false, true, false, true}, false), (Order{0, 2, 1, 3}));
+    EXPECT_EQ(ChosenToFrontOrBack({true, false}, true), (Order{0, 1})) << "already in front";
+    EXPECT_EQ(ChosenToFrontOrBack({}, true), Order{});
+}
+
 }  // namespace
 }  // namespace tavrin

@@ -34,6 +34,13 @@ std::string ErrorOf(const std::function<void()>& action) {
 
 Bounds BoundsOf(const TContainer& c) { return {c.Left(), c.Top(), c.Width(), c.Height()}; }
 
+// Whether sibling window a lies above sibling b.
+bool Above(HWND a, HWND b) {
+    for (HWND below = GetWindow(a, GW_HWNDNEXT); below; below = GetWindow(below, GW_HWNDNEXT))
+        if (below == b) return true;
+    return false;
+}
+
 class CommandsTest : public testing::Test {
 protected:
     void SetUp() override {
@@ -243,6 +250,33 @@ TEST_F(CommandsTest, ASecondUndoArrivingWhileTheFirstIsRestoringWaitsUntilItIsWh
     dialog->Commands().Undo();
     EXPECT_EQ(code.Text(), first);
     EXPECT_EQ(BoundsOf(At(0)), (Bounds{13, 21, 40, 20}));
+}
+
+TEST_F(CommandsTest, BringToFrontAndSendToBackReorderTheComponentsTheirWindowsAndLinesAsOneStep) {
+    std::string first = code.Text();
+    HMENU popup = CreatePopupMenu();
+    HMENU position = CreatePopupMenu();
+    AppendMenuA(popup, MF_POPUP, reinterpret_cast<UINT_PTR>(position), "Position");
+    dialog->Commands().AddPopupItems(popup);
+    ASSERT_EQ(GetMenuItemCount(position), 2);
+    EXPECT_EQ(GetMenuItemID(position, 0), static_cast<UINT>(menuBringToFront));
+    EXPECT_EQ(GetMenuItemID(position, 1), static_cast<UINT>(menuSendToBack));
+    DestroyMenu(popup);
+
+    SelectOnly({2});
+    ASSERT_TRUE(dialog->Commands().RunPopupItem(menuBringToFront));
+    EXPECT_EQ(At(0).Name(), "Container3");
+    EXPECT_TRUE(Above(At(0).Handle(), At(1).Handle()) && Above(At(0).Handle(), At(2).Handle()))
+        << "its window lies on top";
+    EXPECT_LT(code.FindTag(&At(0)), code.FindTag(&At(1))) << "its lines come first";
+    SelectOnly({0});
+    ASSERT_TRUE(dialog->Commands().RunPopupItem(menuSendToBack));
+    EXPECT_EQ(At(2).Name(), "Container3");
+    EXPECT_EQ(code.Text(), first) << "back where it was created";
+    dialog->Commands().Undo();
+    EXPECT_EQ(At(0).Name(), "Container3");
+    dialog->Commands().Undo();
+    EXPECT_EQ(code.Text(), first);
 }
 
 TEST_F(CommandsTest, ATabOrderRewritesTheFieldAndConstructorLinesInTheNewOrderAndUndoes) {
