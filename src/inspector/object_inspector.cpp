@@ -17,6 +17,7 @@ ObjectInspector::ObjectInspector(PackSource currentPack, ContainerSource contain
 
 bool ObjectInspector::InspectObjects(const std::vector<PackObject>& objects) {
     current_.reset();
+    statusPanel[1].clear();  // no row is selected in the refilled grid
     if (objects.empty()) {
         grid_.Clear();
         return true;

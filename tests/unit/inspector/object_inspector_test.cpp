@@ -138,6 +138,9 @@ TEST_F(ObjectInspectorTest, SelectedRowShowsItsStatus) {
     Select("Unknown");
     EXPECT_EQ(inspector.statusPanel[1], "Property not found in base class.");
     EXPECT_FALSE(inspector.CurrentProperty()->Info);
+    inspector.InspectObjects({button2});
+    EXPECT_EQ(inspector.statusPanel[1], "") << "the refilled grid has no row selected";
+    Select("Text");
     inspector.FormShow();
     EXPECT_FALSE(inspector.CurrentProperty());
     EXPECT_EQ(inspector.statusPanel[0], "All");
