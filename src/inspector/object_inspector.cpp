@@ -86,14 +86,35 @@ std::vector<InspectedObject*> ObjectInspector::Containers() const {
 bool ObjectInspector::ApplyEdit(InspectedObject& container, const std::string& name, const std::string& value) {
     const DesignProperty* property = container.Properties().Find(name);
     if (!property) return false;
-    if (!value.empty()) container.Properties().Set(property->name, value);
-    WritePropertyLine(container, name, value);
+    std::optional<std::string> canonical = DesignValue(*property, value);
+    if (!canonical) return false;
+    container.Properties().Set(property->name, *canonical);
+    WritePropertyLine(container, name, *canonical);
     return true;
 }
 
+// A text that is no value of the property's kind (a word or nothing for a
+// number, a number out of range, an unknown enumeration name) would leave a
+// line the compiler refuses and a window that does not show it: the edit
+// changes nothing, says why, and the cell shows the value again.
+bool ObjectInspector::RefuseInvalidValue(const std::vector<InspectedObject*>& containers, const std::string& name,
+                                         const std::string& value) {
+    for (InspectedObject* container : containers) {
+        const DesignProperty* property = container->Properties().Find(name);
+        if (!property || DesignValue(*property, value)) continue;
+        UserPrompts().Error("\"" + value + "\" is not a valid value of " + property->name + ".");
+        int row = grid_.RowOf(name);
+        if (row >= 0) grid_.SetCellValue(row, container->Properties().Get(name).value_or(""));
+        return true;
+    }
+    return false;
+}
+
 void ObjectInspector::Validate(const std::string& name, const std::string& value) {
+    std::vector<InspectedObject*> containers = Containers();
+    if (RefuseInvalidValue(containers, name, value)) return;
     bool edited = false;
-    for (InspectedObject* container : Containers()) {
+    for (InspectedObject* container : containers) {
         std::string before = container->Properties().Get(name).value_or("");
         if (!ApplyEdit(*container, name, value)) continue;
         edited = true;

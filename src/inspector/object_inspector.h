@@ -65,7 +65,8 @@ public:
     void SelectCell(int row);
     std::vector<std::string> PickList(const std::string& name);
     // A committed edit of a row: applied to every inspected object's container
-    // that publishes the property, and written as its property line.
+    // that publishes the property, and written as its property line. A text
+    // that is no value of the property's kind is refused with a message.
     void Validate(const std::string& name, const std::string& value);
     void EditButtonClick();
     void Execute(const std::string& text) { statusPanel[1] = text; }
@@ -73,12 +74,15 @@ public:
     // Replaces the object's line for the property, or adds it after the
     // object's last line when the pack knows the property. False when nothing was written.
     bool WritePropertyLine(InspectedObject& container, const std::string& name, const std::string& value);
-    // Sets the object's design property (an empty value sets nothing) and
-    // writes its line, raising no edit notice (an undo puts a value back this way).
-    // False when the object does not publish the property.
+    // Sets the object's design property and writes its line (the value in
+    // its plain form: " 025" as 25), raising no edit notice (an undo puts a
+    // value back this way). False, changing nothing, when the object does not
+    // publish the property or the text is no value of its kind.
     bool ApplyEdit(InspectedObject& container, const std::string& name, const std::string& value);
 
 private:
+    bool RefuseInvalidValue(const std::vector<InspectedObject*>& containers, const std::string& name,
+                            const std::string& value);
     PackApi* Pack() const { return currentPack_ ? currentPack_() : nullptr; }
     std::vector<InspectedObject*> Containers() const;
     void ApplyEditorResult(const std::string& name, const std::string& cellText, bool colour);

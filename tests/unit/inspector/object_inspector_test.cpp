@@ -185,14 +185,26 @@ TEST_F(ObjectInspectorTest, TextEditReachesTheContainerAndItsQuotedLine) {
     EXPECT_EQ(second.text, "");
 }
 
-TEST_F(ObjectInspectorTest, IntegersAreWrittenBareAndEmptyValuesOnlyToTheCode) {
+TEST_F(ObjectInspectorTest, IntegersAreWrittenBareAndATextThatIsNoNumberChangesNothing) {
     inspector.InspectObjects({button1});
-    inspector.Validate("Left", "25");
+    inspector.Validate("Left", " 025");
     EXPECT_EQ(first.left, 25);
     EXPECT_EQ(code.Line(2), "Container1.Left=25");
-    inspector.Validate("Left", "");
-    EXPECT_EQ(first.left, 25);
-    EXPECT_EQ(code.Line(2), "Container1.Left=");
+    std::string before = code.Text();
+    for (const char* wrong : {"", "abc", "99999999999"}) {
+        inspector.Validate("Left", wrong);
+        EXPECT_EQ(first.left, 25) << wrong;
+        EXPECT_EQ(code.Text(), before) << "no line the compiler refuses: " << wrong;
+        EXPECT_EQ(inspector.Grid().CellValue(inspector.Grid().RowOf("Left")), "25") << "the cell shows the value again";
+    }
+    EXPECT_EQ(prompts.TextsOf(Kind::Error), (std::vector<std::string>{"\"\" is not a valid value of Left.",
+                                                         "\"abc\" is not a valid value of Left.",
+                                                         "\"99999999999\" is not a valid value of Left."}));
+    // An empty text is a text's value: the window and the line agree.
+    inspector.Validate("Text", "Go");
+    inspector.Validate("Text", "");
+    EXPECT_EQ(first.text, "");
+    EXPECT_NE(code.Text().find("Container1.Text=\"\""), std::string::npos);
 }
 
 TEST_F(ObjectInspectorTest, AContainerWithoutLinesGetsNone) {
