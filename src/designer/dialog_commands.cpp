@@ -1,6 +1,7 @@
 #include "designer/dialog_commands.h"
 
 #include <algorithm>
+#include <map>
 #include <set>
 
 #include "common/message_pump.h"
@@ -277,8 +278,12 @@ bool DialogCommands::RunPopupItem(int item) {
 
 void DialogCommands::RunTabOrderDialog() {
     std::vector<std::string> names;
-    for (const auto& c : dialog_.ELDesigner.Components()) names.push_back(c->Name());
-    TTabOrder window(names);
+    std::map<std::string, std::string> parents;
+    for (const auto& c : dialog_.ELDesigner.Components()) {
+        names.push_back(c->Name());
+        if (TContainer* parent = dialog_.ELDesigner.ParentOf(*c)) parents[c->Name()] = parent->Name();
+    }
+    TTabOrder window(names, parents);
     window.Create(dialog_.Handle());
     if (window.ShowModal() != IDOK || window.Names() == names) return;
     SetTabOrder(window.Names());

@@ -4,8 +4,13 @@
 
 namespace tavrin {
 
-TTabOrder::TTabOrder(std::vector<std::string> names)
-    : FormWindow("TTabOrder", "TabOrder", "Tab Order"), names_(std::move(names)) {}
+TTabOrder::TTabOrder(std::vector<std::string> names, std::map<std::string, std::string> parents)
+    : FormWindow("TTabOrder", "TabOrder", "Tab Order"), names_(std::move(names)), parents_(std::move(parents)) {}
+
+std::string TTabOrder::Label(const std::string& name) const {
+    auto parent = parents_.find(name);
+    return parent == parents_.end() ? name : name + "  (in " + parent->second + ")";
+}
 
 void TTabOrder::OnCreate() {
     AddControl("LISTBOX", "", WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT, 8, 8, 180, 240,
@@ -19,7 +24,8 @@ void TTabOrder::OnCreate() {
 
 void TTabOrder::Fill(int selected) {
     SendMessageA(List(), LB_RESETCONTENT, 0, 0);
-    for (const std::string& name : names_) SendMessageA(List(), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name.c_str()));
+    for (const std::string& name : names_)
+        SendMessageA(List(), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Label(name).c_str()));
     SendMessageA(List(), LB_SETCURSEL, static_cast<WPARAM>(selected), 0);
 }
 

@@ -1,7 +1,9 @@
 // TTabOrder, the "Tab Order..." window of a dialog under design: its
 // components in code order, moved up and down; "OK" gives the new order.
+// A component inside another is listed with the one that holds it.
 #pragma once
 
+#include <map>
 #include <string>
 #include <vector>
 
@@ -13,7 +15,8 @@ class TTabOrder : public FormWindow {
 public:
     enum { lbxComponents = 750, btnUp, btnDown };
 
-    explicit TTabOrder(std::vector<std::string> names);
+    // parents: for each component inside another, the name of that one.
+    explicit TTabOrder(std::vector<std::string> names, std::map<std::string, std::string> parents = {});
 
     // The names in the order shown (after "OK", the new order).
     const std::vector<std::string>& Names() const { return names_; }
@@ -31,7 +34,10 @@ protected:
 private:
     void Fill(int selected);
 
+    std::string Label(const std::string& name) const;
+
     std::vector<std::string> names_;
+    std::map<std::string, std::string> parents_;
 };
 
 }  // namespace tavrin

@@ -14,6 +14,7 @@
 #include "designer/dialog_code.h"
 #include "designer/dialog_commands.h"
 #include "designer/dialog_window.h"
+#include "designer/tab_order_dialog.h"
 #include "group_box_dialog.h"
 
 namespace tavrin::test {
@@ -190,6 +191,22 @@ TEST_F(NestedCommandsTest, ATabOrderKeepsEveryParentBeforeWhatItHolds) {
     commands().Undo();
     EXPECT_EQ(code.Text(), before);
     ExpectInside(*Named("Container2"), *Named("Container1"));
+}
+
+TEST(TabOrderWindow, AComponentInsideAnotherIsListedWithItAndMovesKeepTheNames) {
+    TTabOrder window({"Container1", "Container2", "Container3"}, {{"Container2", "Container1"}});
+    window.Create(nullptr);
+    auto entry = [&](int index) {
+        char text[64] = {};
+        SendMessageA(window.List(), LB_GETTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text));
+        return std::string(text);
+    };
+    EXPECT_EQ(entry(1), "Container2  (in Container1)");
+    EXPECT_EQ(entry(2), "Container3");
+    SendMessageA(window.List(), LB_SETCURSEL, 1, 0);
+    window.MoveSelected(1);
+    EXPECT_EQ(entry(2), "Container2  (in Container1)");
+    EXPECT_EQ(window.Names(), (std::vector<std::string>{"Container1", "Container3", "Container2"}));
 }
 
 }  // namespace
