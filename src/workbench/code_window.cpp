@@ -8,6 +8,7 @@
 #include "common/prompts.h"
 #include "common/dpi_units.h"
 #include "common/text.h"
+#include "ui/dropped_files.h"
 #include "ui/gui_font.h"
 #include "workbench/document.h"
 #include "workbench/main_window.h"
@@ -36,6 +37,7 @@ TCode::TCode() : FormWindow("TCode", "Code", "Code") {}
 TCode::~TCode() = default;
 
 void TCode::OnCreate() {
+    AcceptDroppedFiles(Handle());
     HINSTANCE instance = GetModuleHandleA(nullptr);
     tabs_ = CreateWindowExA(0, WC_TABCONTROLA, "", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, 0, 0,
                             10, 10, Handle(), reinterpret_cast<HMENU>(kTabsId), instance, nullptr);
@@ -361,6 +363,12 @@ void TCode::OnGetMinMaxInfo(MINMAXINFO* info) {
 
 LRESULT TCode::HandleMessage(UINT message, WPARAM wp, LPARAM lp) {
     switch (message) {
+    case WM_DROPFILES: {
+        std::vector<std::string> files = TakeDroppedFiles(reinterpret_cast<HDROP>(wp));
+        if (App().Main && App().Main->Hooks.openDroppedFiles)
+            RunCommand([&] { App().Main->Hooks.openDroppedFiles(files); });
+        return 0;
+    }
     case kFlushResultsMessage:
         FlushResultLines();
         return 0;

@@ -125,15 +125,18 @@ void OpenFiles() {
     request.filter = kOpenFilesFilter;
     request.multiSelect = true;
     FileBoxResult result = UserPrompts().OpenFile(request);
-    if (result.accepted) {
-        try {
-            for (const std::string& file : result.files) OpenFile(file);
-        } catch (...) {
-            UpdateToolbar();
-            throw;  // the error box names the file; the rest are not opened
-        }
-        if (App().Launcher) App().Launcher->BuildMRUMenu();
+    if (result.accepted) OpenFileList(result.files);
+    UpdateToolbar();
+}
+
+void OpenFileList(const std::vector<std::string>& files) {
+    try {
+        for (const std::string& file : files) OpenFile(file);
+    } catch (...) {
+        UpdateToolbar();
+        throw;  // the error box names the file; the rest are not opened
     }
+    if (!files.empty() && App().Launcher) App().Launcher->BuildMRUMenu();
     UpdateToolbar();
 }
 
@@ -229,6 +232,7 @@ void WireCodePages() {
     };
     MainHooks& hooks = App().Main->Hooks;
     hooks.openFiles = OpenFiles;
+    hooks.openDroppedFiles = OpenFileList;
     hooks.openFile = [](const std::string& path) {
         OpenFile(path);  // the MRU menu is rebuilt by the next OpenFiles
         UpdateToolbar();

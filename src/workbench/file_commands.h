@@ -5,6 +5,7 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "common/text_codec.h"
 
@@ -19,6 +20,10 @@ class TreeViewExplorer;
 // preloaded: the file's text when the caller has read it already.
 TCodePage* NewPage(bool dialog, const std::string& path, DecodedText* preloaded = nullptr);
 void OpenFiles();
+// Opens the files in order (the Open box's choice, files dropped on the
+// workbench); a file that cannot be opened ends the command with its message,
+// the ones before it stay open.
+void OpenFileList(const std::vector<std::string>& files);
 void OpenFile(const std::string& path);
 void SaveCommand();
 void SaveAsCommand();

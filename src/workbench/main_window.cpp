@@ -9,6 +9,7 @@
 #include "common/prompts.h"
 #include "workbench/document.h"
 #include "workbench/mru_menu.h"
+#include "ui/dropped_files.h"
 #include "ui/file_system.h"
 #include "settings/launcher.h"
 #include "settings/help_file.h"
@@ -79,6 +80,7 @@ SIZE TMain::InitialSize() const {
 }
 
 void TMain::OnCreate() {
+    AcceptDroppedFiles(Handle());
     BuildMenus();
     BuildToolbars();
     paletteWindow_ = std::make_unique<PaletteWindow>(Handle(), Scale(kToolbarWidth), 0, Scale(200), Scale(60));
@@ -382,6 +384,11 @@ void TMain::OnClose() { RunCommand([this] { CloseQuery(); }); }
 
 LRESULT TMain::HandleMessage(UINT message, WPARAM wp, LPARAM lp) {
     switch (message) {
+    case WM_DROPFILES: {
+        std::vector<std::string> files = TakeDroppedFiles(reinterpret_cast<HDROP>(wp));
+        if (Hooks.openDroppedFiles) RunCommand([&] { Hooks.openDroppedFiles(files); });
+        return 0;
+    }
     case WM_INITMENUPOPUP:
         if (!HIWORD(lp)) UpdateMenu(reinterpret_cast<HMENU>(wp));
         return 0;

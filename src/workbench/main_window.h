@@ -9,6 +9,7 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "packhost/palette_window.h"
 #include "ui/form_window.h"
@@ -40,6 +41,7 @@ struct MainHooks {
     std::function<void()> openFiles, save, saveAs, saveAll, close, closeAll;
     std::function<void()> exportRtf, exportHtml;  // the active page's text as a document
     std::function<void(const std::string&)> openFile;  // MRU item: the path it shows
+    std::function<void(const std::vector<std::string>&)> openDroppedFiles;  // dropped on the main or code window
     std::function<void(bool dialog)> newPage;
     // Opens a page on a file (a new empty page captioned with the name when
     // no such file exists) and returns it.

@@ -5,6 +5,12 @@
 
 #include <functional>
 #include <memory>
+#include <string>
+#include <vector>
+
+#include <windows.h>
+#include <shellapi.h>
+#include <shlobj.h>
 
 #include "workbench/code_window.h"
 #include "analysis/include_database.h"
@@ -400,6 +406,44 @@ void WriteText(const std::string& path, const std::string& text) {
     DWORD written = 0;
     WriteFile(file, text.data(), static_cast<DWORD>(text.size()), &written, nullptr);
     CloseHandle(file);
+}
+
+// A drop of files as a file manager makes it: a DROPFILES block of ANSI paths.
+HDROP MakeDrop(const std::vector<std::string>& paths) {
+    size_t size = sizeof(DROPFILES) + 1;
+    for (const std::string& path : paths) size += path.size() + 1;
+    HGLOBAL memory = GlobalAlloc(GHND, size);
+    auto* header = static_cast<DROPFILES*>(GlobalLock(memory));
+    header->pFiles = sizeof(DROPFILES);
+    char* at = reinterpret_cast<char*>(header) + sizeof(DROPFILES);
+    for (const std::string& path : paths) {
+        memcpy(at, path.c_str(), path.size() + 1);
+        at += path.size() + 1;
+    }
+    GlobalUnlock(memory);
+    return static_cast<HDROP>(memory);
+}
+
+TEST_F(MainWindowTest, FilesDroppedOnTheMainOrCodeWindowOpenInOrderFoldersLeftOut) {
+    std::string folder = TestProgramFolder();
+    std::string first = folder + "\\dropped_first.bas", second = folder + "\\dropped_second.bas";
+    WriteText(first, "print 1\r\n");
+    WriteText(second, "print 2\r\n");
+    for (HWND target : {App().Main->Handle(), App().Code->Handle()}) {
+        EXPECT_TRUE(GetWindowLongA(target, GWL_EXSTYLE) & WS_EX_ACCEPTFILES);
+        std::vector<std::string> opened;
+        App().Main->Hooks.openDroppedFiles = [&](const std::vector<std::string>& files) { opened = files; };
+        SendMessageA(target, WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDrop({second, folder, first})), 0);
+        EXPECT_EQ(opened, (std::vector<std::string>{second, first}));
+    }
+    // Wired as the workbench wires it: both files open as pages, in the order dropped.
+    App().Main->Hooks = saved_;
+    SendMessageA(App().Code->Handle(), WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDrop({second, first})), 0);
+    ASSERT_EQ(App().Code->PageCount(), 2);
+    EXPECT_EQ(App().Code->PageIndexOf(second), 0);
+    EXPECT_EQ(App().Code->PageIndexOf(first), 1);
+    DeleteFileA(first.c_str());
+    DeleteFileA(second.c_str());
 }
 
 TEST_F(MainWindowTest, SplashBuildsAnEmptyDatabaseFromTheCompilerFolderAndSavesIt) {
