@@ -30,7 +30,7 @@ private:
     TDialog& dialog_;
 };
 
-// One document per dialog; dialogs live until the workbench ends.
+// One document per dialog, until the dialog is freed.
 std::map<const TDialog*, std::unique_ptr<DialogDocument>> documents;
 
 DialogDocument& DocumentOf(TDialog& dialog) {
@@ -59,6 +59,12 @@ public:
     void OnDialogActivated(TDialog& dialog) override {
         App().CurrentDocument = &DocumentOf(dialog);
         if (App().Main) App().Main->UpdateToolbar();
+    }
+    void OnDialogClosing(TDialog& dialog) override {
+        auto document = documents.find(&dialog);
+        if (document == documents.end()) return;
+        if (App().CurrentDocument == document->second.get()) App().CurrentDocument = nullptr;
+        documents.erase(document);
     }
 };
 ActiveDialogDocument activeDocument;

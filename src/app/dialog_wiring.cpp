@@ -1,5 +1,6 @@
 #include "app/dialog_wiring.h"
 
+#include <algorithm>
 #include <memory>
 #include <vector>
 
@@ -24,13 +25,32 @@ namespace tavrin {
 
 namespace {
 
-// Dialogs live until the workbench ends.
+// The dialogs of open pages. A dialog whose page was closed is hidden and
+// can be reached no more: it is freed with its windows before the next
+// dialog is made (not at once, since the close may run inside one of its
+// own commands), so that reopening files does not pile up windows.
 std::vector<std::unique_ptr<TDialog>> dialogs;
+std::vector<TDialog*> closedDialogs;
 int dialogCounter = 0;
 
 std::string HostClass() { return App().Launcher ? App().Launcher->HostClass : std::string("QForm"); }
 
+bool Closed(const TDialog* dialog) {
+    return std::find(closedDialogs.begin(), closedDialogs.end(), dialog) != closedDialogs.end();
+}
+
+void FreeClosedDialogs() {
+    std::vector<TDialog*> closing = std::move(closedDialogs);
+    closedDialogs.clear();
+    for (TDialog* dialog : closing) {
+        for (DialogEvents* listener : std::vector<DialogEvents*>(DialogListeners())) listener->OnDialogClosing(*dialog);
+        if (App().CurrentDialog == dialog) App().CurrentDialog = nullptr;
+        std::erase_if(dialogs, [&](const auto& owned) { return owned.get() == dialog; });
+    }
+}
+
 TDialog& NewDialog() {
+    FreeClosedDialogs();
     auto dialog = std::make_unique<TDialog>(HostClass(), &WorkbenchPacks());
     dialog->Create();
     dialog->OnStatus = [](const std::string& text) {
@@ -70,6 +90,7 @@ void LinkToPage(TDialog& dialog, TCodePage& page) {
         dialog.Code = nullptr;
         dialog.OnCodeModified = nullptr;
         if (App().CurrentDialog == &dialog) App().CurrentDialog = nullptr;
+        if (!Closed(&dialog)) closedDialogs.push_back(&dialog);
     };
 }
 
@@ -120,7 +141,8 @@ CurrentDialogTracker tracker;
 
 std::vector<TDialog*> DesignedDialogs() {
     std::vector<TDialog*> all;
-    for (const auto& dialog : dialogs) all.push_back(dialog.get());
+    for (const auto& dialog : dialogs)
+        if (!Closed(dialog.get())) all.push_back(dialog.get());
     return all;
 }
 

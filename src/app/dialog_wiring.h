@@ -12,7 +12,7 @@ namespace tavrin {
 void WireDialogs();
 
 class TDialog;
-// Every dialog made so far, in the order made (they live until the end).
+// The dialogs of open pages, in the order made (a closed page's dialog is freed).
 std::vector<TDialog*> DesignedDialogs();
 
 }  // namespace tavrin

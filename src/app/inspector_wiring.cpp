@@ -284,6 +284,28 @@ void InspectorLink::OnComponentRemoved(TDialog& dialog, TContainer& component) {
     if (ActiveDialog() == &dialog) FillObjectBox(dialog, selection, &component);
 }
 
+// The inspector, the object box and the tree let go of what they show of
+// the dialog; its design objects and its place among the known dialogs go.
+void InspectorLink::OnDialogClosing(TDialog& dialog) {
+    std::vector<TContainer*> containers{&dialog.OwnContainer()};
+    for (const auto& component : dialog.ELDesigner.Components()) containers.push_back(component.get());
+    bool shown = active_ == &dialog;
+    for (TContainer* container : containers)
+        shown = shown || (container->PackObject() && Contains(inspector_.Rules().Grid().Objects(), container->PackObject()));
+    if (shown) {
+        inspector_.InspectObjects({});
+        inspector_.SetObjectEntries({}, -1);
+    }
+    if (treeDialog_ == &dialog) {
+        ReleaseTreeNodes();
+        tree_.Clear();
+        treeDialog_ = nullptr;
+    }
+    for (TContainer* container : containers) Forget(*container);
+    if (active_ == &dialog) active_ = nullptr;
+    std::erase_if(dialogs_, [&](const auto& known) { return known.second == &dialog; });
+}
+
 void InspectorLink::OnDialogMoved(TDialog& dialog) {
     if (Contains(inspector_.Rules().Grid().Objects(), dialog.OwnContainer().PackObject())) ShowContainerValues();
 }

@@ -44,6 +44,7 @@ public:
     void OnComponentInserted(TDialog& dialog, TContainer& component) override;
     void OnComponentRemoved(TDialog& dialog, TContainer& component) override;
     void OnDialogMoved(TDialog& dialog) override;
+    void OnDialogClosing(TDialog& dialog) override;
 
     // Selects a container of the active dialog alone on its surface (its own
     // container stands for the dialog itself).

@@ -21,6 +21,9 @@ public:
     virtual void OnComponentRemoved(TDialog& dialog, TContainer& component) {}
     // The dialog window was moved or resized (its own bounds changed).
     virtual void OnDialogMoved(TDialog& dialog) {}
+    // The dialog is about to be freed (its page was closed): forget it and
+    // everything in it.
+    virtual void OnDialogClosing(TDialog& dialog) {}
 };
 
 // The listeners every dialog reports to (in registration order).

@@ -116,6 +116,12 @@ void TObjectsTree::ShowDialog(const std::string& dialogName, void* dialog, const
     InvalidateRect(tree_, nullptr, TRUE);
 }
 
+void TObjectsTree::Clear() {
+    TreeView_DeleteAllItems(tree_);
+    items_.clear();
+    model_.Clear();
+}
+
 int TObjectsTree::AddComponent(const std::string& name, void* object, void* parent) {
     int parentNode = parent ? model_.NodeOf(parent) : -1;
     if (parentNode < 0 && !model_.Nodes().empty()) parentNode = 0;

@@ -29,6 +29,8 @@ public:
     // Clears the tree, adds the dialog as node 0 and fills it (FillTree), all expanded.
     void ShowDialog(const std::string& dialogName, void* dialog, const TreeMenuBar* menuBar,
                     const std::vector<TreeControl>& controls);
+    // Empties the tree (no dialog shown).
+    void Clear();
     // Adds a newly placed component under the node of its parent (the dialog's node when it has none).
     int AddComponent(const std::string& name, void* object, void* parent);
     // A node text that follows a container's renames.

@@ -264,6 +264,52 @@ TEST(DialogDesign, DraggedAndAlignedThenUndoneTwiceTheSavedFileIsTheOriginal) {
     EXPECT_EQ(process.CloseAndWait(), 0);
 }
 
+struct DialogCount {
+    DWORD processId;
+    int windows;
+};
+
+BOOL CALLBACK CountDialog(HWND window, LPARAM data) {
+    auto* count = reinterpret_cast<DialogCount*>(data);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    char cls[64] = {};
+    GetClassNameA(window, cls, sizeof cls);
+    if (owner == count->processId && std::string(cls) == "TDialog") ++count->windows;
+    return TRUE;
+}
+
+// Every dialog window of the process, shown or hidden.
+int DialogWindowCount(DWORD processId) {
+    DialogCount count{processId, 0};
+    EnumWindows(CountDialog, reinterpret_cast<LPARAM>(&count));
+    return count.windows;
+}
+
+TEST(DialogDesign, ClosingAndReopeningAFileManyTimesKeepsOneDialogNotOnePerOpening) {
+    if (appFolder.empty()) GTEST_SKIP() << "no application folder given";
+    e2e::AppFolder folder(tavrinExe);
+    WithVelpack(folder);
+    folder.WriteText("two.bas", kTwoButtons);
+    std::string file = folder.Path() + "\\two.bas";
+    e2e::WorkbenchProcess process(folder);
+    ASSERT_GE(process.WaitUntilIdle(), 0);
+    int first = 0;
+    for (int opening = 0; opening < 4; ++opening) {
+        AnswerCommandBox(process, tavrin::cmdOpen, file);
+        HWND dialog = WaitForDialog(process.ProcessId(), "Dialog1");
+        ASSERT_NE(dialog, nullptr) << "opening " << opening;
+        ASSERT_EQ(ChildrenOfClass(dialog, "TContainer").size(), 2u);
+        if (opening == 0) first = DialogWindowCount(process.ProcessId());
+        EXPECT_EQ(DialogWindowCount(process.ProcessId()), first)
+            << "the dialog of the closed page went with its windows (opening " << opening << ")";
+        process.PostCommand(tavrin::cmdCloseAll);
+        for (int i = 0; i < 250 && IsWindowVisible(dialog); ++i) Sleep(20);
+        EXPECT_FALSE(IsWindowVisible(dialog));
+    }
+    EXPECT_EQ(process.CloseAndWait(), 0);
+}
+
 const char* const kExpectedFile =
     "type QDialog1 extends QForm\r\n"
     "   Container1 as QButton\r\n"

@@ -324,6 +324,27 @@ TEST_F(InspectorWiringTest, DeletingAComponentTakesItsNodeAndEntry) {
     EXPECT_EQ(code.Text().find("Container1"), std::string::npos);
 }
 
+TEST_F(InspectorWiringTest, ADialogAboutToBeFreedLeavesTheInspectorTheBoxAndTheTree) {
+    TContainer& button = Place(21, 19, 100, 50);
+    PackObject buttonObject = button.PackObject();
+    ASSERT_EQ(Inspected(), std::vector<PackObject>{buttonObject});
+    ASSERT_EQ(tree.Model().Nodes().size(), 2u);
+    for (DialogEvents* listener : std::vector<DialogEvents*>(DialogListeners())) listener->OnDialogClosing(*dialog);
+    EXPECT_TRUE(Inspected().empty());
+    EXPECT_TRUE(BoxEntries().empty());
+    EXPECT_TRUE(tree.Model().Nodes().empty());
+    EXPECT_EQ(TreeView_GetCount(tree.TreeView()), 0u);
+    EXPECT_EQ(link->ObjectOf(buttonObject), nullptr) << "its design objects are gone";
+    EXPECT_EQ(link->ActiveDialog(), nullptr);
+    dialog.reset();  // freed: nothing the link keeps points into it
+    auto other = std::make_unique<TDialog>("QForm", &Packs().registry);
+    other->Create();
+    other->Show();
+    SendMessageA(other->Handle(), WM_ACTIVATE, WA_ACTIVE, 0);
+    EXPECT_EQ(link->ActiveDialog(), other.get());
+    EXPECT_EQ(Inspected(), std::vector<PackObject>{other->OwnContainer().PackObject()});
+}
+
 TEST_F(InspectorWiringTest, MenuItemsInTheTreeActivateAndTheToolBarFollowsTheCurrentProperty) {
     TContainer& button = Place(21, 19, 100, 50);
     std::vector<std::string> status;
