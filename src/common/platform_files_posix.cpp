@@ -42,7 +42,7 @@ bool IsReadOnlyFile(const std::string& path) {
     return stat(path.c_str(), &status) == 0 && S_ISREG(status.st_mode) && (status.st_mode & S_IWUSR) == 0;
 }
 
-FileReadStatus ReadFileBytes(const std::string& path, std::string& content) {
+FileReadStatus ReadFileBytes(const std::string& path, std::string& content, long long listedSize) {
     content.clear();
     int file = open(path.c_str(), O_RDONLY | O_CLOEXEC);
     if (file < 0) return errno == ENOENT || errno == ENOTDIR ? FileReadStatus::Missing : FileReadStatus::Failed;
@@ -53,20 +53,23 @@ FileReadStatus ReadFileBytes(const std::string& path, std::string& content) {
     // Sized by the file, with room for the read that finds the end; the size
     // is only a hint (a device may report anything).
     constexpr off_t kLargestHint = 256L * 1024 * 1024;
+    const bool listed = listedSize >= 0;
     struct stat about {};
-    if (fstat(file, &about) == 0 && about.st_size > 0 && about.st_size <= kLargestHint)
+    about.st_size = static_cast<off_t>(listedSize);
+    if ((listed || fstat(file, &about) == 0) && about.st_size >= 0 && about.st_size <= kLargestHint)
         content.resize(static_cast<std::size_t>(about.st_size) + 1);
     std::size_t used = 0;
     while (true) {
         if (used == content.size()) content.resize(used + std::max<std::size_t>(4096, used / 4));
-        ssize_t got = read(file, &content[used], content.size() - used);
+        std::size_t wanted = content.size() - used;
+        ssize_t got = read(file, &content[used], wanted);
         if (got < 0 && errno == EINTR) continue;
         if (got < 0) {
             content.clear();
             return FileReadStatus::Failed;
         }
-        if (got == 0) break;
         used += static_cast<std::size_t>(got);
+        if (got == 0 || (listed && static_cast<std::size_t>(got) < wanted)) break;
     }
     content.resize(used);
     return FileReadStatus::Ok;

@@ -59,7 +59,7 @@ struct HandleCloser {
 
 }  // namespace
 
-FileReadStatus ReadFileBytes(const std::string& path, std::string& content) {
+FileReadStatus ReadFileBytes(const std::string& path, std::string& content, long long listedSize) {
     content.clear();
     HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                               nullptr, OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
@@ -69,8 +69,10 @@ FileReadStatus ReadFileBytes(const std::string& path, std::string& content) {
     // Sized by the file, with room for the read that finds the end; the size
     // is only a hint (a device may report anything).
     constexpr LONGLONG kLargestHint = 256LL * 1024 * 1024;
+    const bool listed = listedSize >= 0;
     LARGE_INTEGER size{};
-    if (GetFileSizeEx(file, &size) && size.QuadPart > 0 && size.QuadPart <= kLargestHint)
+    size.QuadPart = listedSize;
+    if ((listed || GetFileSizeEx(file, &size)) && size.QuadPart >= 0 && size.QuadPart <= kLargestHint)
         content.resize(static_cast<std::size_t>(size.QuadPart) + 1);
     std::size_t used = 0;
     while (true) {
@@ -80,8 +82,8 @@ FileReadStatus ReadFileBytes(const std::string& path, std::string& content) {
             content.clear();
             return FileReadStatus::Failed;
         }
-        if (got == 0) break;
         used += got;
+        if (got == 0 || (listed && got < wanted)) break;
     }
     content.resize(used);
     return FileReadStatus::Ok;

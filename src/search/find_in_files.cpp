@@ -1,7 +1,7 @@
 #include "search/find_in_files.h"
 
 #include "common/file_search.h"
-#include "common/string_list.h"
+#include "common/platform_files.h"
 #include "common/text.h"
 #include "common/text_codec.h"
 #include "search/file_text_cache.h"
@@ -47,7 +47,9 @@ public:
                 return true;
             }
         }
-        if (ReadWholeFile(NativePath(path), bytes_) != FileReadStatus::Ok) return true;
+        // The listing's size spares asking the system for it.
+        long long listedSize = stamp ? static_cast<long long>(stamp->size) : -1;
+        if (ReadFileBytes(NativePath(path), bytes_, listedSize) != FileReadStatus::Ok) return true;
         ++summary_.filesRead;
         std::string_view text = bytes_;
         // A file with a byte-order mark is searched as the editor shows it.

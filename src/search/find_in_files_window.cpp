@@ -14,7 +14,7 @@ namespace {
 // How often the search lets window messages run, and how often it puts new
 // lines up and names the folder: each showing costs a repaint, and nobody
 // reads faster than this.
-constexpr DWORD kPumpIntervalMs = 25;
+constexpr DWORD kPumpIntervalMs = 50;
 constexpr DWORD kShowIntervalMs = 100;
 
 std::string SummaryText(const FindInFilesSummary& summary) {

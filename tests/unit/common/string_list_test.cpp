@@ -102,5 +102,28 @@ TEST(ReadWholeFile, TellsMissingFromUnreadableAndKeepsNulBytes) {
     EXPECT_EQ(ReadWholeFile(folder.Path("folder"), content), FileReadStatus::Failed);
 }
 
+// A folder listing's size spares the size query; the file may have changed
+// since, and is still read whole, never cut at the listed size nor padded.
+TEST(ReadFileBytes, ReadsTheWholeFileWhateverSizeTheListingGave) {
+    TempFolder folder;
+    const std::string big(100000, 'x');
+    WriteBytes(folder.Path("grown"), big + "end");
+    WriteBytes(folder.Path("shrunk"), "short");
+    WriteBytes(folder.Path("empty"), "");
+    std::string content = "stale";
+    for (long long listed : {-1LL, 0LL, 10LL, 99999LL, 100003LL, 200000LL}) {
+        SCOPED_TRACE(listed);
+        EXPECT_EQ(ReadFileBytes(folder.Path("grown"), content, listed), FileReadStatus::Ok);
+        EXPECT_EQ(content, big + "end");
+        EXPECT_EQ(ReadFileBytes(folder.Path("shrunk"), content, listed), FileReadStatus::Ok);
+        EXPECT_EQ(content, "short");
+        EXPECT_EQ(ReadFileBytes(folder.Path("empty"), content, listed), FileReadStatus::Ok);
+        EXPECT_EQ(content, "");
+        content = "stale";
+        EXPECT_EQ(ReadFileBytes(folder.Path("missing"), content, listed), FileReadStatus::Missing);
+        EXPECT_TRUE(content.empty());
+    }
+}
+
 }  // namespace
 }  // namespace tavrin
