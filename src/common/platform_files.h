@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -41,6 +42,25 @@ enum class FileReadStatus { Ok, Missing, Failed };
 // an open, one read and a close; a file that changed its size since the
 // listing is still read whole.
 FileReadStatus ReadFileBytes(const std::string& path, std::string& content, long long listedSize = -1);
+
+// Reads files of one folder by their names: the folder is opened once and
+// each file is opened inside it, so the system does not walk the whole path
+// again for every file (under Wine that is a tenth of what a file costs).
+// Read behaves as ReadFileBytes with folder + "\" + name; a folder that
+// cannot be opened leaves each file to be opened by its whole path.
+class FolderFiles {
+public:
+    explicit FolderFiles(const std::string& folder);
+    ~FolderFiles();
+    FolderFiles(const FolderFiles&) = delete;
+    FolderFiles& operator=(const FolderFiles&) = delete;
+
+    FileReadStatus Read(const std::string& name, std::string& content, long long listedSize = -1) const;
+
+private:
+    std::string folder_;
+    std::intptr_t handle_ = -1;  // the open folder, or -1
+};
 
 // A file's size and last change as a folder listing gives them (the time in
 // the system's own units: equal stamps mean an unchanged file).

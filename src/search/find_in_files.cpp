@@ -31,7 +31,8 @@ public:
     // Searches the file: in the editor of a page that shows it, in its kept
     // text while its stamp stays (with a cache), else read from disk. False
     // once the search is to stop.
-    bool Search(const std::string& path, const FileStamp* stamp = nullptr, FileTextCache* cache = nullptr) {
+    bool Search(const std::string& path, const FileStamp* stamp = nullptr, FileTextCache* cache = nullptr,
+                const FolderFiles* folder = nullptr) {
         if (events_.keepGoing && !events_.keepGoing()) {
             summary_.stopped = true;
             return false;
@@ -49,7 +50,9 @@ public:
         }
         // The listing's size spares asking the system for it.
         long long listedSize = stamp ? static_cast<long long>(stamp->size) : -1;
-        if (ReadFileBytes(NativePath(path), bytes_, listedSize) != FileReadStatus::Ok) return true;
+        FileReadStatus read = folder ? folder->Read(path.substr(path.find_last_of("\\/") + 1), bytes_, listedSize)
+                                     : ReadFileBytes(NativePath(path), bytes_, listedSize);
+        if (read != FileReadStatus::Ok) return true;
         ++summary_.filesRead;
         std::string_view text = bytes_;
         // A file with a byte-order mark is searched as the editor shows it.
@@ -109,7 +112,10 @@ FindInFilesSummary FindInFiles(const FindInFilesQuery& query, const std::vector<
         bool going = true;
         while (going && walk.Next(folder, files, &stamps)) {
             if (events.folder) events.folder(folder);
-            for (std::size_t i = 0; going && i < files.size(); ++i) going = searcher.Search(files[i], &stamps[i], cache);
+            if (files.empty()) continue;
+            const FolderFiles folderFiles(folder);
+            for (std::size_t i = 0; going && i < files.size(); ++i)
+                going = searcher.Search(files[i], &stamps[i], cache, &folderFiles);
         }
         break;
     }

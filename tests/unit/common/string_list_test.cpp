@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <stdexcept>
 
+#include "common/file_search.h"
 #include "support/temp_folder.h"
 #include "support/file_bytes.h"
 
@@ -123,6 +124,46 @@ TEST(ReadFileBytes, ReadsTheWholeFileWhateverSizeTheListingGave) {
         EXPECT_EQ(ReadFileBytes(folder.Path("missing"), content, listed), FileReadStatus::Missing);
         EXPECT_TRUE(content.empty());
     }
+}
+
+// Files read by name inside their open folder come out as read by their whole
+// path, names in the system's 8-bit code page included; a name that is not a
+// plain one of the folder, or a folder that cannot be opened, still reads.
+TEST(FolderFiles, ReadsByNameAsByTheWholePath) {
+    TempFolder folder;
+    // Paths as the workbench joins them (8-bit names go to the system as they are).
+    auto path = [&](const std::string& name) { return NativePath(JoinPath(folder.Path(), name)); };
+    WriteBytes(path("plain.bi"), "plain\r\n");
+    WriteBytes(path("Mixed Case.bi"), std::string(70000, 'm'));
+    std::filesystem::create_directory(folder.Path("sub"));
+    WriteBytes(folder.Path("sub/inner.bi"), "inner");
+    for (const std::string& name : {std::string("caf\xe9.bi"), std::string("dot.")}) {
+        int file = CreateFileExclusively(path(name));
+        ASSERT_GE(file, 0);
+        ASSERT_EQ(WriteToFile(file, "8-bit", 5), 5);
+        ASSERT_EQ(CloseFileDescriptor(file), 0);
+    }
+
+    std::vector<std::string> names, folders;
+    ListFolderEntries(folder.Path(), names, folders);
+    ASSERT_EQ(names.size(), 4u);
+    FolderFiles files(folder.Path());
+    std::string byName = "stale", byPath;
+    for (const std::string& name : names) {
+        SCOPED_TRACE(name);
+        EXPECT_EQ(files.Read(name, byName, 3), FileReadStatus::Ok);
+        EXPECT_EQ(ReadFileBytes(path(name), byPath), FileReadStatus::Ok);
+        EXPECT_EQ(byName, byPath);
+        EXPECT_FALSE(byName.empty());
+    }
+    EXPECT_EQ(files.Read("sub\\inner.bi", byName), FileReadStatus::Ok);
+    EXPECT_EQ(byName, "inner");
+    EXPECT_EQ(files.Read("missing.bi", byName), FileReadStatus::Missing);
+    EXPECT_TRUE(byName.empty());
+    EXPECT_EQ(files.Read("sub", byName), FileReadStatus::Failed);
+
+    FolderFiles gone(folder.Path("gone"));
+    EXPECT_EQ(gone.Read("plain.bi", byName), FileReadStatus::Missing);
 }
 
 }  // namespace
