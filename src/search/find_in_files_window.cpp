@@ -169,7 +169,10 @@ void TFindInFilesDialog::Start() {
     cancelled_ = false;
     summary_ = {};
     folder_ = shownFolder_ = "";
-    lastPump_ = lastFlush_ = GetTickCount();
+    // Messages run before the first file (an Escape already pressed ends the
+    // search there), then every kPumpIntervalMs.
+    lastFlush_ = GetTickCount();
+    lastPump_ = lastFlush_ - kPumpIntervalMs;
 
     FindInFilesEvents events;
     events.report = [this](const std::string& line) { pendingReports_.push_back(line); };
