@@ -3,6 +3,7 @@
 #include "common/platform_files.h"
 
 #include <windows.h>
+#include <winternl.h>
 
 #include <fcntl.h>
 #include <io.h>
@@ -88,9 +89,9 @@ FileReadStatus ReadOpenFile(HANDLE file, std::string& content, long long listedS
 }
 
 // The system's own open call, which opens a name inside an open folder.
-using OpenCall = LONG(WINAPI*)(PHANDLE, ACCESS_MASK, void* attributes, void* status, PLARGE_INTEGER, ULONG, ULONG,
-                               ULONG, ULONG, PVOID, ULONG);
-using StatusToErrorCall = ULONG(WINAPI*)(LONG);
+using OpenCall = NTSTATUS(NTAPI*)(PHANDLE, ACCESS_MASK, POBJECT_ATTRIBUTES, PIO_STATUS_BLOCK, PLARGE_INTEGER, ULONG,
+                                  ULONG, ULONG, ULONG, PVOID, ULONG);
+using StatusToErrorCall = ULONG(NTAPI*)(NTSTATUS);
 
 struct SystemOpen {
     OpenCall open = nullptr;
@@ -110,29 +111,6 @@ const SystemOpen& System() {
     }();
     return system;
 }
-
-// The system's records for a name relative to a folder.
-struct CountedName {
-    USHORT length, capacity;
-    PWSTR text;
-};
-struct NameInFolder {
-    ULONG size;
-    HANDLE folder;
-    CountedName* name;
-    ULONG attributes;
-    PVOID security, quality;
-};
-struct IoStatus {
-    union {
-        LONG status;
-        PVOID pointer;
-    };
-    ULONG_PTR information;
-};
-constexpr ULONG kCaseInsensitive = 0x40;
-constexpr ULONG kOpenExisting = 1;
-constexpr ULONG kNotFolder = 0x40, kSequential = 0x04, kSynchronous = 0x20;
 
 }  // namespace
 
@@ -178,14 +156,15 @@ FileReadStatus FolderFiles::Read(const std::string& name, std::string& content, 
     if (handle_ == -1 || !IsPlainAsciiName(name)) return ReadFileBytes(JoinPath(folder_, name), content, listedSize);
     content.clear();
     std::wstring wide(name.begin(), name.end());
-    CountedName counted{static_cast<USHORT>(wide.size() * 2), static_cast<USHORT>(wide.size() * 2), wide.data()};
-    NameInFolder where{sizeof(NameInFolder), reinterpret_cast<HANDLE>(handle_), &counted, kCaseInsensitive, nullptr,
-                       nullptr};
-    IoStatus status{};
+    UNICODE_STRING counted{static_cast<USHORT>(wide.size() * 2), static_cast<USHORT>(wide.size() * 2), wide.data()};
+    OBJECT_ATTRIBUTES where{sizeof(OBJECT_ATTRIBUTES), reinterpret_cast<HANDLE>(handle_), &counted,
+                            OBJ_CASE_INSENSITIVE, nullptr, nullptr};
+    IO_STATUS_BLOCK status{};
     HANDLE file = nullptr;
-    LONG result = System().open(&file, GENERIC_READ | SYNCHRONIZE, &where, &status, nullptr, FILE_ATTRIBUTE_NORMAL,
-                                FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, kOpenExisting,
-                                kNotFolder | kSequential | kSynchronous, nullptr, 0);
+    NTSTATUS result = System().open(&file, GENERIC_READ | SYNCHRONIZE, &where, &status, nullptr, FILE_ATTRIBUTE_NORMAL,
+                                    FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, FILE_OPEN,
+                                    FILE_NON_DIRECTORY_FILE | FILE_SEQUENTIAL_ONLY | FILE_SYNCHRONOUS_IO_NONALERT,
+                                    nullptr, 0);
     if (result < 0)
         return IsMissingFileError(System().statusToError(result)) ? FileReadStatus::Missing : FileReadStatus::Failed;
     return ReadOpenFile(file, content, listedSize);
