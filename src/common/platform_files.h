@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -35,7 +36,31 @@ enum class FileReadStatus { Ok, Missing, Failed };
 // meanwhile is still read to its end). Missing means the file does not exist;
 // Failed means it exists (or may exist) but could not be read, and leaves
 // content empty. Safe to call from several threads at once.
-FileReadStatus ReadFileBytes(const std::string& path, std::string& content);
+// listedSize: the file's size as a folder listing gave it, or -1. With it the
+// system is not asked for the size, and a read that comes back short is the
+// file's end (a plain file's reads are short only there), so the file costs
+// an open, one read and a close; a file that changed its size since the
+// listing is still read whole.
+FileReadStatus ReadFileBytes(const std::string& path, std::string& content, long long listedSize = -1);
+
+// Reads files of one folder by their names: the folder is opened once and
+// each file is opened inside it, so the system does not walk the whole path
+// again for every file (under Wine that is a tenth of what a file costs).
+// Read behaves as ReadFileBytes with folder + "\" + name; a folder that
+// cannot be opened leaves each file to be opened by its whole path.
+class FolderFiles {
+public:
+    explicit FolderFiles(const std::string& folder);
+    ~FolderFiles();
+    FolderFiles(const FolderFiles&) = delete;
+    FolderFiles& operator=(const FolderFiles&) = delete;
+
+    FileReadStatus Read(const std::string& name, std::string& content, long long listedSize = -1) const;
+
+private:
+    std::string folder_;
+    std::intptr_t handle_ = -1;  // the open folder, or -1
+};
 
 // A file's size and last change as a folder listing gives them (the time in
 // the system's own units: equal stamps mean an unchanged file).

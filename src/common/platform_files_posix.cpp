@@ -42,10 +42,12 @@ bool IsReadOnlyFile(const std::string& path) {
     return stat(path.c_str(), &status) == 0 && S_ISREG(status.st_mode) && (status.st_mode & S_IWUSR) == 0;
 }
 
-FileReadStatus ReadFileBytes(const std::string& path, std::string& content) {
-    content.clear();
-    int file = open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (file < 0) return errno == ENOENT || errno == ENOTDIR ? FileReadStatus::Missing : FileReadStatus::Failed;
+namespace {
+
+bool IsMissingError(int error) { return error == ENOENT || error == ENOTDIR; }
+
+// Reads the open file to its end into content and closes it (see ReadFileBytes).
+FileReadStatus ReadOpenFile(int file, std::string& content, long long listedSize) {
     struct Closer {
         int file;
         ~Closer() { close(file); }
@@ -53,23 +55,55 @@ FileReadStatus ReadFileBytes(const std::string& path, std::string& content) {
     // Sized by the file, with room for the read that finds the end; the size
     // is only a hint (a device may report anything).
     constexpr off_t kLargestHint = 256L * 1024 * 1024;
+    const bool listed = listedSize >= 0;
     struct stat about {};
-    if (fstat(file, &about) == 0 && about.st_size > 0 && about.st_size <= kLargestHint)
+    about.st_size = static_cast<off_t>(listedSize);
+    if ((listed || fstat(file, &about) == 0) && about.st_size >= 0 && about.st_size <= kLargestHint)
         content.resize(static_cast<std::size_t>(about.st_size) + 1);
     std::size_t used = 0;
     while (true) {
         if (used == content.size()) content.resize(used + std::max<std::size_t>(4096, used / 4));
-        ssize_t got = read(file, &content[used], content.size() - used);
+        std::size_t wanted = content.size() - used;
+        ssize_t got = read(file, &content[used], wanted);
         if (got < 0 && errno == EINTR) continue;
         if (got < 0) {
             content.clear();
             return FileReadStatus::Failed;
         }
-        if (got == 0) break;
         used += static_cast<std::size_t>(got);
+        if (got == 0 || (listed && static_cast<std::size_t>(got) < wanted)) break;
     }
     content.resize(used);
     return FileReadStatus::Ok;
+}
+
+}  // namespace
+
+FileReadStatus ReadFileBytes(const std::string& path, std::string& content, long long listedSize) {
+    content.clear();
+    int file = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (file < 0) return IsMissingError(errno) ? FileReadStatus::Missing : FileReadStatus::Failed;
+    return ReadOpenFile(file, content, listedSize);
+}
+
+FolderFiles::FolderFiles(const std::string& folder) : folder_(folder) {
+    int handle = open(NativePath(folder).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (handle >= 0) handle_ = handle;
+}
+
+FolderFiles::~FolderFiles() {
+    if (handle_ != -1) close(static_cast<int>(handle_));
+}
+
+FileReadStatus FolderFiles::Read(const std::string& name, std::string& content, long long listedSize) const {
+    // A name that is not a plain one of this folder goes the long way.
+    if (handle_ == -1 || name.empty() || name.find_first_of("\\/") != std::string::npos || name == "." ||
+        name == "..")
+        return ReadFileBytes(NativePath(JoinPath(folder_, name)), content, listedSize);
+    content.clear();
+    int file = openat(static_cast<int>(handle_), name.c_str(), O_RDONLY | O_CLOEXEC);
+    if (file < 0) return IsMissingError(errno) ? FileReadStatus::Missing : FileReadStatus::Failed;
+    return ReadOpenFile(file, content, listedSize);
 }
 
 void ListFolderEntries(const std::string& folder, std::vector<std::string>& files,

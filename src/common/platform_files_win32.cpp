@@ -3,6 +3,7 @@
 #include "common/platform_files.h"
 
 #include <windows.h>
+#include <winternl.h>
 
 #include <fcntl.h>
 #include <io.h>
@@ -59,18 +60,18 @@ struct HandleCloser {
 
 }  // namespace
 
-FileReadStatus ReadFileBytes(const std::string& path, std::string& content) {
-    content.clear();
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                              nullptr, OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
-    if (file == INVALID_HANDLE_VALUE)
-        return IsMissingFileError(GetLastError()) ? FileReadStatus::Missing : FileReadStatus::Failed;
+namespace {
+
+// Reads the open file to its end into content (see ReadFileBytes).
+FileReadStatus ReadOpenFile(HANDLE file, std::string& content, long long listedSize) {
     HandleCloser closer{file};
     // Sized by the file, with room for the read that finds the end; the size
     // is only a hint (a device may report anything).
     constexpr LONGLONG kLargestHint = 256LL * 1024 * 1024;
+    const bool listed = listedSize >= 0;
     LARGE_INTEGER size{};
-    if (GetFileSizeEx(file, &size) && size.QuadPart > 0 && size.QuadPart <= kLargestHint)
+    size.QuadPart = listedSize;
+    if ((listed || GetFileSizeEx(file, &size)) && size.QuadPart >= 0 && size.QuadPart <= kLargestHint)
         content.resize(static_cast<std::size_t>(size.QuadPart) + 1);
     std::size_t used = 0;
     while (true) {
@@ -80,11 +81,93 @@ FileReadStatus ReadFileBytes(const std::string& path, std::string& content) {
             content.clear();
             return FileReadStatus::Failed;
         }
-        if (got == 0) break;
         used += got;
+        if (got == 0 || (listed && got < wanted)) break;
     }
     content.resize(used);
     return FileReadStatus::Ok;
+}
+
+// The system's own open call, which opens a name inside an open folder.
+using OpenCall = NTSTATUS(NTAPI*)(PHANDLE, ACCESS_MASK, POBJECT_ATTRIBUTES, PIO_STATUS_BLOCK, PLARGE_INTEGER, ULONG,
+                                  ULONG, ULONG, ULONG, PVOID, ULONG);
+using StatusToErrorCall = ULONG(NTAPI*)(NTSTATUS);
+
+struct SystemOpen {
+    OpenCall open = nullptr;
+    StatusToErrorCall statusToError = nullptr;
+};
+
+const SystemOpen& System() {
+    static const SystemOpen system = [] {
+        SystemOpen found;
+        if (HMODULE ntdll = GetModuleHandleA("ntdll.dll")) {
+            found.open = reinterpret_cast<OpenCall>(reinterpret_cast<void*>(GetProcAddress(ntdll, "NtCreateFile")));
+            found.statusToError = reinterpret_cast<StatusToErrorCall>(
+                reinterpret_cast<void*>(GetProcAddress(ntdll, "RtlNtStatusToDosError")));
+        }
+        if (!found.statusToError) found.open = nullptr;
+        return found;
+    }();
+    return system;
+}
+
+}  // namespace
+
+FileReadStatus ReadFileBytes(const std::string& path, std::string& content, long long listedSize) {
+    content.clear();
+    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                              nullptr, OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return IsMissingFileError(GetLastError()) ? FileReadStatus::Missing : FileReadStatus::Failed;
+    return ReadOpenFile(file, content, listedSize);
+}
+
+FolderFiles::FolderFiles(const std::string& folder) : folder_(folder) {
+    if (!System().open) return;
+    HANDLE handle = CreateFileA(folder.c_str(), FILE_LIST_DIRECTORY | SYNCHRONIZE,
+                                FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
+                                FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    if (handle != INVALID_HANDLE_VALUE) handle_ = reinterpret_cast<std::intptr_t>(handle);
+}
+
+FolderFiles::~FolderFiles() {
+    if (handle_ != -1) CloseHandle(reinterpret_cast<HANDLE>(handle_));
+}
+
+namespace {
+
+// A name the folder's open handle can take as it is: a plain name of the
+// folder in ASCII, not ending in a dot or a blank. Other names go by the
+// whole path, where the system turns the 8-bit text into its own and trims
+// the name's end exactly as for every other file call.
+bool IsPlainAsciiName(const std::string& name) {
+    if (name.empty() || name.size() > 255 || name.back() == '.' || name.back() == ' ') return false;
+    for (char c : name)
+        if (static_cast<unsigned char>(c) < 0x20 || static_cast<unsigned char>(c) >= 0x80 || c == '\\' || c == '/' ||
+            c == ':')
+            return false;
+    return true;
+}
+
+}  // namespace
+
+FileReadStatus FolderFiles::Read(const std::string& name, std::string& content, long long listedSize) const {
+    if (handle_ == -1 || !IsPlainAsciiName(name)) return ReadFileBytes(JoinPath(folder_, name), content, listedSize);
+    content.clear();
+    std::wstring wide(name.begin(), name.end());
+    UNICODE_STRING counted{static_cast<USHORT>(wide.size() * 2), static_cast<USHORT>(wide.size() * 2), wide.data()};
+    OBJECT_ATTRIBUTES where{sizeof(OBJECT_ATTRIBUTES), reinterpret_cast<HANDLE>(handle_), &counted,
+                            OBJ_CASE_INSENSITIVE, nullptr, nullptr};
+    IO_STATUS_BLOCK status{};
+    HANDLE file = nullptr;
+    NTSTATUS result = System().open(&file, GENERIC_READ | SYNCHRONIZE, &where, &status, nullptr, FILE_ATTRIBUTE_NORMAL,
+                                    FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, FILE_OPEN,
+                                    FILE_NON_DIRECTORY_FILE | FILE_SEQUENTIAL_ONLY | FILE_SYNCHRONOUS_IO_NONALERT,
+                                    nullptr, 0);
+    if (result < 0)
+        return IsMissingFileError(System().statusToError(result)) ? FileReadStatus::Missing : FileReadStatus::Failed;
+    return ReadOpenFile(file, content, listedSize);
 }
 
 void ListFolderEntries(const std::string& folder, std::vector<std::string>& files,

@@ -1,7 +1,7 @@
 #include "search/find_in_files.h"
 
 #include "common/file_search.h"
-#include "common/string_list.h"
+#include "common/platform_files.h"
 #include "common/text.h"
 #include "common/text_codec.h"
 #include "search/file_text_cache.h"
@@ -31,7 +31,8 @@ public:
     // Searches the file: in the editor of a page that shows it, in its kept
     // text while its stamp stays (with a cache), else read from disk. False
     // once the search is to stop.
-    bool Search(const std::string& path, const FileStamp* stamp = nullptr, FileTextCache* cache = nullptr) {
+    bool Search(const std::string& path, const FileStamp* stamp = nullptr, FileTextCache* cache = nullptr,
+                const FolderFiles* folder = nullptr) {
         if (events_.keepGoing && !events_.keepGoing()) {
             summary_.stopped = true;
             return false;
@@ -47,7 +48,11 @@ public:
                 return true;
             }
         }
-        if (ReadWholeFile(NativePath(path), bytes_) != FileReadStatus::Ok) return true;
+        // The listing's size spares asking the system for it.
+        long long listedSize = stamp ? static_cast<long long>(stamp->size) : -1;
+        FileReadStatus read = folder ? folder->Read(path.substr(path.find_last_of("\\/") + 1), bytes_, listedSize)
+                                     : ReadFileBytes(NativePath(path), bytes_, listedSize);
+        if (read != FileReadStatus::Ok) return true;
         ++summary_.filesRead;
         std::string_view text = bytes_;
         // A file with a byte-order mark is searched as the editor shows it.
@@ -107,7 +112,10 @@ FindInFilesSummary FindInFiles(const FindInFilesQuery& query, const std::vector<
         bool going = true;
         while (going && walk.Next(folder, files, &stamps)) {
             if (events.folder) events.folder(folder);
-            for (std::size_t i = 0; going && i < files.size(); ++i) going = searcher.Search(files[i], &stamps[i], cache);
+            if (files.empty()) continue;
+            const FolderFiles folderFiles(folder);
+            for (std::size_t i = 0; going && i < files.size(); ++i)
+                going = searcher.Search(files[i], &stamps[i], cache, &folderFiles);
         }
         break;
     }

@@ -14,7 +14,7 @@ namespace {
 // How often the search lets window messages run, and how often it puts new
 // lines up and names the folder: each showing costs a repaint, and nobody
 // reads faster than this.
-constexpr DWORD kPumpIntervalMs = 25;
+constexpr DWORD kPumpIntervalMs = 50;
 constexpr DWORD kShowIntervalMs = 100;
 
 std::string SummaryText(const FindInFilesSummary& summary) {
@@ -169,7 +169,10 @@ void TFindInFilesDialog::Start() {
     cancelled_ = false;
     summary_ = {};
     folder_ = shownFolder_ = "";
-    lastPump_ = lastFlush_ = GetTickCount();
+    // Messages run before the first file (an Escape already pressed ends the
+    // search there), then every kPumpIntervalMs.
+    lastFlush_ = GetTickCount();
+    lastPump_ = lastFlush_ - kPumpIntervalMs;
 
     FindInFilesEvents events;
     events.report = [this](const std::string& line) { pendingReports_.push_back(line); };

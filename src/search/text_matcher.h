@@ -88,10 +88,13 @@ private:
     TextMatch NextInLine(std::string_view text, std::size_t lineStart, std::size_t from,
                          std::size_t end, std::size_t lineEnd) const;
     TextMatch PlainNext(std::string_view text, std::size_t from, std::size_t end) const;
-    // The first place at or after from whose first and last bytes compare
-    // equal to the plain text's (end when there is none); sixteen places at
-    // a time where the processor can.
+    // The first place at or after from where the plain text's two rarest
+    // bytes (rareFirst_, rareSecond_) stand as they would in an occurrence
+    // (end when there is none); sixteen places at a time where the processor
+    // can. Rare bytes leave few places for the full comparison.
     std::size_t NextCandidate(const unsigned char* bytes, std::size_t from, std::size_t end) const;
+    // How often the byte (as compared) is met in source text, in rough steps.
+    int Commonness(unsigned char byte) const;
     bool PlainAt(std::string_view text, std::size_t at) const;
     TextMatch RegexNext(std::string_view text, std::size_t lineStart, std::size_t from,
                         std::size_t end, std::size_t lineEnd) const;
@@ -99,6 +102,7 @@ private:
     SearchPattern pattern_;
     std::string folded_;           // the plain text, lower-cased without regard to case
     unsigned char fold_[256] = {};  // each byte as compared (lower-cased without regard to case)
+    std::size_t rareFirst_ = 0, rareSecond_ = 0;  // offsets in the plain text, rareFirst_ <= rareSecond_
     std::unique_ptr<Regex> regex_;
     mutable bool passedOverLongLines_ = false;
 };

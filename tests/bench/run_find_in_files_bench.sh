@@ -9,6 +9,9 @@
 # each of PROCESSES fresh processes searches RUNS times, and the median of
 # their first searches is set beside grep's median.
 #   tests/bench/run_find_in_files_bench.sh [WORD] [RUNS] [PROCESSES]
+# Beside them, file_read_probe.exe in a fresh process of its own lists, opens,
+# reads and closes the same files with nothing else around (the floor that
+# reading the files under Wine sets).
 # BENCH_EXE names another build of find_in_files_bench.exe to time.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/../.." && pwd)
@@ -17,7 +20,7 @@ runs=${2:-3}
 processes=${3:-7}
 files=1688 lines=311 bytes=54
 
-bash "$root/scripts/build.sh" win32 find_in_files_bench wine_resident > /dev/null
+bash "$root/scripts/build.sh" win32 find_in_files_bench file_read_probe wine_resident > /dev/null
 tree="$root/build/find-bench/inc"
 done_mark="$root/build/find-bench/.done-$files-$lines-$bytes"  # beside the tree, not searched
 if [ ! -f "$done_mark" ]; then
@@ -32,6 +35,13 @@ echo "word: $word ($(grep -rnF "$word" "$tree" | wc -l) matching lines)"
 bash "$root/scripts/wine-env.sh" start "$root/build/win32/tests/tools/wine_resident.exe" > /dev/null
 cat "$tree"/*/*/*.bi > /dev/null  # a warm file cache for both
 
+# The machine's speed changes over minutes (shared cores): a plain reference
+# loop, timed before and after, says which phase the figures come from.
+machine() {
+  echo "machine $1: load $(cut -d' ' -f1-3 /proc/loadavg), reference loop" \
+       "$(python3 -c 'import time; t = time.time(); sum(range(30_000_000)); print(round(time.time() - t, 2))') s"
+}
+machine before
 best() { sort -n | head -1; }
 median() { sort -n | awk '{ a[NR] = $1 } END { print a[int((NR + 1) / 2)] }'; }
 time_grep() {
@@ -42,13 +52,17 @@ time_grep() {
   done
 }
 bench_exe=${BENCH_EXE:-$root/build/win32/tests/bench/find_in_files_bench.exe}
-grep_times="" reports=""
+probe_exe=$root/build/win32/tests/bench/file_read_probe.exe
+wine_tree="Z:$(echo "$tree" | tr / '\\')"
+grep_times="" reports="" probes=""
 for ((p = 0; p < processes; p++)); do
   # grep beside each workbench process, so that both see the same machine.
   grep_times="$grep_times
 $(runs=1 time_grep)"
   reports="$reports
-$("$root/scripts/wine-run.sh" "$bench_exe" "Z:$(echo "$tree" | tr / '\\')" "$word" "$runs")"
+$("$root/scripts/wine-run.sh" "$bench_exe" "$wine_tree" "$word" "$runs")"
+  probes="$probes
+$("$root/scripts/wine-run.sh" "$probe_exe" "$wine_tree" "$runs")"
 done
 grep_times=$(echo "$grep_times" | sed '/^$/d')
 field() { echo "$reports" | grep "^$1" | sed -n "s/.* $2 \([0-9]*\) ms.*/\1/p"; }
@@ -60,5 +74,16 @@ echo "workbench under Wine, first search in a fresh process (window, result line
 echo "workbench under Wine, later searches (unchanged files kept): median of medians $(echo "$warm" | median) ms"
 echo "search engine alone, every file read: median of medians $(echo "$engine" | median) ms"
 echo "$reports" | grep "^workbench" | tail -1 | sed 's/.*(\(.*\))/last process: \1/'
-awk -v w="$(echo "$cold" | median)" -v g="$grep_median" \
-  'BEGIN { printf "workbench first search / grep: median %.2f\n", w / (g ? g : 1) }'
+probe_field() { echo "$probes" | grep "^probe $1:" | sed -n "s/.* $2 \([0-9]*\) ms.*/\1/p"; }
+for way in open-read-close open-close library-kept list relative; do
+  first=$(probe_field $way first) all=$(probe_field $way median)
+  echo "files alone under Wine, $way: first pass in a fresh process median $(echo "$first" | median) ms," \
+       "best $(echo "$first" | best) ms; all passes median of medians $(echo "$all" | median) ms"
+done
+# Medians, and bests (the figures least disturbed by others on the machine).
+awk -v w="$(echo "$cold" | median)" -v f="$(probe_field open-read-close first | median)" -v g="$grep_median" \
+    -v wb="$(echo "$cold" | best)" -v fb="$(probe_field open-read-close first | best)" \
+    -v gb="$(echo "$grep_times" | best)" \
+  'BEGIN { printf "workbench first search / grep: median %.2f, best %.2f; files alone (open-read-close) / grep:" \
+                  " median %.2f, best %.2f\n", w / (g ? g : 1), wb / (gb ? gb : 1), f / (g ? g : 1), fb / (gb ? gb : 1) }'
+machine after

@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <stdexcept>
 
+#include "common/file_search.h"
 #include "support/temp_folder.h"
 #include "support/file_bytes.h"
 
@@ -100,6 +101,69 @@ TEST(ReadWholeFile, TellsMissingFromUnreadableAndKeepsNulBytes) {
     EXPECT_EQ(content, bytes);
     std::filesystem::create_directory(folder.Path("folder"));
     EXPECT_EQ(ReadWholeFile(folder.Path("folder"), content), FileReadStatus::Failed);
+}
+
+// A folder listing's size spares the size query; the file may have changed
+// since, and is still read whole, never cut at the listed size nor padded.
+TEST(ReadFileBytes, ReadsTheWholeFileWhateverSizeTheListingGave) {
+    TempFolder folder;
+    const std::string big(100000, 'x');
+    WriteBytes(folder.Path("grown"), big + "end");
+    WriteBytes(folder.Path("shrunk"), "short");
+    WriteBytes(folder.Path("empty"), "");
+    std::string content = "stale";
+    for (long long listed : {-1LL, 0LL, 10LL, 99999LL, 100003LL, 200000LL}) {
+        SCOPED_TRACE(listed);
+        EXPECT_EQ(ReadFileBytes(folder.Path("grown"), content, listed), FileReadStatus::Ok);
+        EXPECT_EQ(content, big + "end");
+        EXPECT_EQ(ReadFileBytes(folder.Path("shrunk"), content, listed), FileReadStatus::Ok);
+        EXPECT_EQ(content, "short");
+        EXPECT_EQ(ReadFileBytes(folder.Path("empty"), content, listed), FileReadStatus::Ok);
+        EXPECT_EQ(content, "");
+        content = "stale";
+        EXPECT_EQ(ReadFileBytes(folder.Path("missing"), content, listed), FileReadStatus::Missing);
+        EXPECT_TRUE(content.empty());
+    }
+}
+
+// Files read by name inside their open folder come out as read by their whole
+// path, names in the system's 8-bit code page included; a name that is not a
+// plain one of the folder, or a folder that cannot be opened, still reads.
+TEST(FolderFiles, ReadsByNameAsByTheWholePath) {
+    TempFolder folder;
+    // Paths as the workbench joins them (8-bit names go to the system as they are).
+    auto path = [&](const std::string& name) { return NativePath(JoinPath(folder.Path(), name)); };
+    WriteBytes(path("plain.bi"), "plain\r\n");
+    WriteBytes(path("Mixed Case.bi"), std::string(70000, 'm'));
+    std::filesystem::create_directory(folder.Path("sub"));
+    WriteBytes(folder.Path("sub/inner.bi"), "inner");
+    for (const std::string& name : {std::string("caf\xe9.bi"), std::string("dot.")}) {
+        int file = CreateFileExclusively(path(name));
+        ASSERT_GE(file, 0);
+        ASSERT_EQ(WriteToFile(file, "8-bit", 5), 5);
+        ASSERT_EQ(CloseFileDescriptor(file), 0);
+    }
+
+    std::vector<std::string> names, folders;
+    ListFolderEntries(folder.Path(), names, folders);
+    ASSERT_EQ(names.size(), 4u);
+    FolderFiles files(folder.Path());
+    std::string byName = "stale", byPath;
+    for (const std::string& name : names) {
+        SCOPED_TRACE(name);
+        EXPECT_EQ(files.Read(name, byName, 3), FileReadStatus::Ok);
+        EXPECT_EQ(ReadFileBytes(path(name), byPath), FileReadStatus::Ok);
+        EXPECT_EQ(byName, byPath);
+        EXPECT_FALSE(byName.empty());
+    }
+    EXPECT_EQ(files.Read("sub\\inner.bi", byName), FileReadStatus::Ok);
+    EXPECT_EQ(byName, "inner");
+    EXPECT_EQ(files.Read("missing.bi", byName), FileReadStatus::Missing);
+    EXPECT_TRUE(byName.empty());
+    EXPECT_EQ(files.Read("sub", byName), FileReadStatus::Failed);
+
+    FolderFiles gone(folder.Path("gone"));
+    EXPECT_EQ(gone.Read("plain.bi", byName), FileReadStatus::Missing);
 }
 
 }  // namespace

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "common/file_search.h"
 #include "search/file_text_cache.h"
 #include "search/text_matcher.h"
@@ -182,6 +184,33 @@ TEST_F(FindInFilesTest, KeptTextsAreSearchedWithoutReadingUntilTheFileChanges) {
     EXPECT_EQ(changed.filesRead, 1);
     EXPECT_EQ(reports, (std::vector<std::string>{Report(Joined("one.bas"), 3), Report(Joined("one.bas"), 3),
                                                  Report(Joined("two.bas"), 2)}));
+}
+
+// The files are read after their folder was listed: one that grew meanwhile
+// is searched to its new end, an empty one is searched, and one gone by then
+// is passed over without stopping the search.
+TEST_F(FindInFilesTest, FilesChangedSinceTheListingAreSearchedAsTheyAreNow) {
+    folder.Write("a.bas", "");
+    folder.Write("b.bas", "short\n");
+    folder.Write("c.bas", "key\n");
+    folder.Write("d.bas", "key\n");
+    int asked = 0;
+    events.keepGoing = [&] {
+        if (++asked == 1) {
+            folder.Write("b.bas", "short\n" + std::string(70000, 'x') + "\nkey\n");
+            std::filesystem::remove(folder.Path("c.bas"));
+        }
+        return true;
+    };
+    FileTextCache cache;
+    FindInFilesQuery query = Query("key");
+    query.place = SearchPlace::Directory;
+    query.folder = folder.Path();
+    FindInFilesSummary summary = FindInFiles(query, {}, events, &cache);
+    EXPECT_EQ(reports, (std::vector<std::string>{Report(Joined("b.bas"), 3), Report(Joined("d.bas"), 1)}));
+    EXPECT_EQ(summary.files, 3);
+    EXPECT_EQ(summary.filesRead, 3);
+    EXPECT_FALSE(summary.stopped);
 }
 
 TEST(FindInFilesPaths, SamePathIgnoresCaseAndSeparators) {

@@ -22,6 +22,21 @@ std::vector<std::size_t> AllStarts(const std::string& text, SearchPattern patter
     return starts;
 }
 
+// The starts of the needle's occurrences in the haystack, one after another.
+std::vector<std::size_t> NaiveStarts(const std::string& haystack, const std::string& needle) {
+    std::vector<std::size_t> starts;
+    for (std::size_t at = haystack.find(needle); at != std::string::npos; at = haystack.find(needle, at + needle.size()))
+        starts.push_back(at);
+    return starts;
+}
+
+// A text of count bytes drawn from the alphabet.
+std::string RandomText(std::mt19937& random, const std::string& alphabet, std::size_t count) {
+    std::string text;
+    for (std::size_t i = 0; i < count; ++i) text += alphabet[random() % alphabet.size()];
+    return text;
+}
+
 TEST(TextMatcher, PlainTextWithAndWithoutCase) {
     const std::string text = "Dim window As HWND\nwindow = GetWindow()";
     EXPECT_EQ(AllStarts(text, {"window", true}), (std::vector<std::size_t>{4, 19}));
@@ -41,16 +56,37 @@ TEST(TextMatcher, PlainSearchAgreesWithTheNaiveOne) {
     // "@" and "`" differ from "A" and "a" only in the bit that tells case.
     const std::string alphabet = "abAB_\n@`";
     for (int round = 0; round < 2000; ++round) {
-        std::string text, pattern;
-        for (int i = 0, n = static_cast<int>(random() % 200); i < n; ++i) text += alphabet[random() % alphabet.size()];
-        for (int i = 0, n = 1 + static_cast<int>(random() % 4); i < n; ++i) pattern += "abAB@`"[random() % 6];
+        std::string text = RandomText(random, alphabet, random() % 200);
+        std::string pattern = RandomText(random, "abAB@`", 1 + random() % 4);
         for (bool matchCase : {true, false}) {
-            std::string haystack = matchCase ? text : ToLower(text);
-            std::string needle = matchCase ? pattern : ToLower(pattern);
-            std::vector<std::size_t> expected;
-            for (std::size_t at = haystack.find(needle); at != std::string::npos; at = haystack.find(needle, at + needle.size()))
-                expected.push_back(at);
+            std::vector<std::size_t> expected =
+                NaiveStarts(matchCase ? text : ToLower(text), matchCase ? pattern : ToLower(pattern));
             EXPECT_EQ(AllStarts(text, {pattern, matchCase}), expected) << text << " / " << pattern;
+        }
+    }
+}
+
+// The search looks first for the pattern's rarest bytes, wherever they stand
+// in it: long patterns whose rare bytes sit anywhere, found at every place of
+// texts longer than sixteen bytes, up to the text's end and the limit.
+TEST(TextMatcher, LongPatternsAgreeWithTheNaiveOneWhereverTheirRareBytesStand) {
+    std::mt19937 random(11);
+    const std::string alphabet = "eeetqzQE _";
+    for (int round = 0; round < 1500; ++round) {
+        std::string text = RandomText(random, alphabet, random() % 300);
+        std::string pattern = RandomText(random, alphabet, 1 + random() % 40);
+        // Often the pattern is taken from the text, so that it occurs.
+        if (round % 2 && text.size() > pattern.size())
+            pattern = text.substr(random() % (text.size() - pattern.size() + 1), pattern.size());
+        const std::size_t limit = text.size() - random() % (text.size() / 4 + 1);
+        for (bool matchCase : {true, false}) {
+            std::vector<std::size_t> expected = NaiveStarts((matchCase ? text : ToLower(text)).substr(0, limit),
+                                                            matchCase ? pattern : ToLower(pattern));
+            std::vector<std::size_t> found;
+            TextMatcher matcher({pattern, matchCase});
+            for (TextMatch m = matcher.Next(text, 0, limit); m.Found(); m = matcher.Next(text, m.End(), limit))
+                found.push_back(m.start);
+            EXPECT_EQ(found, expected) << text << " / " << pattern << " / " << limit;
         }
     }
 }
