@@ -1,5 +1,7 @@
 #include "designer/container.h"
 
+#include <unordered_map>
+
 #include "common/commands.h"
 #include "common/prompts.h"
 #include "designer/container_font.h"
@@ -32,6 +34,14 @@ int ToInt(const std::string& decimal) {
     return static_cast<int>(std::stol(decimal));
 }
 
+// The container of each container window, kept in the process: binding a
+// window through its user data is one more trip to the window server under
+// Wine for each of many components.
+std::unordered_map<HWND, TContainer*>& BoundContainers() {
+    static std::unordered_map<HWND, TContainer*> containers;
+    return containers;
+}
+
 }  // namespace
 
 void SetContainerClassOwner(std::function<std::string(const std::string&)> owner) {
@@ -46,7 +56,7 @@ TContainer::~TContainer() {
     DestroyHost();
     node_.reset();
     if (window_) {
-        SetWindowLongPtrA(window_, GWLP_USERDATA, 0);
+        BoundContainers().erase(window_);
         DestroyWindow(window_);
     }
 }
@@ -57,11 +67,17 @@ HWND TContainer::Handle() {
     RegisterWindowClassOnce(kWindowClass, DefWindowProcA, CS_DBLCLKS);
     // The pack's window covers the container: the container never paints under it.
     DWORD style = parent_ ? (WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN) : WS_POPUP;
-    window_ = CreateWindowExA(0, kWindowClass, text_.c_str(), style, left_, top_, width_, height_, parent_,
-                              nullptr, GetModuleHandleA(nullptr), nullptr);
+    // In a window not on the screen (a dialog being read from code) the
+    // container is made visible by its style alone: showing it would move and
+    // announce it once more, for nothing, as the parent's own showing paints
+    // every component at once.
+    bool quiet = parent_ && !IsWindowVisible(parent_);
+    window_ = CreateWindowExA(0, kWindowClass, text_.c_str(), quiet ? style & ~WS_VISIBLE : style, left_, top_,
+                              width_, height_, parent_, nullptr, GetModuleHandleA(nullptr), nullptr);
     if (!window_) throw CommandError("Cannot create the window of the container " + name_ + ".");
-    SetWindowLongPtrA(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    BoundContainers()[window_] = this;
     SetWindowLongPtrA(window_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(WindowProc));
+    if (quiet) SetWindowLongPtrA(window_, GWL_STYLE, static_cast<LONG_PTR>(style));
     if (parentComponent_)  // above the parent's live window
         SetWindowPos(window_, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     return window_;
@@ -215,8 +231,9 @@ void TContainer::TakeWindowBounds() {
 }
 
 LRESULT CALLBACK TContainer::WindowProc(HWND window, UINT message, WPARAM wp, LPARAM lp) {
-    auto* self = reinterpret_cast<TContainer*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-    if (!self) return DefWindowProcA(window, message, wp, lp);
+    auto bound = BoundContainers().find(window);
+    if (bound == BoundContainers().end()) return DefWindowProcA(window, message, wp, lp);
+    TContainer* self = bound->second;
     LRESULT result = 0;
     if (!RunCommand([&] { result = self->HandleMessage(message, wp, lp); })) return 0;
     return result;
