@@ -255,6 +255,8 @@ LRESULT CALLBACK TContainer::WindowProc(HWND window, UINT message, WPARAM wp, LP
     auto bound = BoundContainers().find(window);
     if (bound == BoundContainers().end()) return DefWindowProcA(window, message, wp, lp);
     TContainer* self = bound->second;
+    // A window destroyed with its parent: its handle may later name another window.
+    if (message == WM_NCDESTROY) BoundContainers().erase(bound);
     LRESULT result = 0;
     if (!RunCommand([&] { result = self->HandleMessage(message, wp, lp); })) return 0;
     return result;
