@@ -1,5 +1,7 @@
 #include "designer/container.h"
 
+#include <unordered_map>
+
 #include "common/commands.h"
 #include "common/prompts.h"
 #include "designer/container_font.h"
@@ -32,6 +34,27 @@ int ToInt(const std::string& decimal) {
     return static_cast<int>(std::stol(decimal));
 }
 
+// The container of each container window, kept in the process: binding a
+// window through its user data is one more trip to the window server under
+// Wine for each of many components.
+std::unordered_map<HWND, TContainer*>& BoundContainers() {
+    static std::unordered_map<HWND, TContainer*> containers;
+    return containers;
+}
+
+// Shows a child window. In a parent not on the screen (a dialog being read
+// from code) the child is shown by its style alone and told so: the usual
+// showing would move it into place and announce it once more, trips to the
+// window server for nothing, as the parent's own showing paints every child.
+void ShowChild(HWND window, HWND parent) {
+    if (IsWindowVisible(parent)) {
+        ShowWindow(window, SW_SHOWNA);
+        return;
+    }
+    SendMessageA(window, WM_SHOWWINDOW, TRUE, 0);
+    SetWindowLongPtrA(window, GWL_STYLE, GetWindowLongPtrA(window, GWL_STYLE) | WS_VISIBLE);
+}
+
 }  // namespace
 
 void SetContainerClassOwner(std::function<std::string(const std::string&)> owner) {
@@ -46,7 +69,7 @@ TContainer::~TContainer() {
     DestroyHost();
     node_.reset();
     if (window_) {
-        SetWindowLongPtrA(window_, GWLP_USERDATA, 0);
+        BoundContainers().erase(window_);
         DestroyWindow(window_);
     }
 }
@@ -56,12 +79,13 @@ HWND TContainer::Handle() {
     // The class procedure serves until the window is bound to its container.
     RegisterWindowClassOnce(kWindowClass, DefWindowProcA, CS_DBLCLKS);
     // The pack's window covers the container: the container never paints under it.
-    DWORD style = parent_ ? (WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN) : WS_POPUP;
+    DWORD style = parent_ ? (WS_CHILD | WS_CLIPSIBLINGS | WS_CLIPCHILDREN) : WS_POPUP;
     window_ = CreateWindowExA(0, kWindowClass, text_.c_str(), style, left_, top_, width_, height_, parent_,
                               nullptr, GetModuleHandleA(nullptr), nullptr);
     if (!window_) throw CommandError("Cannot create the window of the container " + name_ + ".");
-    SetWindowLongPtrA(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    BoundContainers()[window_] = this;
     SetWindowLongPtrA(window_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(WindowProc));
+    if (parent_) ShowChild(window_, parent_);
     if (parentComponent_)  // above the parent's live window
         SetWindowPos(window_, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     return window_;
@@ -102,8 +126,7 @@ void TContainer::CreateHost() {
         // (a window that never hosted one has nothing to forget).
         if (hostedBefore_) RemovePropA(parent, "this");
         hostedBefore_ = true;
-        // Shown from the start: one change of the window fewer for each of many components.
-        hostHandle_ = CreateWindowExA(hostExStyle_, host_.c_str(), text_.c_str(), hostStyle_ | WS_CHILD | WS_VISIBLE, 0, 0,
+        hostHandle_ = CreateWindowExA(hostExStyle_, host_.c_str(), text_.c_str(), hostStyle_ | WS_CHILD, 0, 0,
                                       width_, height_, parent,
                                       reinterpret_cast<HMENU>(static_cast<INT_PTR>(id_)),
                                       GetModuleHandleA(nullptr), nullptr);
@@ -115,8 +138,9 @@ void TContainer::CreateHost() {
         }
         SetPropA(hostHandle_, kContainerProperty, this);
         MakeMouseTransparent(hostHandle_);
-        // A window not on the screen yet is painted once when it is shown.
-        SendMessageA(hostHandle_, WM_SETFONT, reinterpret_cast<WPARAM>(font_), IsWindowVisible(parent));
+        // Not on the screen yet: painted once when it is shown.
+        SendMessageA(hostHandle_, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
+        ShowChild(hostHandle_, parent);
         // Below the components placed into this one, if there are any.
         if (AcceptsControls() && (GetWindow(parent, GW_CHILD) != hostHandle_ || GetWindow(hostHandle_, GW_HWNDNEXT)))
             SetWindowPos(hostHandle_, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
@@ -203,6 +227,19 @@ void TContainer::Moved() {
     }
 }
 
+bool TContainer::HiddenByHost() const {
+    if (!hostHandle_ || !IsWindowVisible(hostHandle_)) return false;
+    RECT own{}, host{};
+    GetWindowRect(window_, &own);
+    GetWindowRect(hostHandle_, &host);
+    if (host.left > own.left || host.top > own.top || host.right < own.right || host.bottom < own.bottom) return false;
+    // A live window shaped by a region may leave parts of the container bare.
+    HRGN shape = CreateRectRgn(0, 0, 0, 0);
+    bool shaped = GetWindowRgn(hostHandle_, shape) != ERROR;
+    DeleteObject(shape);
+    return !shaped;
+}
+
 void TContainer::TakeWindowBounds() {
     RECT r{};
     GetWindowRect(window_, &r);
@@ -215,8 +252,11 @@ void TContainer::TakeWindowBounds() {
 }
 
 LRESULT CALLBACK TContainer::WindowProc(HWND window, UINT message, WPARAM wp, LPARAM lp) {
-    auto* self = reinterpret_cast<TContainer*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-    if (!self) return DefWindowProcA(window, message, wp, lp);
+    auto bound = BoundContainers().find(window);
+    if (bound == BoundContainers().end()) return DefWindowProcA(window, message, wp, lp);
+    TContainer* self = bound->second;
+    // A window destroyed with its parent: its handle may later name another window.
+    if (message == WM_NCDESTROY) BoundContainers().erase(bound);
     LRESULT result = 0;
     if (!RunCommand([&] { result = self->HandleMessage(message, wp, lp); })) return 0;
     return result;
@@ -247,6 +287,10 @@ LRESULT TContainer::HandleMessage(UINT message, WPARAM wp, LPARAM lp) {
         return 1;
     }
     case WM_PAINT: {
+        if (HiddenByHost()) {
+            ValidateRect(window_, nullptr);
+            return 0;
+        }
         PAINTSTRUCT paint;
         HDC dc = BeginPaint(window_, &paint);
         Paint(dc);

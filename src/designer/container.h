@@ -117,6 +117,10 @@ private:
     static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wp, LPARAM lp);
     void DeclareProperties();
     void Moved();
+    // Whether the live window covers the container's whole window, which has
+    // nothing of its own to paint then (under a thousand components, a
+    // thousand paintings fewer).
+    bool HiddenByHost() const;
     // Reads the window's bounds back after the window moved or was resized from outside.
     void TakeWindowBounds();
     void ReportRefusedClass() const;

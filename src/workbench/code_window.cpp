@@ -190,8 +190,10 @@ void TCode::ActivePageChanged() {
     App().ActiveCodePage = page;
     App().CurrentDocument = dynamic_cast<TDocument*>(page);
     if (page) {
-        if (HWND clientWindow = page->ClientWindow()) ShowWindow(clientWindow, SW_SHOW);
+        // Laid out before it is shown: shown at its old size, a page of a
+        // long text would be redrawn and measured for that size first.
         Layout();
+        if (HWND clientWindow = page->ClientWindow()) ShowWindow(clientWindow, SW_SHOW);
         page->Rescan();
     } else {
         TreeView_DeleteAllItems(tree_);

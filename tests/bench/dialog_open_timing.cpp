@@ -118,9 +118,19 @@ HWND VisibleDialog(DWORD processId) {
                                                                                             : nullptr;
 }
 
+// The components shown on the visible dialog: its child windows of class
+// TContainer that carry WS_VISIBLE (the components of the generated file all
+// lie on the dialog itself). Counted with few questions to the Wine server, as
+// each question from this process waits behind the workbench's painting: two
+// for each component (the next child of the class, its style). Enumerating the
+// descendants with their class names and testing each one's visibility fully
+// cost about a second for 1,000 components, longer than the opening timed.
 size_t VisibleComponents(HWND dialog) {
-    auto children = e2e::ChildrenOfClass(dialog, "TContainer");
-    return static_cast<size_t>(std::count_if(children.begin(), children.end(), IsWindowVisible));
+    size_t count = 0;
+    for (HWND child = FindWindowExA(dialog, nullptr, "TContainer", nullptr); child;
+         child = FindWindowExA(dialog, child, "TContainer", nullptr))
+        if (GetWindowLongA(child, GWL_STYLE) & WS_VISIBLE) ++count;
+    return count;
 }
 
 HWND ObjectsTreeView(DWORD processId) {

@@ -20,4 +20,5 @@ before=$(ticks)
 "$root/scripts/wine-run.sh" "$root/build/win32/tests/bench/dialog_live_bench.exe" "${1:-1000}" "${2:-5}"
 after=$(ticks)
 [ -n "$server" ] && echo "Wine server processor time over the whole run: $(( (after - before) * 1000 / $(getconf CLK_TCK) )) ms"
-echo "load average: $(cut -d' ' -f1-3 /proc/loadavg)"
+source "$root/tests/bench/wakeup_time.sh"
+echo "load average: $(cut -d' ' -f1-3 /proc/loadavg); a pipe round trip between two processes: $(wakeup)"

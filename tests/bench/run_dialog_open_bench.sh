@@ -25,9 +25,10 @@ for pid in $(pgrep wineserver || true); do
   if tr '\0' '\n' < "/proc/$pid/environ" 2>/dev/null | grep -qx "WINEPREFIX=$prefix"; then server=$pid; fi
 done
 ticks() { if [ -n "$server" ]; then awk '{ print $14 + $15 }' "/proc/$server/stat"; else echo 0; fi; }
+source "$root/tests/bench/wakeup_time.sh"
 status=0
 for components in "${sizes[@]}"; do
-  echo "load average before: $(cut -d' ' -f1-3 /proc/loadavg)"
+  echo "load average before: $(cut -d' ' -f1-3 /proc/loadavg); a pipe round trip between two processes: $(wakeup)"
   before=$(ticks)
   "$root/scripts/wine-run.sh" "$root/build/win32/tests/bench/dialog_open_timing.exe" \
     "$app/Tavrin2.exe" "$app" "$components" "$runs" || status=1

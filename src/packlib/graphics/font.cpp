@@ -8,10 +8,15 @@ using velpack::kSpelledName;
 
 namespace {
 
+// The screen's resolution is fixed for the process: asked once, not for each
+// of the many fonts that windows and their objects make.
 int ScreenPixelsPerInch() {
-    HDC screen = GetDC(nullptr);
-    int dpi = screen ? GetDeviceCaps(screen, LOGPIXELSY) : 96;
-    if (screen) ReleaseDC(nullptr, screen);
+    static const int dpi = [] {
+        HDC screen = GetDC(nullptr);
+        int pixels = screen ? GetDeviceCaps(screen, LOGPIXELSY) : 96;
+        if (screen) ReleaseDC(nullptr, screen);
+        return pixels;
+    }();
     return dpi;
 }
 

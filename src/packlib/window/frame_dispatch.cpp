@@ -77,7 +77,8 @@ void QFrame::Dispatch(QMessage& message) {
             break;
         }
         case WM_CREATE:
-            if (Font) SendMessageA(window, WM_SETFONT, reinterpret_cast<WPARAM>(Font->Handle), TRUE);
+            // A window being created is not on the screen yet: its first painting uses the font.
+            if (Font) SendMessageA(window, WM_SETFONT, reinterpret_cast<WPARAM>(Font->Handle), FALSE);
             for (std::size_t i = 0; i < Controls.size(); ++i)
                 if (velpack::IsLiveObject(Controls[i])) Controls[i]->CreateWnd();
             break;
