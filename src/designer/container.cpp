@@ -199,7 +199,18 @@ void TContainer::SetBounds(int left, int top, int width, int height) {
     width_ = width;
     height_ = height;
     if (window_) {
+        // Inside another component the place left behind lies on that one's
+        // live window, and a group box does not fill its inside: what the
+        // designed window drew there (its grid) is drawn again, and all on it.
+        HWND designed = ParentComponent() && IsWindowVisible(window_) ? GetAncestor(window_, GA_ROOT) : nullptr;
+        RECT left_behind{};
+        if (designed) {
+            GetWindowRect(window_, &left_behind);
+            MapWindowPoints(nullptr, designed, reinterpret_cast<POINT*>(&left_behind), 2);
+        }
         MoveWindow(window_, left, top, width, height, TRUE);  // the window's messages do the rest
+        if (designed && (moved || resized))
+            RedrawWindow(designed, &left_behind, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
         return;
     }
     if (resized) Resized();
