@@ -84,6 +84,31 @@ TEST_F(NestedTest, APressOnAGroupBoxInsertsIntoItAndTheCodeNamesItAsParent) {
     EXPECT_EQ(code.Text().find("Container"), std::string::npos) << code.Text();
 }
 
+TEST_F(NestedTest, AButtonMovedInsideAGroupBoxLeavesNoPictureOfItselfBehind) {
+    TContainer& inner = Insert("QButton", box->Handle(), 21, 13, 101, 45);
+    auto drawn = [&] {
+        for (int i = 0; i < 10; ++i) {
+            MSG message;
+            while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&message);
+            Sleep(20);
+        }
+    };
+    drawn();
+    // Where the button's left edge stands now, in the designed window.
+    POINT edge{0, inner.Height() / 2 + 3};
+    MapWindowPoints(inner.HostHandle(), window(), &edge, 1);
+    HDC dc = GetDC(window());
+    COLORREF beside = GetPixel(dc, edge.x - 5, edge.y);
+    COLORREF onEdge = GetPixel(dc, edge.x, edge.y);
+    ReleaseDC(window(), dc);
+    ASSERT_NE(onEdge, beside) << "the button's border is drawn";
+    inner.SetBounds(inner.Left() + 40, inner.Top() + 16, inner.Width(), inner.Height());
+    drawn();
+    dc = GetDC(window());
+    EXPECT_EQ(GetPixel(dc, edge.x, edge.y), beside) << "the group box's inside is drawn again where the button was";
+    ReleaseDC(window(), dc);
+}
+
 TEST_F(NestedTest, AComponentTheMouseRestsOnGetsTheDialogsHint) {
     TContainer& inner = Insert("QButton", box->Handle(), 8, 16, 88, 40);
     // The pointer itself rests there too: the moves the system makes up follow it.
