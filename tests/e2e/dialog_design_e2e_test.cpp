@@ -13,6 +13,7 @@
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -187,13 +188,25 @@ const char* const kTwoButtons =
     "   return @this\r\n"
     "end operator";
 
+// A workbench started on an application folder with Velpack and a file
+// holding a dialog of two buttons.
+struct TwoButtonsWorkbench {
+    TwoButtonsWorkbench() {
+        WithVelpack(folder);
+        folder.WriteText("two.bas", kTwoButtons);
+        file = folder.Path() + "\\two.bas";
+        process = std::make_unique<e2e::WorkbenchProcess>(folder);
+    }
+    e2e::AppFolder folder{tavrinExe};
+    std::string file;
+    std::unique_ptr<e2e::WorkbenchProcess> process;
+};
+
 TEST(DialogDesign, DraggedAndAlignedThenUndoneTwiceTheSavedFileIsTheOriginal) {
     if (appFolder.empty()) GTEST_SKIP() << "no application folder given";
-    e2e::AppFolder folder(tavrinExe);
-    WithVelpack(folder);
-    folder.WriteText("two.bas", kTwoButtons);
-    std::string file = folder.Path() + "\\two.bas";
-    e2e::WorkbenchProcess process(folder);
+    TwoButtonsWorkbench workbench;
+    const std::string& file = workbench.file;
+    e2e::WorkbenchProcess& process = *workbench.process;
     ASSERT_GE(process.WaitUntilIdle(), 0);
 
     AnswerCommandBox(process, tavrin::cmdOpen, file);
@@ -288,11 +301,9 @@ int DialogWindowCount(DWORD processId) {
 
 TEST(DialogDesign, ClosingAndReopeningAFileManyTimesKeepsOneDialogNotOnePerOpening) {
     if (appFolder.empty()) GTEST_SKIP() << "no application folder given";
-    e2e::AppFolder folder(tavrinExe);
-    WithVelpack(folder);
-    folder.WriteText("two.bas", kTwoButtons);
-    std::string file = folder.Path() + "\\two.bas";
-    e2e::WorkbenchProcess process(folder);
+    TwoButtonsWorkbench workbench;
+    const std::string& file = workbench.file;
+    e2e::WorkbenchProcess& process = *workbench.process;
     ASSERT_GE(process.WaitUntilIdle(), 0);
     int first = 0;
     for (int opening = 0; opening < 4; ++opening) {
